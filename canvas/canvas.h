@@ -1,0 +1,35 @@
+// The drawing surface the plots draw on: a rectangle with a coordinate system
+// of the plot's own choosing and three operations. The flow model sees only
+// this interface, so it can be exercised and measured without any window.
+#pragma once
+
+#include "canvas/colour.h"
+
+namespace wavywall {
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    /// Fills the drawing area with its background, erasing every line.
+    virtual void Cls() = 0;
+
+    /// Makes (x1, y1) the upper-left and (x2, y2) the lower-right corner.
+    virtual void Scale(double x1, double y1, double x2, double y2) = 0;
+
+    /// Draws one straight line between two user points in the given colour,
+    /// clipped to the drawing area.
+    virtual void Line(float x1, float y1, float x2, float y2, Colour colour) = 0;
+
+protected:
+    Canvas() = default;
+    Canvas(const Canvas &) = default;
+    Canvas &operator=(const Canvas &) = default;
+};
+
+/// Narrows a computed coordinate to the single precision that Line takes.
+/// Values beyond the float range saturate at the largest float instead of
+/// becoming infinite (which a plain cast would leave undefined).
+float toSingle(double value);
+
+} // namespace wavywall

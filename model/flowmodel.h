@@ -1,0 +1,60 @@
+// The main window's flow model: owns the flow state, and turns each of the
+// three user actions (the calculate button, either scroll bar) into one
+// recalculation that redraws the flow picture and then the pressure plot.
+//
+// Inputs outside linear supersonic theory never reach the plots: a Mach
+// number below one, or a number or result beyond the range of a double,
+// clears both plots and says so; Beta and H keep their previous values.
+#pragma once
+
+#include "canvas/canvas.h"
+#include "model/flowstate.h"
+#include "model/inputboxes.h"
+#include "model/messenger.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace wavywall {
+
+class FlowModel {
+public:
+    FlowModel(InputBoxes &inputs, Canvas &flowCanvas, Canvas &pressureCanvas, Messenger &messenger);
+
+    /// Sets the constants of the flow state; draws nothing.
+    void Form_Load();
+
+    /// Recalculates from the texts of both boxes.
+    void Command1_Click();
+    /// Recalculates with Moo from the bar position, writing it into its box.
+    void HScroll_Moo_Change(std::int16_t position);
+    /// Recalculates with HbL from the bar position, writing it into its box.
+    void HScroll_HbL_Change(std::int16_t position);
+
+    const FlowState &state() const { return m_state; }
+    /// True once a recalculation has stored Beta and H.
+    bool hasFlow() const { return m_hasFlow; }
+
+private:
+    std::optional<double> read(Input box) const;
+    double fromPosition(Input box, std::int16_t position);
+    void recalculate(std::optional<double> Moo, std::optional<double> HbL, bool betaFirst);
+    void refuse(const QString &message);
+    void redraw();
+
+    InputBoxes &m_inputs;
+    Canvas &m_flowCanvas;
+    Canvas &m_pressureCanvas;
+    Messenger &m_messenger;
+    FlowState m_state;
+    bool m_hasFlow = false;
+};
+
+/// Why a pair of inputs cannot be drawn, if it cannot.
+enum class InputVerdict { Drawable, BeyondRange, Subsonic };
+
+/// Judges a Mach number and a wave height (either empty when its text lay
+/// beyond the range of a double) before anything is stored or drawn.
+InputVerdict judgeInputs(std::optional<double> Moo, std::optional<double> H, double Pi);
+
+} // namespace wavywall

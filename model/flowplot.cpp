@@ -1,0 +1,79 @@
+#include "model/flowplot.h"
+
+#include <cmath>
+
+namespace wavywall {
+
+namespace {
+
+constexpr int Ns = streamlineCount;
+
+void drawFrame(const FlowState &flow, Canvas &canvas) {
+    canvas.Cls();
+    canvas.Scale(-0.2, -1.8, 3.8, 0.2);
+    canvas.Line(0, 0, 2, 0, colours::grey);
+    canvas.Line(0, -2, 0, toSingle(flow.H), colours::grey);
+}
+
+// The Mach lines start on the wall every quarter wavelength and run upstream-
+// to-downstream up to y = 2, above the visible region. An integer counter
+// keeps the last start exactly at x0 = 2.
+void drawMachLines(const FlowState &flow, Canvas &canvas) {
+    for (int k = 0; k <= 8; ++k) {
+        const double x0 = k * 0.25;
+        const double y0 = flow.H * std::cos(flow.TwoPi * x0);
+        const double c = x0 - flow.Beta * y0;
+        const double y1 = 2;
+        const double x1 = c + flow.Beta * y1;
+        canvas.Line(toSingle(x0), toSingle(-y0), toSingle(x1), toSingle(-y1), colours::green);
+    }
+}
+
+void computeCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys) {
+    // Each streamline point is formed from its stored height, so the shift
+    // downstream is Beta times the stored difference from the wall.
+    const int N = flow.N;
+    const int L = flow.L;
+    for (int i = 0; i <= N; ++i) {
+        const double x = static_cast<double>(i) / N * 2 * L;
+        Xs[i][0] = x;
+        Ys[i][0] = flow.H * std::cos(2 * flow.Pi / L * x);
+    }
+    for (int i = 0; i <= N; ++i) {
+        for (int j = 1; j <= Ns; ++j) {
+            const double x = static_cast<double>(i) / N * 2 * L;
+            const double h = static_cast<double>(j) / Ns * 1.5;
+            Ys[i][j] = h + flow.H * std::cos(2 * flow.Pi / L * x);
+            Xs[i][j] = x + flow.Beta * (Ys[i][j] - Ys[i][0]);
+        }
+    }
+}
+
+void drawCurve(const PointTable &Xs, const PointTable &Ys, int j, int N, Colour colour,
+               Canvas &canvas) {
+    for (int i = 1; i <= N; ++i) {
+        canvas.Line(toSingle(Xs[i - 1][j]), toSingle(-Ys[i - 1][j]), toSingle(Xs[i][j]),
+                    toSingle(-Ys[i][j]), colour);
+    }
+}
+
+} // namespace
+
+void akım_çiz(const FlowState &flow, Canvas &canvas) {
+    drawFrame(flow, canvas);
+    drawMachLines(flow, canvas);
+
+    const StreamlineTables t = streamlineTables(flow);
+    drawCurve(t.Xs, t.Ys, 0, flow.N, colours::red, canvas);
+    for (int j = 1; j <= Ns; ++j) {
+        drawCurve(t.Xs, t.Ys, j, flow.N, colours::blue, canvas);
+    }
+}
+
+StreamlineTables streamlineTables(const FlowState &flow) {
+    StreamlineTables t;
+    computeCurves(flow, t.Xs, t.Ys);
+    return t;
+}
+
+} // namespace wavywall

@@ -1,0 +1,44 @@
+#include "model/pressureplot.h"
+
+#include <cmath>
+
+namespace wavywall {
+
+PressureTables pressureTables(const FlowState &flow) {
+    const double Pi = flow.Pi;
+    const double Beta = flow.Beta;
+    const double H = flow.H;
+    const int N = flow.N;
+    const int L = flow.L;
+    PressureTables t;
+    for (int i = 0; i <= N; ++i) {
+        t.Xw[i] = static_cast<double>(i) / N * 2 * L;
+        const double s = std::sin(2 * Pi / L * t.Xw[i]);
+        t.Cp[i] = -4 * Pi / Beta * H / L * s;
+    }
+    return t;
+}
+
+void basınç_çiz(const FlowState &flow, Canvas &canvas, Messenger &messenger) {
+    canvas.Cls();
+    canvas.Scale(-0.2, -5.5, 3.8, 5.5);
+    canvas.Line(0, 0, 2, 0, colours::grey);
+    canvas.Line(0, -1.5f, 0, 1.5f, colours::grey);
+
+    // Linear theory breaks down at Mach one, where Beta vanishes.
+    if (flow.Beta == 0) {
+        messenger.MsgBox(messages::machOne);
+        return;
+    }
+
+    const PressureTables t = pressureTables(flow);
+    // A segment takes the colour of its end point: compression red,
+    // expansion blue, and an exact zero counts as compression.
+    for (int i = 1; i <= flow.N; ++i) {
+        const Colour colour = t.Cp[i] < 0 ? colours::blue : colours::red;
+        canvas.Line(toSingle(t.Xw[i - 1]), toSingle(-t.Cp[i - 1]), toSingle(t.Xw[i]),
+                    toSingle(-t.Cp[i]), colour);
+    }
+}
+
+} // namespace wavywall

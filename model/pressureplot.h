@@ -1,0 +1,29 @@
+// The wall pressure coefficient of linearized supersonic flow over the wave
+// y = H cos(2 pi x / L): Cp = -4 pi (H/L) sin(2 pi x / L) / Beta, which is
+// 2/Beta times the wall's slope. Compression (Cp >= 0) is drawn red above the
+// axis, expansion blue below it.
+#pragma once
+
+#include "canvas/canvas.h"
+#include "model/flowstate.h"
+#include "model/messenger.h"
+
+#include <array>
+
+namespace wavywall {
+
+/// The points of the pressure curve: abscissa along the wall and Cp there,
+/// for i = 0..N.
+struct PressureTables {
+    std::array<double, 101> Xw;
+    std::array<double, 101> Cp;
+};
+
+/// Computes the pressure curve of a flow state whose Beta is not zero.
+PressureTables pressureTables(const FlowState &flow);
+
+/// Draws the Cp distribution along two wavelengths: 2 grey axes and 100
+/// coloured segments. At Beta = 0 (Mach one) only the axes, then a message.
+void basınç_çiz(const FlowState &flow, Canvas &canvas, Messenger &messenger);
+
+} // namespace wavywall

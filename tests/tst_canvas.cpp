@@ -1,0 +1,214 @@
+// The plot canvas: colour encoding, the user scale, clipping, and what a
+// plot box actually shows on screen.
+#include "canvas/canvas.h"
+#include "canvas/picturebox.h"
+#include "canvas/userscale.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace wavywall;
+
+namespace {
+// The flow picture's scale on a 400 x 200 pixel drawing area.
+const UserScale flowScale = UserScale::fromCorners(-0.2, -1.8, 3.8, 0.2);
+constexpr double areaWidth = 400;
+constexpr double areaHeight = 200;
+
+QPointF toPixel(UnitPoint p) {
+    return {p.u * areaWidth, p.v * areaHeight};
+}
+
+int countPixels(const QImage &image, QRgb colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            n += (image.pixel(x, y) & 0xFFFFFFu) == (colour & 0xFFFFFFu);
+        }
+    }
+    return n;
+}
+} // namespace
+
+class CanvasTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void coloursAreBlueGreenRed_data();
+    void coloursAreBlueGreenRed();
+    void scaleMapsLinearly_data();
+    void scaleMapsLinearly();
+    void clipsAtTheEdges_data();
+    void clipsAtTheEdges();
+    void narrowsWithoutOverflow_data();
+    void narrowsWithoutOverflow();
+    void farPointsStayOnTheirLine();
+    void boxShowsBareBackgroundAfterClear();
+    void boxShowsLinesInTheirColours();
+    void boxRepaintsWhatWasDrawn();
+    void boxIgnoresScaleLeftFromBefore();
+};
+
+void CanvasTest::coloursAreBlueGreenRed_data() {
+    QTest::addColumn<Colour>("colour");
+    QTest::addColumn<Colour>("value");
+    QTest::addColumn<QColor>("qt");
+    QTest::newRow("grey") << colours::grey << 13158600u << QColor(200, 200, 200);
+    QTest::newRow("red") << colours::red << 255u << QColor(255, 0, 0);
+    QTest::newRow("green") << colours::green << 65280u << QColor(0, 255, 0);
+    QTest::newRow("blue") << colours::blue << 16711680u << QColor(0, 0, 255);
+    QTest::newRow("light yellow") << colours::lightYellow << 0x00C0FFFFu << QColor(255, 255, 192);
+}
+
+void CanvasTest::coloursAreBlueGreenRed() {
+    QFETCH(Colour, colour);
+    QFETCH(Colour, value);
+    QFETCH(QColor, qt);
+    QCOMPARE(colour, value);
+    QCOMPARE(toQColor(colour), qt);
+}
+
+void CanvasTest::scaleMapsLinearly_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QPointF>("pixel");
+    QTest::newRow("origin") << 0.0 << 0.0 << QPointF(20, 180);
+    QTest::newRow("upper-left corner") << -0.2 << -1.8 << QPointF(0, 0);
+    QTest::newRow("lower-right corner") << 3.8 << 0.2 << QPointF(400, 200);
+}
+
+void CanvasTest::scaleMapsLinearly() {
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QPointF, pixel);
+    const QPointF mapped = toPixel(flowScale.toUnit(x, y));
+    QVERIFY2(std::abs(mapped.x() - pixel.x()) < 1e-9 && std::abs(mapped.y() - pixel.y()) < 1e-9,
+             qPrintable(QStringLiteral("%1, %2").arg(mapped.x()).arg(mapped.y())));
+}
+
+void CanvasTest::clipsAtTheEdges_data() {
+    QTest::addColumn<QLineF>("user");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<QLineF>("pixels");
+    QTest::newRow("cut at the top edge") << QLineF(0, -2, 0, 0.1) << true << QLineF(20, 0, 20, 190);
+    QTest::newRow("wholly inside") << QLineF(0, 0, 2, 0) << true << QLineF(20, 180, 220, 180);
+    QTest::newRow("wholly right of the area") << QLineF(4, -1, 5, -1) << false << QLineF();
+    QTest::newRow("wholly above the area") << QLineF(0, -3, 3, -2) << false << QLineF();
+    QTest::newRow("across both side edges")
+        << QLineF(-1, -1, 5, -1) << true << QLineF(0, 80, 400, 80);
+    QTest::newRow("passes by a corner") << QLineF(3.7, -2.5, 4.5, -1.5) << false << QLineF();
+}
+
+void CanvasTest::clipsAtTheEdges() {
+    QFETCH(QLineF, user);
+    QFETCH(bool, visible);
+    QFETCH(QLineF, pixels);
+    const auto clipped = clipToUnitSquare(
+        {flowScale.toUnit(user.x1(), user.y1()), flowScale.toUnit(user.x2(), user.y2())});
+    QCOMPARE(clipped.has_value(), visible);
+    if (visible) {
+        const QLineF got(toPixel(clipped->from), toPixel(clipped->to));
+        QVERIFY2((got.p1() - pixels.p1()).manhattanLength() < 1e-9 &&
+                     (got.p2() - pixels.p2()).manhattanLength() < 1e-9,
+                 qPrintable(QStringLiteral("%1,%2 %3,%4")
+                                .arg(got.x1())
+                                .arg(got.y1())
+                                .arg(got.x2())
+                                .arg(got.y2())));
+    }
+}
+
+void CanvasTest::narrowsWithoutOverflow_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<float>("expected");
+    const float largest = std::numeric_limits<float>::max();
+    QTest::newRow("ordinary") << 1.5 << 1.5f;
+    QTest::newRow("beyond float, positive") << 1e300 << largest;
+    QTest::newRow("beyond float, negative") << -1e39 << -largest;
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << largest;
+}
+
+void CanvasTest::narrowsWithoutOverflow() {
+    QFETCH(double, value);
+    QFETCH(float, expected);
+    QCOMPARE(toSingle(value), expected);
+}
+
+// A line between points far beyond the float range keeps its direction: the
+// part inside the area is the part of the true line, never a stray cut.
+void CanvasTest::farPointsStayOnTheirLine() {
+    const float far = std::numeric_limits<float>::max();
+    const auto steep = clipToUnitSquare({flowScale.toUnit(1.0, -far), flowScale.toUnit(1.0, far)});
+    QVERIFY(steep);
+    QCOMPARE(toPixel(steep->from), QPointF(120, 0));
+    QCOMPARE(toPixel(steep->to), QPointF(120, 200));
+    const auto outside =
+        clipToUnitSquare({flowScale.toUnit(far, -far), flowScale.toUnit(far, far)});
+    QVERIFY(!outside);
+    const double inf = std::numeric_limits<double>::infinity();
+    QVERIFY(!clipToUnitSquare({{0.5, 0.5}, {inf, 0.5}}));
+    QVERIFY(!clipToUnitSquare({{std::nan(""), 0.5}, {0.5, 0.5}}));
+}
+
+void CanvasTest::boxShowsBareBackgroundAfterClear() {
+    PictureBox box;
+    box.resize(404, 204);
+    box.Scale(0, 0, 1, 1);
+    box.Line(0, 0, 1, 1, colours::red);
+    box.Cls();
+    box.Scale(-0.2, -1.8, 3.8, 0.2);
+    QVERIFY(box.displayList().empty());
+    const QImage image = box.grab(box.contentsRect()).toImage();
+    QCOMPARE(countPixels(image, toQColor(colours::lightYellow).rgb()),
+             image.width() * image.height());
+}
+
+void CanvasTest::boxShowsLinesInTheirColours() {
+    PictureBox box;
+    box.resize(404, 204); // a 2-pixel border around 400 x 200
+    QCOMPARE(box.contentsRect().size(), QSize(400, 200));
+    box.Cls();
+    box.Scale(-0.2, -1.8, 3.8, 0.2);
+    box.Line(0, -1, 2, -1, colours::red);
+    box.Line(0, -0.5f, 2, -0.5f, colours::blue);
+    box.Line(5, -1, 6, -1, colours::green); // outside: draws nothing
+    QCOMPARE(box.displayList().size(), 2u);
+    const QImage image = box.grab(box.contentsRect()).toImage();
+    const QRgb red = qRgb(255, 0, 0);
+    const QRgb blue = qRgb(0, 0, 255);
+    QCOMPARE(image.pixel(120, 80) & 0xFFFFFFu, red & 0xFFFFFFu);
+    QCOMPARE(image.pixel(120, 130) & 0xFFFFFFu, blue & 0xFFFFFFu);
+    QCOMPARE(image.pixel(300, 80) & 0xFFFFFFu, qRgb(255, 255, 192) & 0xFFFFFFu);
+    QVERIFY(countPixels(image, red) >= 200);
+    QVERIFY(countPixels(image, blue) >= 200);
+    QCOMPARE(countPixels(image, qRgb(0, 255, 0)), 0);
+}
+
+void CanvasTest::boxRepaintsWhatWasDrawn() {
+    PictureBox box;
+    box.resize(404, 204);
+    box.Cls();
+    box.Scale(-0.2, -1.8, 3.8, 0.2);
+    box.Line(0, -1, 2, -1, colours::red);
+    const QImage first = box.grab().toImage();
+    const QImage again = box.grab().toImage();
+    QCOMPARE(first, again);
+}
+
+void CanvasTest::boxIgnoresScaleLeftFromBefore() {
+    PictureBox box;
+    box.resize(404, 204);
+    box.Scale(0, 0, 1000, 1000);
+    box.Cls();
+    box.Scale(-0.2, -1.8, 3.8, 0.2);
+    box.Line(0, 0, 0, -1.8f, colours::blue);
+    const QImage image = box.grab(box.contentsRect()).toImage();
+    QCOMPARE(image.pixel(20, 100) & 0xFFFFFFu, qRgb(0, 0, 255) & 0xFFFFFFu);
+}
+
+QTEST_MAIN(CanvasTest)
+#include "tst_canvas.moc"

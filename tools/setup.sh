@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for wavywall and then either starts the program
+# (run) or builds and passes the whole test suite (test). Safe to repeat:
+# packages already present are not installed again, builds are incremental.
+set -euo pipefail
+
+usage() { echo "usage: tools/setup.sh run|test" >&2; exit 2; }
+[ $# -eq 1 ] || usage
+mode=$1
+cd "$(dirname "$0")/.."
+
+build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool xclip imagemagick
+    x11-utils)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j"$(nproc)"
+}
+
+case "$mode" in
+run)
+    install_missing "${build_packages[@]}"
+    build dev
+    exec build/dev/app/wavywall
+    ;;
+test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    build ci
+    ctest --preset ci
+    ;;
+*)
+    usage
+    ;;
+esac
