@@ -1,0 +1,52 @@
+// Reading a text box: the short texts a user types or a scroll bar writes,
+// and long pasted ones, where the cost grows with the text.
+#include "model/textnumber.h"
+
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+namespace {
+
+QString longDigits() {
+    return QStringLiteral("1.") + QString(1000, u'4');
+}
+
+QString blanksBetweenDigits() {
+    QString text;
+    for (int n = 0; n < 200; ++n) {
+        text += QStringLiteral("1 ");
+    }
+    return text;
+}
+
+struct Text {
+    const char *name;
+    QString text;
+};
+
+const std::array<Text, 7> &texts() {
+    static const std::array<Text, 7> all{{
+        {"1.01", QStringLiteral("1.01")},
+        {"0.2", QStringLiteral("0.2")},
+        {" 1.5abc", QStringLiteral(" 1.5abc")},
+        {"&HFF", QStringLiteral("&HFF")},
+        {"2e1", QStringLiteral("2e1")},
+        {"1000 digits", longDigits()},
+        {"200 blanks", blanksBetweenDigits()},
+    }};
+    return all;
+}
+
+void BM_TextToNumber(benchmark::State &state) {
+    const Text &input = texts()[static_cast<std::size_t>(state.range(0))];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(wavywall::textToNumber(input.text));
+    }
+    state.SetLabel(input.name);
+}
+BENCHMARK(BM_TextToNumber)->DenseRange(0, static_cast<int>(texts().size()) - 1);
+
+} // namespace
