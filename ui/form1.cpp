@@ -3,6 +3,7 @@
 #include "canvas/picturebox.h"
 #include "ui/form1layout.h"
 #include "ui/formabout.h"
+#include "ui/stepscrollbar.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -19,21 +20,6 @@ namespace wavywall {
 namespace layout = form1layout;
 
 namespace {
-
-// A bar whose every step is one hundredth of its input. Tracking is off so
-// that a thumb drag recalculates once, when the thumb is let go; the bar
-// takes the keyboard focus, and Right and Down move it towards its maximum.
-QScrollBar *makeScrollBar(QWidget *parent, int minimum, int maximum) {
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setRange(minimum, maximum);
-    bar->setValue(minimum);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    bar->setTracking(false);
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setInvertedControls(false);
-    return bar;
-}
 
 QLabel *makeLabel(QWidget *parent, const QString &text) {
     auto *label = new QLabel(text, parent);
@@ -113,10 +99,10 @@ void Form1::createControls(double dotsPerInch) {
 }
 
 void Form1::createFrameControls(double dotsPerInch) {
-    HScroll_HbL = makeScrollBar(Frame1, 1, 20);
+    HScroll_HbL = new StepScrollBar(1, 20, Frame1);
     place(*HScroll_HbL, u"HScroll_HbL"_qs, layout::HScroll_HbL, dotsPerInch);
     HScroll_HbL->setAccessibleName(u"H/L kaydırma çubuğu"_qs);
-    HScroll_Moo = makeScrollBar(Frame1, 101, 200);
+    HScroll_Moo = new StepScrollBar(101, 200, Frame1);
     place(*HScroll_Moo, u"HScroll_Moo"_qs, layout::HScroll_Moo, dotsPerInch);
     HScroll_Moo->setAccessibleName(u"Moo kaydırma çubuğu"_qs);
     Text_Moo = new QLineEdit(u"1.01"_qs, Frame1);
