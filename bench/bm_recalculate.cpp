@@ -36,7 +36,14 @@ struct PaintedBox {
         image.setDevicePixelRatio(dpr);
     }
 
-    void paint() { box.render(&image, QPoint(), QRegion(box.rect())); }
+    /// Paints the whole box, frame and all, as a window's first frame does.
+    void paintWhole() { box.render(&image); }
+
+    /// Paints what a recalculation leaves to repaint: the drawing area.
+    void paintPlot() {
+        const QRect area = box.contentsRect();
+        box.render(&image, area.topLeft(), QRegion(area));
+    }
 };
 
 struct Window {
@@ -53,18 +60,15 @@ struct Window {
         child<QLineEdit>(form, u"Text_HbL"_qs).setText(QString::fromUtf16(input.hbl));
         // The first paint loads fonts and fills caches, as the window's
         // first frame does; a recalculation finds them ready.
-        paintAll();
-    }
-
-    void paintAll() {
-        flow.paint();
-        pressure.paint();
+        flow.paintWhole();
+        pressure.paintWhole();
     }
 
     // Kept out of line so that a profile shows one round as one call.
     [[gnu::noinline]] void recalculateAndPaint() {
         button.click();
-        paintAll();
+        flow.paintPlot();
+        pressure.paintPlot();
     }
 };
 

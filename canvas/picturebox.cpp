@@ -28,7 +28,7 @@ PictureBox::PictureBox(QWidget *parent)
 
 void PictureBox::Cls() {
     m_displayList.clear();
-    update();
+    requestRepaint();
     Q_EMIT cleared();
 }
 
@@ -40,17 +40,24 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, Colour colour) {
     const UnitLine unit{m_scale.toUnit(x1, y1), m_scale.toUnit(x2, y2)};
     if (const auto visible = clipToUnitSquare(unit)) {
         m_displayList.push_back({*visible, colour});
-        update();
+        requestRepaint();
     }
 }
 
-QPointF PictureBox::toWidget(UnitPoint p) const {
-    const QRect inner = contentsRect();
-    return {inner.left() + p.u * inner.width(), inner.top() + p.v * inner.height()};
+// Only the drawing area changes; the frame around it stays as painted. One
+// request covers every line drawn until the repaint comes.
+void PictureBox::requestRepaint() {
+    if (!m_repaintRequested) {
+        m_repaintRequested = true;
+        update(contentsRect());
+    }
 }
 
 void PictureBox::paintEvent(QPaintEvent *event) {
-    QFrame::paintEvent(event);
+    m_repaintRequested = false;
+    if (!contentsRect().contains(event->rect())) {
+        QFrame::paintEvent(event);
+    }
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     painter.fillRect(contentsRect(), toQColor(colours::lightYellow));
@@ -67,6 +74,10 @@ void PictureBox::paintEvent(QPaintEvent *event) {
 // the batches is the drawing order, so overdraw is as the plot drew it.
 void PictureBox::paintPlot(QPainter &painter) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
+    const QRectF inner = contentsRect();
+    const auto toWidget = [inner](UnitPoint p) {
+        return QPointF(inner.left() + p.u * inner.width(), inner.top() + p.v * inner.height());
+    };
     auto run = m_displayList.begin();
     while (run != m_displayList.end()) {
         const Colour colour = run->colour;

@@ -42,12 +42,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void requestRepaint();
     void paintPlot(QPainter &painter) const;
-    QPointF toWidget(UnitPoint p) const;
 
     UserScale m_scale;
     std::vector<PlotLine> m_displayList;
     mutable QList<QLineF> m_runBuffer;
+    bool m_repaintRequested = false;
 };
 
 /// The colour of the 0x00BBGGRR encoding as Qt knows it.
