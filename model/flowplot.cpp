@@ -39,11 +39,14 @@ void computeCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys) {
         Xs[i][0] = x;
         Ys[i][0] = flow.H * std::cos(2 * flow.Pi / L * x);
     }
+    // The wall's height at a point is the same for every streamline above
+    // it, so its cosine is taken once per point rather than once per curve.
     for (int i = 0; i <= N; ++i) {
+        const double x = static_cast<double>(i) / N * 2 * L;
+        const double wall = flow.H * std::cos(2 * flow.Pi / L * x);
         for (int j = 1; j <= Ns; ++j) {
-            const double x = static_cast<double>(i) / N * 2 * L;
             const double h = static_cast<double>(j) / Ns * 1.5;
-            Ys[i][j] = h + flow.H * std::cos(2 * flow.Pi / L * x);
+            Ys[i][j] = h + wall;
             Xs[i][j] = x + flow.Beta * (Ys[i][j] - Ys[i][0]);
         }
     }
