@@ -58,9 +58,18 @@ UnitPoint pointAt(const UnitLine &line, double du, double dv, const Crossing &c)
     return p;
 }
 
+bool isInside(UnitPoint p) {
+    return p.u >= 0 && p.u <= 1 && p.v >= 0 && p.v <= 1;
+}
+
 } // namespace
 
 std::optional<UnitLine> clipToUnitSquare(UnitLine line) {
+    // Most lines of a picture lie wholly inside, where the cut would give
+    // back both end points unchanged.
+    if (isInside(line.from) && isInside(line.to)) {
+        return line;
+    }
     if (!isFinite(line.from) || !isFinite(line.to)) {
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 // and the plot boxes' pixels against painting every line on its own, both
 // for a whole paint and for the repaint that follows a recalculation.
 #include "canvas/picturebox.h"
+#include "canvas/userscale.h"
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
 #include "support.h"
@@ -124,6 +125,8 @@ class DrawnOutputTest : public QObject {
 private Q_SLOTS:
     void flowPictureIsItsConstruction_data();
     void flowPictureIsItsConstruction();
+    void insideLinesKeepTheirEndPoints_data();
+    void insideLinesKeepTheirEndPoints();
     void boxPaintsEachLineAsDrawnAlone_data();
     void boxPaintsEachLineAsDrawnAlone();
     void repaintAfterRecalculationShowsWholePicture();
@@ -153,6 +156,30 @@ void DrawnOutputTest::flowPictureIsItsConstruction() {
         QVERIFY2(bitsOf(canvas.lines()[n]) == bitsOf(expected[n]),
                  qPrintable(QStringLiteral("line %1").arg(n)));
     }
+}
+
+void DrawnOutputTest::insideLinesKeepTheirEndPoints_data() {
+    QTest::addColumn<QLineF>("line");
+    QTest::newRow("interior") << QLineF(0.1, 0.2, 0.7, 0.9);
+    QTest::newRow("corner to corner") << QLineF(0, 0, 1, 1);
+    QTest::newRow("along the top edge") << QLineF(1, 0, 0, 0);
+    QTest::newRow("a single point") << QLineF(0.5, 0.5, 0.5, 0.5);
+    QTest::newRow("negative zero") << QLineF(-0.0, 0.25, 0.5, -0.0);
+    QTest::newRow("one ulp inside") << QLineF(std::nextafter(1.0, 0.0), 0.5, 0.5, 1e-300);
+}
+
+// A line wholly inside the drawing area is kept as it was drawn, to the bit.
+void DrawnOutputTest::insideLinesKeepTheirEndPoints() {
+    QFETCH(QLineF, line);
+    const UnitLine unit{{line.x1(), line.y1()}, {line.x2(), line.y2()}};
+    const auto kept = clipToUnitSquare(unit);
+    QVERIFY(kept);
+    const auto bits = [](const UnitLine &l) {
+        return std::array<std::uint64_t, 4>{
+            std::bit_cast<std::uint64_t>(l.from.u), std::bit_cast<std::uint64_t>(l.from.v),
+            std::bit_cast<std::uint64_t>(l.to.u), std::bit_cast<std::uint64_t>(l.to.v)};
+    };
+    QCOMPARE(bits(*kept), bits(unit));
 }
 
 void DrawnOutputTest::boxPaintsEachLineAsDrawnAlone_data() {
