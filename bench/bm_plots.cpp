@@ -1,6 +1,7 @@
 // Each plot procedure alone onto a recording canvas: the arithmetic of the
 // picture and the cost of handing its lines over, without any painting.
 #include "bench/fakes.h"
+#include "bench/spread.h"
 #include "canvas/recordingcanvas.h"
 #include "model/flowmodel.h"
 #include "model/flowplot.h"
@@ -44,7 +45,9 @@ void BM_FlowPlotCompute(benchmark::State &state) {
     state.SetLabel(inputOf(state).name);
     state.counters["lines"] = static_cast<double>(canvas.lines().size());
 }
-BENCHMARK(BM_FlowPlotCompute)->DenseRange(0, static_cast<int>(flowInputs.size()) - 1);
+BENCHMARK(BM_FlowPlotCompute)
+    ->Apply(wavywall::bench::withSpread)
+    ->DenseRange(0, static_cast<int>(flowInputs.size()) - 1);
 
 void BM_PressurePlotCompute(benchmark::State &state) {
     const FlowState flow = stateFor(inputOf(state));
@@ -58,7 +61,9 @@ void BM_PressurePlotCompute(benchmark::State &state) {
     state.SetLabel(inputOf(state).name);
     state.counters["lines"] = static_cast<double>(canvas.lines().size());
 }
-BENCHMARK(BM_PressurePlotCompute)->DenseRange(0, static_cast<int>(flowInputs.size()) - 1);
+BENCHMARK(BM_PressurePlotCompute)
+    ->Apply(wavywall::bench::withSpread)
+    ->DenseRange(0, static_cast<int>(flowInputs.size()) - 1);
 
 // Both plots as one recalculation draws them, still without painting.
 void BM_BothPlotsCompute(benchmark::State &state) {
@@ -75,6 +80,8 @@ void BM_BothPlotsCompute(benchmark::State &state) {
     }
     state.SetLabel(inputOf(state).name);
 }
-BENCHMARK(BM_BothPlotsCompute)->DenseRange(0, static_cast<int>(flowInputs.size()) - 1);
+BENCHMARK(BM_BothPlotsCompute)
+    ->Apply(wavywall::bench::withSpread)
+    ->DenseRange(0, static_cast<int>(flowInputs.size()) - 1);
 
 } // namespace

@@ -3,6 +3,7 @@
 // device pixel ratio 1 and 2. The images stand for the window's backing
 // store: they are kept from one round to the next, as the screen keeps them.
 #include "bench/fakes.h"
+#include "bench/spread.h"
 #include "canvas/picturebox.h"
 #include "ui/form1.h"
 
@@ -83,6 +84,7 @@ void BM_RecalculateAndPaint(benchmark::State &state) {
     state.SetLabel(input.name + std::string(",dpr=") + std::to_string(dpr));
 }
 BENCHMARK(BM_RecalculateAndPaint)
+    ->Apply(wavywall::bench::withSpread)
     ->ArgsProduct({benchmark::CreateDenseRange(0, static_cast<int>(flowInputs.size()) - 1, 1),
                    {1, 2}})
     ->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,6 @@
 // Reading a text box: the short texts a user types or a scroll bar writes,
 // and long pasted ones, where the cost grows with the text.
+#include "bench/spread.h"
 #include "model/textnumber.h"
 
 #include <QString>
@@ -47,6 +48,8 @@ void BM_TextToNumber(benchmark::State &state) {
     }
     state.SetLabel(input.name);
 }
-BENCHMARK(BM_TextToNumber)->DenseRange(0, static_cast<int>(texts().size()) - 1);
+BENCHMARK(BM_TextToNumber)
+    ->Apply(wavywall::bench::withSpread)
+    ->DenseRange(0, static_cast<int>(texts().size()) - 1);
 
 } // namespace
