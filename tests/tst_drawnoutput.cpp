@@ -9,6 +9,7 @@
 #include "support.h"
 #include "ui/form1.h"
 #include "ui/form1layout.h"
+#include "ui/titlelabel.h"
 
 #include <QApplication>
 #include <QImage>
@@ -129,6 +130,8 @@ private Q_SLOTS:
     void insideLinesKeepTheirEndPoints();
     void boxPaintsEachLineAsDrawnAlone_data();
     void boxPaintsEachLineAsDrawnAlone();
+    void titleCopiesWhatItPaints_data();
+    void titleCopiesWhatItPaints();
     void repaintAfterRecalculationShowsWholePicture();
 };
 
@@ -219,6 +222,30 @@ void DrawnOutputTest::boxPaintsEachLineAsDrawnAlone() {
     QVERIFY(!box.displayList().empty());
     LineByLineBox plain(box);
     QCOMPARE(rendered(box, dpr), rendered(plain, dpr));
+}
+
+void DrawnOutputTest::titleCopiesWhatItPaints_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("dpr");
+    for (const int dpr : {1, 2}) {
+        QTest::addRow("flow title, device pixel ratio %d", dpr) << u"Label3"_qs << dpr;
+        QTest::addRow("pressure title, device pixel ratio %d", dpr) << u"Label4"_qs << dpr;
+    }
+}
+
+// A plot title repainted from its picture shows what painting its text
+// showed, to the pixel.
+void DrawnOutputTest::titleCopiesWhatItPaints() {
+    QFETCH(QString, name);
+    QFETCH(int, dpr);
+    Form1 form;
+    auto *title = form.findChild<TitleLabel *>(name);
+    QVERIFY(title);
+    QVERIFY(!title->pictured());
+    const QImage painted = rendered(*title, dpr);
+    QCoreApplication::processEvents();
+    QVERIFY(title->pictured());
+    QCOMPARE(rendered(*title, dpr), painted);
 }
 
 // The screen after a recalculation, repainted as little as the program

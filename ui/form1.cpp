@@ -4,6 +4,7 @@
 #include "ui/form1layout.h"
 #include "ui/formabout.h"
 #include "ui/stepscrollbar.h"
+#include "ui/titlelabel.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -30,8 +31,8 @@ QLineEdit *makeTextBox(QWidget *parent, const QString &text) {
     return box;
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &text) {
-    auto *label = new QLabel(text, parent);
+template <typename Label = QLabel> QLabel *makeLabel(QWidget *parent, const QString &text) {
+    auto *label = new Label(text, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
     label->setTextFormat(Qt::PlainText);
@@ -140,12 +141,13 @@ void Form1::createPlots(double dotsPerInch) {
     Picture_basınç = new PictureBox(client);
     place(*Picture_basınç, u"Picture_basınç"_qs, layout::Picture_basınç, dotsPerInch);
     Picture_basınç->setAccessibleName(u"Duvar üzerinde basınç katsayılarının dağılımı"_qs);
-    Label4 = makeLabel(Picture_basınç, u"Duvar üzerinde basınç katsayılarının dağılımı"_qs);
+    Label4 =
+        makeLabel<TitleLabel>(Picture_basınç, u"Duvar üzerinde basınç katsayılarının dağılımı"_qs);
     placeTitle(*Label4, u"Label4"_qs, layout::Label4, dotsPerInch, *Picture_basınç);
     Picture_Akım = new PictureBox(client);
     place(*Picture_Akım, u"Picture_Akım"_qs, layout::Picture_Akım, dotsPerInch);
     Picture_Akım->setAccessibleName(u"Akım çizgileri"_qs);
-    Label3 = makeLabel(Picture_Akım, u"Akım çizgileri"_qs);
+    Label3 = makeLabel<TitleLabel>(Picture_Akım, u"Akım çizgileri"_qs);
     placeTitle(*Label3, u"Label3"_qs, layout::Label3, dotsPerInch, *Picture_Akım);
 }
 
