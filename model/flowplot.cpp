@@ -39,11 +39,12 @@ void computeCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys) {
         Xs[i][0] = x;
         Ys[i][0] = flow.H * std::cos(2 * flow.Pi / L * x);
     }
-    // The wall's height at a point is the same for every streamline above
-    // it, so its cosine is taken once per point rather than once per curve.
+    // A streamline point's H cos(2 pi x / L) is the wall's height at the same
+    // x, the very value stored for the wall, so it is read back rather than
+    // computed again for every streamline.
     for (int i = 0; i <= N; ++i) {
         const double x = static_cast<double>(i) / N * 2 * L;
-        const double wall = flow.H * std::cos(2 * flow.Pi / L * x);
+        const double wall = Ys[i][0];
         for (int j = 1; j <= Ns; ++j) {
             const double h = static_cast<double>(j) / Ns * 1.5;
             Ys[i][j] = h + wall;
