@@ -10,6 +10,8 @@ mode=$1
 cd "$(dirname "$0")/.."
 
 build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+# Qt SVG draws the icon.
+build_packages+=(qt6-svg-dev)
 test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool xclip imagemagick
     x11-utils)
 
