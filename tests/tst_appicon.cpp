@@ -52,10 +52,12 @@ void AppIconTest::showsTheFlowPicture_data() {
     QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("transparent outside the rounded tile") << QPoint(0, 0) << QColor(0, 0, 0, 0);
+    QTest::newRow("transparent beyond the rounded bottom corner")
+        << QPoint(3, 61) << QColor(0, 0, 0, 0);
     QTest::newRow("light yellow sky") << QPoint(8, 8) << QColor(255, 255, 192);
     QTest::newRow("red wall") << QPoint(32, 58) << QColor(224, 32, 16);
-    QTest::newRow("blue streamline at its crest") << QPoint(34, 16) << QColor(0, 64, 224);
-    QTest::newRow("green Mach line") << QPoint(23, 33) << QColor(0, 128, 0);
+    QTest::newRow("blue streamline at its crest") << QPoint(17, 16) << QColor(0, 64, 224);
+    QTest::newRow("green Mach line") << QPoint(38, 30) << QColor(0, 128, 0);
 }
 
 void AppIconTest::showsTheFlowPicture() {
