@@ -117,6 +117,9 @@ step_validate() {
         fail "desktop-file-validate: $output"
     echo "$output"
     ! grep -E ': (error|warning):' <<<"$output" || fail "desktop-file-validate reported problems"
+    # Without a main category the menu would file the program under "Other".
+    ! grep 'does not contain a registered main category' <<<"$output" ||
+        fail "the launcher has no main category of the application menu"
     appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
     # The software centre shows the newest release as the program's version.
     grep -q "<release version=\"$VERSION\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
