@@ -62,7 +62,9 @@ step_package() {
     (cd "$BUILD_DIR" && cpack -G DEB -B "$WORK_DIR/deb") >"$WORK_DIR/cpack.log" 2>&1 ||
         { cat "$WORK_DIR/cpack.log"; fail "cpack did not build the package"; }
     local debs=("$WORK_DIR"/deb/*.deb)
-    [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb, found: ${debs[*]}"
+    if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+        fail "expected one .deb, found: ${debs[*]}"
+    fi
     local deb=${debs[0]} depends
     [ "$(dpkg-deb -f "$deb" Package)" = "$package" ] || fail "package name"
     [ "$(dpkg-deb -f "$deb" Version)" = "$VERSION" ] || fail "package version is not $VERSION"
@@ -131,32 +133,27 @@ window_property() {
     xprop -id "$1" -notype "$2" | sed -n "s/^$2[ =:]*//p"
 }
 
-step_run() {
-    need Xvfb xdotool xprop
-    local root program display_file window="" tries
-    root=$(package_root)
-    program=$root/usr/bin/wavywall
-    [ -x "$program" ] || fail "$program is missing"
-
-    # A display of our own, numbered by the server, so that parallel runs on a
-    # shared machine do not collide.
-    display_file=$WORK_DIR/display
+# Starts an X server on a display of its own, numbered by the server, so that
+# parallel runs on a shared machine do not collide; sets DISPLAY.
+start_display() {
+    local display_file=$WORK_DIR/display tries
     : >"$display_file"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-    xvfb=$!
-    program_pid=""
-    trap 'kill $program_pid "$xvfb" 2>/dev/null || true' EXIT
+    xvfb_pid=$!
     for ((tries = 0; tries < 300; tries++)); do
         [ -s "$display_file" ] && break
-        kill -0 "$xvfb" 2>/dev/null || fail "Xvfb did not start"
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
         sleep 0.1
     done
     [ -s "$display_file" ] || fail "Xvfb did not report its display"
-    export DISPLAY=:$(head -n1 "$display_file")
+    DISPLAY=:$(head -n1 "$display_file")
+    export DISPLAY
     unset WAYLAND_DISPLAY
+}
 
-    QT_QPA_PLATFORM=xcb "$program" &
-    program_pid=$!
+# Prints the id of the program's main window once it is on screen.
+wait_for_main_window() {
+    local window="" tries
     for ((tries = 0; tries < 300; tries++)); do
         kill -0 "$program_pid" 2>/dev/null || fail "the program ended before showing its window"
         window=$(xdotool search --onlyvisible --name '^Tesvelin' 2>/dev/null | head -n1) || true
@@ -164,23 +161,41 @@ step_run() {
         sleep 0.1
     done
     [ -n "$window" ] || fail "the main window did not appear"
-    echo "main window $window: $(window_property "$window" _NET_WM_NAME)"
+    echo "$window"
+}
 
-    local wm_class startup_class
+# What the task bar reads off the window: its class and its icon.
+check_window_identity() {
+    local window=$1 desktop_file=$2 wm_class startup_class icon
+    echo "main window $window: $(window_property "$window" _NET_WM_NAME)"
     wm_class=$(window_property "$window" WM_CLASS)
-    startup_class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$app_id.desktop")
+    startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
     echo "WM_CLASS: $wm_class"
     # Task bars on X11 find the launcher, and so its name and icon, by class.
     [[ "$wm_class" == *"\"$startup_class\"" ]] ||
         fail "window class $wm_class does not match the launcher's StartupWMClass $startup_class"
     # The icon property starts with the first image's width and height.
-    local icon
     icon=$(xprop -id "$window" -f _NET_WM_ICON 32c ' = $0 x $1\n' _NET_WM_ICON)
     echo "$icon"
     [[ "$icon" =~ \ =\ [1-9][0-9]*\ x\ [1-9][0-9]*$ ]] || fail "the main window has no icon"
+}
+
+step_run() {
+    need Xvfb xdotool xprop
+    local root program window status=0
+    root=$(package_root)
+    program=$root/usr/bin/wavywall
+    [ -x "$program" ] || fail "$program is missing"
+
+    xvfb_pid="" program_pid=""
+    trap 'kill $program_pid $xvfb_pid 2>/dev/null || true' EXIT
+    start_display
+    QT_QPA_PLATFORM=xcb "$program" &
+    program_pid=$!
+    window=$(wait_for_main_window)
+    check_window_identity "$window" "$root/usr/share/applications/$app_id.desktop"
 
     "$CLOSEWINDOW" "$window"
-    local status=0
     wait "$program_pid" || status=$?
     program_pid=""
     [ "$status" -eq 0 ] || fail "the program exited with status $status after its window closed"
