@@ -3,6 +3,7 @@
 #include "canvas/picturebox.h"
 #include "ui/form1layout.h"
 #include "ui/formabout.h"
+#include "ui/stepscrollbar.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -14,25 +15,19 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <limits>
+
 namespace wavywall {
 
 namespace layout = form1layout;
 
 namespace {
 
-// A bar whose every step is one hundredth of its input. Tracking is off so
-// that a thumb drag recalculates once, when the thumb is let go; the bar
-// takes the keyboard focus, and Right and Down move it towards its maximum.
-QScrollBar *makeScrollBar(QWidget *parent, int minimum, int maximum) {
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setRange(minimum, maximum);
-    bar->setValue(minimum);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    bar->setTracking(false);
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setInvertedControls(false);
-    return bar;
+// A plain one-line input with no length limit of its own.
+QLineEdit *makeTextBox(QWidget *parent, const QString &text) {
+    auto *box = new QLineEdit(text, parent);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &text) {
@@ -113,16 +108,16 @@ void Form1::createControls(double dotsPerInch) {
 }
 
 void Form1::createFrameControls(double dotsPerInch) {
-    HScroll_HbL = makeScrollBar(Frame1, 1, 20);
+    HScroll_HbL = new StepScrollBar(1, 20, Frame1);
     place(*HScroll_HbL, u"HScroll_HbL"_qs, layout::HScroll_HbL, dotsPerInch);
     HScroll_HbL->setAccessibleName(u"H/L kaydırma çubuğu"_qs);
-    HScroll_Moo = makeScrollBar(Frame1, 101, 200);
+    HScroll_Moo = new StepScrollBar(101, 200, Frame1);
     place(*HScroll_Moo, u"HScroll_Moo"_qs, layout::HScroll_Moo, dotsPerInch);
     HScroll_Moo->setAccessibleName(u"Moo kaydırma çubuğu"_qs);
-    Text_Moo = new QLineEdit(u"1.01"_qs, Frame1);
+    Text_Moo = makeTextBox(Frame1, u"1.01"_qs);
     place(*Text_Moo, u"Text_Moo"_qs, layout::Text_Moo, dotsPerInch);
     Text_Moo->setAccessibleName(u"Moo"_qs);
-    Text_HbL = new QLineEdit(u"0.01"_qs, Frame1);
+    Text_HbL = makeTextBox(Frame1, u"0.01"_qs);
     place(*Text_HbL, u"Text_HbL"_qs, layout::Text_HbL, dotsPerInch);
     Text_HbL->setAccessibleName(u"H/L"_qs);
     Command1 = new QPushButton(u"HESAPLA"_qs, Frame1);
