@@ -74,7 +74,8 @@ step_package() {
     # machine lacking Qt and then fail to start.
     local library
     for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
-        [[ ", $depends," == *", $library "* ]] || fail "Depends lacks $library"
+        [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] ||
+            fail "Depends lacks $library"
     done
     echo "$deb" >"$WORK_DIR/deb-path"
 }
@@ -92,9 +93,10 @@ step_install() {
         need apt-get
         # apt-get rather than dpkg -i: it checks the dependencies against the
         # archive and waits for the package database if another install holds it.
+        # Marked first, so that the cleanup step also removes a half-done install.
+        touch "$WORK_DIR/installed-by-test"
         DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
             -o DPkg::Lock::Timeout=300 "$deb"
-        touch "$WORK_DIR/installed-by-test"
         already_installed || fail "apt-get did not install the package"
         echo "" >"$WORK_DIR/root"
     else
