@@ -128,6 +128,23 @@ step_validate() {
     # The software centre shows the newest release as the program's version.
     grep -q "<release version=\"$VERSION\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
         fail "the metainfo's releases do not list version $VERSION"
+    check_references "$root"
+}
+
+# The files point at each other by name; a renamed one breaks the menu entry
+# or the software centre without any validator noticing.
+check_references() {
+    local root=$1 desktop metainfo exec icon launchable
+    desktop=$root/usr/share/applications/$app_id.desktop
+    metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+    exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+    [ -x "$root/usr/bin/$exec" ] || fail "the launcher starts '$exec', which is not installed"
+    icon=$(sed -n 's/^Icon=//p' "$desktop")
+    [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] ||
+        fail "the launcher's icon '$icon' is not installed"
+    launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+    [ "$launchable" = "$(basename "$desktop")" ] ||
+        fail "the metainfo launches '$launchable', not the installed launcher"
 }
 
 # Prints the value of an X property of a window.
