@@ -7,7 +7,6 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"wavywall"_qs);
-    QApplication::setApplicationDisplayName(u"wavywall"_qs);
     // Ties the windows to the installed launcher, for task bars on Wayland.
     QApplication::setDesktopFileName(u"org.example.wavywall"_qs);
     QApplication::setWindowIcon(wavywall::appIcon());
