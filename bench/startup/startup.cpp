@@ -64,13 +64,10 @@ bool readReport(int fd, long long &exposed, long long &painted) {
     return std::sscanf(buffer, "%lld %lld", &exposed, &painted) == 2;
 }
 
-bool runOnce(const std::string &program, const std::string &probe, Run &run) {
-    int channel[2];
-    if (pipe(channel) != 0) {
-        std::perror("pipe");
-        return false;
-    }
-    std::vector<std::string> env = childEnvironment(probe, channel[1]);
+// Starts the program with the probe reporting on reportFd; the offscreen
+// platform's notices on stderr are not the harness's output.
+pid_t spawnProgram(const std::string &program, const std::string &probe, int reportFd) {
+    std::vector<std::string> env = childEnvironment(probe, reportFd);
     std::vector<char *> envp;
     for (std::string &e : env) {
         envp.push_back(e.data());
@@ -78,32 +75,41 @@ bool runOnce(const std::string &program, const std::string &probe, Run &run) {
     envp.push_back(nullptr);
     std::string path = program;
     char *argv[] = {path.data(), nullptr};
-
-    // The offscreen platform's notices on stderr are not the harness's output.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-
-    const long long start = monotonicNanoseconds();
     pid_t pid = 0;
     const int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
     posix_spawn_file_actions_destroy(&actions);
-    close(channel[1]);
     if (error != 0) {
         std::fprintf(stderr, "cannot start %s: %s\n", path.c_str(), std::strerror(error));
-        close(channel[0]);
+        return -1;
+    }
+    return pid;
+}
+
+bool runOnce(const std::string &program, const std::string &probe, Run &run) {
+    int channel[2];
+    if (pipe(channel) != 0) {
+        std::perror("pipe");
         return false;
     }
+    const long long start = monotonicNanoseconds();
+    const pid_t pid = spawnProgram(program, probe, channel[1]);
+    close(channel[1]);
     long long exposed = 0;
     long long painted = 0;
-    const bool reported = readReport(channel[0], exposed, painted);
+    const bool reported = pid > 0 && readReport(channel[0], exposed, painted);
     close(channel[0]);
+    if (pid <= 0) {
+        return false;
+    }
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     if (!reported || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "%s showed no window or failed (status %d); run it alone to see why\n",
-                     path.c_str(), status);
+                     program.c_str(), status);
         return false;
     }
     run = {(exposed - start) / 1e6, (painted - start) / 1e6, usage.ru_maxrss / 1024.0};
