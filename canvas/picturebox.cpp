@@ -56,6 +56,10 @@ void PictureBox::requestRepaint() {
 void PictureBox::paintEvent(QPaintEvent *event) {
     m_repaintRequested = false;
     if (!contentsRect().contains(event->rect())) {
+        // The box paints opaquely: at a fractional or doubled pixel ratio the
+        // bevel's lines cover less than the frame's width, so the ring is
+        // filled first.
+        QPainter(this).fillRect(rect(), palette().window());
         QFrame::paintEvent(event);
     }
     QPainter painter(this);

@@ -85,7 +85,7 @@ public:
         : m_shown(shown) {
         setFrameStyle(shown.frameStyle());
         setLineWidth(shown.lineWidth());
-        setAttribute(Qt::WA_OpaquePaintEvent, shown.testAttribute(Qt::WA_OpaquePaintEvent));
+        setAutoFillBackground(true);
         resize(shown.size());
     }
 
@@ -221,7 +221,15 @@ void DrawnOutputTest::boxPaintsEachLineAsDrawnAlone() {
     }
     QVERIFY(!box.displayList().empty());
     LineByLineBox plain(box);
-    QCOMPARE(rendered(box, dpr), rendered(plain, dpr));
+    const QImage image = rendered(box, dpr);
+    QCOMPARE(image, rendered(plain, dpr));
+    // Every pixel of the box is painted, frame included.
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            QVERIFY2(image.pixel(x, y) != QColor(Qt::magenta).rgb(),
+                     qPrintable(QStringLiteral("unpainted at %1, %2").arg(x).arg(y)));
+        }
+    }
 }
 
 void DrawnOutputTest::titleCopiesWhatItPaints_data() {
