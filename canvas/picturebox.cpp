@@ -29,6 +29,7 @@ PictureBox::PictureBox(QWidget *parent)
 void PictureBox::Cls() {
     m_displayList.clear();
     update();
+    Q_EMIT cleared();
 }
 
 void PictureBox::Scale(double x1, double y1, double x2, double y2) {

@@ -34,6 +34,10 @@ public:
     /// the last Cls, in drawing order.
     const std::vector<PlotLine> &displayList() const { return m_displayList; }
 
+Q_SIGNALS:
+    /// The canvas was cleared: a plot is about to be drawn anew.
+    void cleared();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

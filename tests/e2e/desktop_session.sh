@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# End-to-end run of the real program on an X server: clicks HESAPLA and the
+# right arrow of the Mach-number bar as a user would, reads the Mach number
+# back through the clipboard, and checks from a screenshot that both plots
+# were drawn in their colours.
+#
+# usage: desktop_session.sh PROGRAM [SCREENSHOT]
+set -euo pipefail
+
+program=$1
+screenshot=${2:-wavywall-desktop.png}
+work=$(mktemp -d)
+server_pid=
+program_pid=
+
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A private X server on the first free display.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+server_pid=$!
+for _ in $(seq 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "the X server did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Tesvelin' | head -n1) ||
+    fail "the main window did not appear"
+sleep 0.5
+
+shoot() { import -window root "$1"; }
+
+# With no window manager the window sits at the screen's origin. Its client
+# area starts below the menu bar; the flow plot's light-yellow inner area,
+# 2040 x 360 twips plus a 2-pixel border from the client's corner, fixes it.
+shoot "$work/before.png"
+first_yellow_row=$(/usr/bin/convert "$work/before.png" -crop 1x768+150+0 +repage txt:- |
+    awk 'toupper($0) ~ /#FFFFC0/ && !found { split($1, at, /[,:]/); print at[2]; found = 1 }')
+[ -n "$first_yellow_row" ] || fail "no plot box on the screen"
+client_top=$((first_yellow_row - 360 / 15 - 2))
+
+# Positions in pixels at 96 dots per inch, 15 twips to the pixel.
+at() { echo $(($1 / 15)) $((client_top + $2 / 15)); }
+read -r button_x button_y < <(at $((120 + 240 + 1215 / 2)) $((240 + 1680 + 495 / 2)))
+read -r arrow_x arrow_y < <(at $((120 + 720 + 735 - 60)) $((240 + 480 + 255 / 2)))
+read -r box_x box_y < <(at $((120 + 120 + 615 / 2)) $((240 + 480 + 285 / 2)))
+
+xdotool mousemove "$button_x" "$button_y" click 1
+sleep 0.3
+xdotool mousemove "$arrow_x" "$arrow_y" click 1
+sleep 0.3
+xdotool mousemove "$box_x" "$box_y" click 1 key ctrl+a ctrl+c
+sleep 0.3
+mach=$(xclip -o -selection clipboard)
+[ "$mach" = "1.02" ] || fail "Text_Moo reads '$mach' after one step of its bar, not 1.02"
+
+# Move the pointer off the controls so the picture shows only the window.
+xdotool mousemove 1000 700
+sleep 0.3
+shoot "$screenshot"
+/usr/bin/convert "$screenshot" -crop 496x$((client_top + 353))+0+0 +repage "$screenshot"
+
+count() { # region colour
+    /usr/bin/convert "$screenshot" -crop "$1" +repage -format %c histogram:info:- |
+        awk -v c="$2" 'toupper($0) ~ c { sum += $1 } END { print sum + 0 }'
+}
+read -r flow_region < <(echo "330x163+138+$((client_top + 26))")
+read -r pressure_region < <(echo "333x141+138+$((client_top + 194))")
+for check in "$flow_region #FF0000 wall" "$flow_region #0000FF streamlines" \
+    "$flow_region #00FF00 Mach-lines" "$pressure_region #FF0000 compression" \
+    "$pressure_region #0000FF expansion"; do
+    read -r region colour what <<<"$check"
+    n=$(count "$region" "$colour")
+    [ "$n" -ge 50 ] || fail "the $what show only $n pixels of $colour"
+    echo "$what: $n pixels of $colour"
+done
+echo "PASS: both plots drawn, Text_Moo reads $mach"

@@ -1,0 +1,356 @@
+// The main window as its user meets it: what it shows at start, how the
+// bars, the text boxes, the button and the keyboard drive the plots, and the
+// About window beside it.
+#include "canvas/picturebox.h"
+#include "ui/form1.h"
+#include "ui/formabout.h"
+#include "ui/layouttable.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+using namespace wavywall;
+
+namespace {
+
+struct Window {
+    Form1 form;
+    QStringList messages;
+    std::unique_ptr<QSignalSpy> flowRedraws;
+    std::unique_ptr<QSignalSpy> pressureRedraws;
+
+    Window() {
+        form.setMessageFunction([this](const QString &text) { messages.append(text); });
+        form.show();
+        QApplication::setActiveWindow(&form);
+        flowRedraws =
+            std::make_unique<QSignalSpy>(picture(u"Picture_Akım"_qs), &PictureBox::cleared);
+        pressureRedraws =
+            std::make_unique<QSignalSpy>(picture(u"Picture_basınç"_qs), &PictureBox::cleared);
+    }
+
+    template <typename T> T *find(const QString &name) const {
+        T *child = form.findChild<T *>(name);
+        if (!child) {
+            qFatal("no control %s", qPrintable(name));
+        }
+        return child;
+    }
+    PictureBox *picture(const QString &name) const { return find<PictureBox>(name); }
+    QScrollBar *bar(const QString &name) const { return find<QScrollBar>(name); }
+    QLineEdit *box(const QString &name) const { return find<QLineEdit>(name); }
+    QPushButton *button() const { return find<QPushButton>(u"Command1"_qs); }
+    int redraws() const {
+        return flowRedraws->count() == pressureRedraws->count() ? flowRedraws->count() : -1;
+    }
+};
+
+QRect sliderRect(QScrollBar *bar) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                        bar);
+}
+
+QAction *aboutCommand(const Form1 &form) {
+    return form.findChild<QAction *>(u"Nm_About"_qs);
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void showsInitialState();
+    void showsExactTexts_data();
+    void showsExactTexts();
+    void placesControlsByTheirTwips_data();
+    void placesControlsByTheirTwips();
+    void arrowClickStepsAndRedrawsOnce();
+    void thumbDragRedrawsOnceAtRelease();
+    void typingWaitsForTheButton();
+    void enterInTextBoxDoesNothing_data();
+    void enterInTextBoxDoesNothing();
+    void keysMoveTheFocusedBar_data();
+    void keysMoveTheFocusedBar();
+    void heightBarUsesTypedMach();
+    void tabCyclesThroughFocusableControls();
+    void machOneShowsMessageOverAxes_data();
+    void machOneShowsMessageOverAxes();
+    void aboutOpensOneWindow();
+    void aboutReopensUnchangedAfterClose();
+    void aboutLeavesMainWindowUsable();
+};
+
+void Form1Test::showsInitialState() {
+    Window w;
+    QCOMPARE(w.form.windowTitle(), u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_qs);
+    QCOMPARE(w.box(u"Text_Moo"_qs)->text(), u"1.01"_qs);
+    QCOMPARE(w.box(u"Text_HbL"_qs)->text(), u"0.01"_qs);
+    QCOMPARE(w.bar(u"HScroll_Moo"_qs)->value(), 101);
+    QCOMPARE(w.bar(u"HScroll_HbL"_qs)->value(), 1);
+    QVERIFY(w.picture(u"Picture_Akım"_qs)->displayList().empty());
+    QVERIFY(w.picture(u"Picture_basınç"_qs)->displayList().empty());
+    QVERIFY(!w.form.model().hasFlow());
+    QTRY_COMPARE(QApplication::focusWidget(), w.picture(u"Picture_Akım"_qs));
+    const QList<QAction *> menu = w.form.menuBar()->actions();
+    QCOMPARE(menu.size(), 1);
+    QCOMPARE(menu.front()->text(), u"About"_qs);
+    QVERIFY(!w.button()->isDefault() && !w.button()->autoDefault());
+}
+
+void Form1Test::showsExactTexts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Mach label") << u"Label1"_qs << u"Moo ="_qs;
+    QTest::newRow("height label") << u"Label2"_qs << u"H/L ="_qs;
+    QTest::newRow("flow title") << u"Label3"_qs << u"Akım çizgileri"_qs;
+    QTest::newRow("pressure title")
+        << u"Label4"_qs << u"Duvar üzerinde basınç katsayılarının dağılımı"_qs;
+}
+
+void Form1Test::showsExactTexts() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    Window w;
+    const QLabel *label = w.find<QLabel>(name);
+    QCOMPARE(label->text(), text);
+    // Shrunk if need be, but never cut off within the label's width.
+    QVERIFY(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width());
+    QCOMPARE(w.button()->text(), u"HESAPLA"_qs);
+}
+
+void Form1Test::placesControlsByTheirTwips_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("frame") << u"Frame1"_qs << QRect(120, 240, 1695, 2295);
+    QTest::newRow("Mach bar") << u"HScroll_Moo"_qs << QRect(720, 480, 735, 255);
+    QTest::newRow("height box") << u"Text_HbL"_qs << QRect(120, 1320, 615, 285);
+    QTest::newRow("button") << u"Command1"_qs << QRect(240, 1680, 1215, 495);
+    QTest::newRow("flow plot") << u"Picture_Akım"_qs << QRect(2040, 360, 5000, 2500);
+    QTest::newRow("pressure plot") << u"Picture_basınç"_qs << QRect(2040, 2880, 5055, 2175);
+}
+
+void Form1Test::placesControlsByTheirTwips() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    Window w;
+    const double dpi = w.form.logicalDpiX();
+    const QRect expected = toPixels({twips.x(), twips.y(), twips.width(), twips.height()}, dpi);
+    QCOMPARE(w.find<QWidget>(name)->geometry(), expected);
+    if (dpi == 96) {
+        QCOMPARE(expected.topLeft(), QPoint(twips.x() / 15, twips.y() / 15));
+    }
+}
+
+void Form1Test::arrowClickStepsAndRedrawsOnce() {
+    Window w;
+    QScrollBar *bar = w.bar(u"HScroll_Moo"_qs);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
+    QCOMPARE(bar->value(), 102);
+    QCOMPARE(w.box(u"Text_Moo"_qs)->text(), u"1.02"_qs);
+    QCOMPARE(w.redraws(), 1);
+    QCOMPARE(w.picture(u"Picture_Akım"_qs)->displayList().size() > 0, true);
+    QVERIFY(std::abs(w.form.model().state().Beta - 0.200997512422418) < 1e-12);
+}
+
+void Form1Test::thumbDragRedrawsOnceAtRelease() {
+    Window w;
+    QScrollBar *bar = w.bar(u"HScroll_Moo"_qs);
+    const QPoint start = sliderRect(bar).center();
+    const QPoint end(bar->width() - sliderRect(bar).width(), start.y());
+    QTest::mousePress(bar, Qt::LeftButton, {}, start);
+    for (int x = start.x(); x <= end.x(); x += 4) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, start.y()),
+                         bar->mapToGlobal(QPointF(x, start.y())), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+    }
+    QCOMPARE(w.redraws(), 0);
+    QVERIFY(bar->sliderPosition() > 101);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, end);
+    QCOMPARE(w.redraws(), 1);
+    QVERIFY(bar->value() > 101);
+    QCOMPARE(w.box(u"Text_Moo"_qs)->text(), QString::number(bar->value() / 100.0));
+}
+
+void Form1Test::typingWaitsForTheButton() {
+    Window w;
+    QLineEdit *moo = w.box(u"Text_Moo"_qs);
+    moo->setFocus();
+    moo->selectAll();
+    QTest::keyClicks(moo, u"1.5"_qs);
+    QCOMPARE(moo->text(), u"1.5"_qs);
+    QCOMPARE(w.redraws(), 0);
+    QTest::mouseClick(w.button(), Qt::LeftButton);
+    QCOMPARE(w.redraws(), 1);
+    QVERIFY(std::abs(w.form.model().state().Beta - 1.11803398875) < 1e-11);
+    QCOMPARE(w.bar(u"HScroll_Moo"_qs)->value(), 101);
+    QCOMPARE(moo->text(), u"1.5"_qs);
+}
+
+void Form1Test::enterInTextBoxDoesNothing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter in Mach box") << u"Text_Moo"_qs << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter in height box") << u"Text_HbL"_qs << int(Qt::Key_Enter);
+    QTest::newRow("Escape in Mach box") << u"Text_Moo"_qs << int(Qt::Key_Escape);
+}
+
+void Form1Test::enterInTextBoxDoesNothing() {
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    Window w;
+    QLineEdit *box = w.box(name);
+    box->setFocus();
+    QTest::keyClick(box, static_cast<Qt::Key>(key));
+    QCOMPARE(w.redraws(), 0);
+    QVERIFY(w.messages.isEmpty());
+}
+
+void Form1Test::keysMoveTheFocusedBar_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("position");
+    QTest::newRow("Right") << int(Qt::Key_Right) << 102;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 102;
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 102;
+    QTest::newRow("End") << int(Qt::Key_End) << 200;
+    QTest::newRow("Left at the minimum") << int(Qt::Key_Left) << 101;
+    QTest::newRow("Home at the minimum") << int(Qt::Key_Home) << 101;
+}
+
+void Form1Test::keysMoveTheFocusedBar() {
+    QFETCH(int, key);
+    QFETCH(int, position);
+    Window w;
+    QScrollBar *bar = w.bar(u"HScroll_Moo"_qs);
+    bar->setFocus();
+    QCOMPARE(QApplication::focusWidget(), bar);
+    QTest::keyClick(bar, static_cast<Qt::Key>(key));
+    QCOMPARE(bar->value(), position);
+    QCOMPARE(w.redraws(), position == 101 ? 0 : 1);
+    // And back: Left and Up step towards the minimum.
+    QTest::keyClick(bar, Qt::Key_Right);
+    const int before = bar->value();
+    QTest::keyClick(bar, Qt::Key_Up);
+    QCOMPARE(bar->value(), before - 1);
+}
+
+void Form1Test::heightBarUsesTypedMach() {
+    Window w;
+    w.box(u"Text_Moo"_qs)->setText(u"2"_qs);
+    QScrollBar *bar = w.bar(u"HScroll_HbL"_qs);
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_End);
+    QCOMPARE(w.box(u"Text_HbL"_qs)->text(), u"0.2"_qs);
+    QCOMPARE(w.form.model().state().H, 0.2);
+    QVERIFY(std::abs(w.form.model().state().Beta - std::sqrt(3.0)) < 1e-15);
+    QCOMPARE(w.bar(u"HScroll_Moo"_qs)->value(), 101);
+}
+
+void Form1Test::tabCyclesThroughFocusableControls() {
+    Window w;
+    QTRY_COMPARE(QApplication::focusWidget(), w.picture(u"Picture_Akım"_qs));
+    const QStringList order = {u"Picture_basınç"_qs, u"Command1"_qs,    u"Text_HbL"_qs,
+                               u"Text_Moo"_qs,       u"HScroll_Moo"_qs, u"HScroll_HbL"_qs,
+                               u"Picture_Akım"_qs};
+    for (const QString &name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+    QCOMPARE(w.redraws(), 0);
+}
+
+void Form1Test::machOneShowsMessageOverAxes_data() {
+    QTest::addColumn<QString>("moo");
+    QTest::newRow("one") << u"1"_qs;
+    QTest::newRow("comma reads as one") << u"1,01"_qs;
+}
+
+void Form1Test::machOneShowsMessageOverAxes() {
+    QFETCH(QString, moo);
+    Window w;
+    w.box(u"Text_Moo"_qs)->setText(moo);
+    QTest::mouseClick(w.button(), Qt::LeftButton);
+    QCOMPARE(w.messages, QStringList{u" Moo=1 için teori geçersiz"_qs});
+    QCOMPARE(w.picture(u"Picture_basınç"_qs)->displayList().size(), 2u);
+    QCOMPARE(w.picture(u"Picture_Akım"_qs)->displayList().empty(), false);
+    QCOMPARE(w.redraws(), 1);
+}
+
+void Form1Test::aboutOpensOneWindow() {
+    Window w;
+    for (int i = 0; i < 3; ++i) {
+        aboutCommand(w.form)->trigger();
+    }
+    int aboutWindows = 0;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        aboutWindows += qobject_cast<Form_About *>(top) != nullptr;
+    }
+    QCOMPARE(aboutWindows, 1);
+    Form_About *about = w.form.aboutWindow();
+    QVERIFY(about && about->isVisible());
+    QCOMPARE(about->parentWidget(), nullptr);
+    QCOMPARE(about->windowTitle(), u"About"_qs);
+    QVERIFY(!(about->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(about->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(about->windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(about->findChildren<QLabel *>().size(), 7);
+    QVERIFY(!about->isModal());
+}
+
+void Form1Test::aboutReopensUnchangedAfterClose() {
+    Window w;
+    aboutCommand(w.form)->trigger();
+    Form_About *about = w.form.aboutWindow();
+    const QSize size = about->size();
+    QStringList texts;
+    for (const QLabel *label : about->findChildren<QLabel *>()) {
+        texts.append(label->text());
+    }
+    QVERIFY(about->close());
+    QVERIFY(!about->isVisible());
+    aboutCommand(w.form)->trigger();
+    QCOMPARE(w.form.aboutWindow(), about);
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->size(), size);
+    QStringList again;
+    for (const QLabel *label : about->findChildren<QLabel *>()) {
+        again.append(label->text());
+    }
+    QCOMPARE(again, texts);
+    QVERIFY(texts.contains(u" potential flows"_qs));
+}
+
+void Form1Test::aboutLeavesMainWindowUsable() {
+    Window w;
+    aboutCommand(w.form)->trigger();
+    QScrollBar *bar = w.bar(u"HScroll_HbL"_qs);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
+    QTest::mouseClick(w.button(), Qt::LeftButton);
+    QCOMPARE(w.redraws(), 2);
+    QCOMPARE(w.box(u"Text_HbL"_qs)->text(), u"0.02"_qs);
+    QVERIFY(w.form.aboutWindow()->isVisible());
+}
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"

@@ -1,0 +1,205 @@
+#include "ui/form1.h"
+
+#include "canvas/picturebox.h"
+#include "ui/form1layout.h"
+#include "ui/formabout.h"
+#include "ui/stepscrollbar.h"
+
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace wavywall {
+
+namespace layout = form1layout;
+
+namespace {
+
+QLabel *makeLabel(QWidget *parent, const QString &text) {
+    auto *label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// The labels' widths are fixed by the layout, which was drawn for a narrower
+// default font than most desktops have. A label whose text would be cut off
+// gets the largest smaller size of the same face at which it fits, so that
+// every word stays readable.
+void fitTextToWidth(QLabel &label) {
+    constexpr double smallestPointSize = 6.5;
+    QFont font = label.font();
+    const int room = label.contentsRect().width();
+    while (QFontMetricsF(font).horizontalAdvance(label.text()) > room &&
+           font.pointSizeF() - 0.25 >= smallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    if (font != label.font()) {
+        label.setFont(font);
+    }
+}
+
+// A title label inside a plot box stands in the box's inner area and is cut
+// off where it reaches past it.
+void placeTitle(QLabel &label, const QString &name, TwipRect twips, double dotsPerInch,
+                const PictureBox &box) {
+    const QRect inner = box.contentsRect();
+    label.setObjectName(name);
+    const QRect full = toPixels(twips, dotsPerInch).translated(inner.topLeft());
+    label.setGeometry(full.left(), full.top(), full.width(), full.height());
+    fitTextToWidth(label);
+    label.setGeometry(full & inner);
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent) {
+    setObjectName(u"Form1"_qs);
+    setWindowTitle(u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_qs);
+    const double dotsPerInch = logicalDpiX();
+    createMenus();
+    createControls(dotsPerInch);
+    InputBoxes &boxes = *this;
+    Messenger &messenger = *this;
+    m_model = std::make_unique<FlowModel>(boxes, *Picture_Akım, *Picture_basınç, messenger);
+    connectHandlers();
+    setTabOrderAndFocus();
+    Form_Load();
+    const QSize client = toPixels(layout::clientArea, dotsPerInch).size();
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+Form1::~Form1() = default;
+
+void Form1::setMessageFunction(MessageFunction show) {
+    m_showMessage = std::move(show);
+}
+
+void Form1::createMenus() {
+    Nm_About = menuBar()->addAction(u"About"_qs);
+    Nm_About->setObjectName(u"Nm_About"_qs);
+}
+
+void Form1::createControls(double dotsPerInch) {
+    auto *client = new QWidget(this);
+    client->setObjectName(u"clientArea"_qs);
+    setCentralWidget(client);
+    Frame1 = new QGroupBox(client);
+    place(*Frame1, u"Frame1"_qs, layout::Frame1, dotsPerInch);
+    createFrameControls(dotsPerInch);
+    createPlots(dotsPerInch);
+}
+
+void Form1::createFrameControls(double dotsPerInch) {
+    HScroll_HbL = new StepScrollBar(1, 20, Frame1);
+    place(*HScroll_HbL, u"HScroll_HbL"_qs, layout::HScroll_HbL, dotsPerInch);
+    HScroll_HbL->setAccessibleName(u"H/L kaydırma çubuğu"_qs);
+    HScroll_Moo = new StepScrollBar(101, 200, Frame1);
+    place(*HScroll_Moo, u"HScroll_Moo"_qs, layout::HScroll_Moo, dotsPerInch);
+    HScroll_Moo->setAccessibleName(u"Moo kaydırma çubuğu"_qs);
+    Text_Moo = new QLineEdit(u"1.01"_qs, Frame1);
+    place(*Text_Moo, u"Text_Moo"_qs, layout::Text_Moo, dotsPerInch);
+    Text_Moo->setAccessibleName(u"Moo"_qs);
+    Text_HbL = new QLineEdit(u"0.01"_qs, Frame1);
+    place(*Text_HbL, u"Text_HbL"_qs, layout::Text_HbL, dotsPerInch);
+    Text_HbL->setAccessibleName(u"H/L"_qs);
+    Command1 = new QPushButton(u"HESAPLA"_qs, Frame1);
+    place(*Command1, u"Command1"_qs, layout::Command1, dotsPerInch);
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    Label1 = makeLabel(Frame1, u"Moo ="_qs);
+    place(*Label1, u"Label1"_qs, layout::Label1, dotsPerInch);
+    Label2 = makeLabel(Frame1, u"H/L ="_qs);
+    place(*Label2, u"Label2"_qs, layout::Label2, dotsPerInch);
+    fitTextToWidth(*Label1);
+    fitTextToWidth(*Label2);
+    // The bars overlap the boxes' right edge by a hair; they stay on top.
+    HScroll_Moo->raise();
+    HScroll_HbL->raise();
+}
+
+void Form1::createPlots(double dotsPerInch) {
+    QWidget *client = centralWidget();
+    Picture_basınç = new PictureBox(client);
+    place(*Picture_basınç, u"Picture_basınç"_qs, layout::Picture_basınç, dotsPerInch);
+    Picture_basınç->setAccessibleName(u"Duvar üzerinde basınç katsayılarının dağılımı"_qs);
+    Label4 = makeLabel(Picture_basınç, u"Duvar üzerinde basınç katsayılarının dağılımı"_qs);
+    placeTitle(*Label4, u"Label4"_qs, layout::Label4, dotsPerInch, *Picture_basınç);
+    Picture_Akım = new PictureBox(client);
+    place(*Picture_Akım, u"Picture_Akım"_qs, layout::Picture_Akım, dotsPerInch);
+    Picture_Akım->setAccessibleName(u"Akım çizgileri"_qs);
+    Label3 = makeLabel(Picture_Akım, u"Akım çizgileri"_qs);
+    placeTitle(*Label3, u"Label3"_qs, layout::Label3, dotsPerInch, *Picture_Akım);
+}
+
+void Form1::connectHandlers() {
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(HScroll_Moo, &QScrollBar::valueChanged, this, &Form1::HScroll_Moo_Change);
+    connect(HScroll_HbL, &QScrollBar::valueChanged, this, &Form1::HScroll_HbL_Change);
+    connect(Nm_About, &QAction::triggered, this, &Form1::Nm_About_Click);
+}
+
+void Form1::setTabOrderAndFocus() {
+    QWidget *const order[] = {Picture_Akım, Picture_basınç, Command1,   Text_HbL,
+                              Text_Moo,     HScroll_Moo,    HScroll_HbL};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    Picture_Akım->setFocus();
+}
+
+void Form1::Form_Load() {
+    m_model->Form_Load();
+}
+
+void Form1::Command1_Click() {
+    m_model->Command1_Click();
+}
+
+void Form1::HScroll_Moo_Change() {
+    m_model->HScroll_Moo_Change(static_cast<std::int16_t>(HScroll_Moo->value()));
+}
+
+void Form1::HScroll_HbL_Change() {
+    m_model->HScroll_HbL_Change(static_cast<std::int16_t>(HScroll_HbL->value()));
+}
+
+// One About window for the whole run, with no owner, so that it neither
+// blocks nor follows the main window.
+void Form1::Nm_About_Click() {
+    if (!m_about) {
+        m_about = std::make_unique<Form_About>();
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+QString Form1::text(Input box) const {
+    return (box == Input::Moo ? Text_Moo : Text_HbL)->text();
+}
+
+void Form1::setText(Input box, const QString &text) {
+    (box == Input::Moo ? Text_Moo : Text_HbL)->setText(text);
+}
+
+void Form1::MsgBox(const QString &text) {
+    if (m_showMessage) {
+        m_showMessage(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace wavywall

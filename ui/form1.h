@@ -1,0 +1,81 @@
+// The main window: the Mach number and the wave's height ratio, each as a
+// text box with a scroll bar, the calculate button, the flow picture above
+// the pressure plot, and the About command. The window computes nothing
+// itself; its handlers hand every action to the flow model.
+#pragma once
+
+#include "model/flowmodel.h"
+#include "model/inputboxes.h"
+#include "model/messenger.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace wavywall {
+
+class Form_About;
+class PictureBox;
+
+class Form1 : public QMainWindow, private InputBoxes, private Messenger {
+    Q_OBJECT
+
+public:
+    using MessageFunction = std::function<void(const QString &)>;
+
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    /// Replaces the modal message box, so that tests never wait on a dialog.
+    void setMessageFunction(MessageFunction show);
+
+    /// The About window, once the About command has created it.
+    Form_About *aboutWindow() const { return m_about.get(); }
+
+    const FlowModel &model() const { return *m_model; }
+
+private:
+    void createMenus();
+    void createControls(double dotsPerInch);
+    void createFrameControls(double dotsPerInch);
+    void createPlots(double dotsPerInch);
+    void connectHandlers();
+    void setTabOrderAndFocus();
+
+    void Form_Load();
+    void Command1_Click();
+    void HScroll_Moo_Change();
+    void HScroll_HbL_Change();
+    void Nm_About_Click();
+
+    QString text(Input box) const override;
+    void setText(Input box, const QString &text) override;
+    void MsgBox(const QString &text) override;
+
+    QAction *Nm_About = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QScrollBar *HScroll_HbL = nullptr;
+    QScrollBar *HScroll_Moo = nullptr;
+    QLineEdit *Text_Moo = nullptr;
+    QLineEdit *Text_HbL = nullptr;
+    QPushButton *Command1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    PictureBox *Picture_basınç = nullptr;
+    QLabel *Label4 = nullptr;
+    PictureBox *Picture_Akım = nullptr;
+    QLabel *Label3 = nullptr;
+
+    std::unique_ptr<FlowModel> m_model;
+    std::unique_ptr<Form_About> m_about;
+    MessageFunction m_showMessage;
+};
+
+} // namespace wavywall
