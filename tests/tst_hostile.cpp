@@ -154,6 +154,8 @@ void HostileInputTest::hostileText_data() {
         {"Hebrew after the number", u"1.5 \u05DE\u05B8\u05DA"_qs, 1.5, Drawn, Drawn},
         {"emoji first", u"\U0001F680 2"_qs, 0, Subsonic, Drawn},
         {"emoji after the number", u"2\U0001F680"_qs, 2, Drawn, Drawn},
+        {"line feeds and tabs inside", u"\t1\n.\n5\n"_qs, 1.5, Drawn, Drawn},
+        {"carriage return stops", u"1\r\n5"_qs, 1, MachOne, Drawn},
         {"comma", u"1,5"_qs, 1, MachOne, Drawn},
         {"blanks everywhere", u" - 1 . 5 e 2"_qs, -150, Drawn, Drawn},
         {"two minus signs", u"--1"_qs, 0, Subsonic, Drawn},
