@@ -7,12 +7,15 @@
 #include "canvas/picturebox.h"
 #include "canvas/recordingcanvas.h"
 #include "model/flowmodel.h"
+#include "model/flowplot.h"
 #include "model/messenger.h"
+#include "model/pressureplot.h"
 #include "numberoracle.h"
 
 #include <QApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -111,11 +114,33 @@ void checkRefused(const Run &run, const QString &message) {
             "refused input left lines in a plot box", run.texts);
 }
 
+// The plots narrow their points to single precision with saturation, so an
+// overflow in double would still draw finite lines; the points themselves
+// must be finite. Only the wall's and the streamlines' columns are filled.
+bool tablesFinite(const FlowState &state) {
+    const StreamlineTables curves = streamlineTables(state);
+    for (int i = 0; i <= state.N; ++i) {
+        for (int j = 0; j <= streamlineCount; ++j) {
+            if (!std::isfinite(curves.Xs[i][j]) || !std::isfinite(curves.Ys[i][j])) {
+                return false;
+            }
+        }
+    }
+    if (state.Beta == 0) {
+        return true;
+    }
+    const PressureTables pressure = pressureTables(state);
+    const auto finite = [](double v) { return std::isfinite(v); };
+    return std::all_of(pressure.Xw.begin(), pressure.Xw.end(), finite) &&
+           std::all_of(pressure.Cp.begin(), pressure.Cp.end(), finite);
+}
+
 void checkDrawn(const Run &run, double Moo, double H, const FlowState &state) {
     const Boxes &t = run.texts;
     require(state.Beta == std::sqrt(std::pow(Moo, 2) - 1) && state.H == H,
             "stored flow state differs from the inputs", t);
     require(run.flow.lines().size() == 911, "flow picture is not 911 lines", t);
+    require(tablesFinite(state), "a computed point is not finite", t);
     if (state.Beta == 0) {
         require(run.pressure.lines().size() == 2, "Mach one drew a pressure curve", t);
         require(run.log.shown == QStringList{messages::machOne}, "Mach one without its message", t);
