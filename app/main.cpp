@@ -1,4 +1,5 @@
 // wavywall: linearized supersonic flow over a wavy wall.
+#include "ui/appicon.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -6,7 +7,9 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"wavywall"_qs);
-    QApplication::setApplicationDisplayName(u"wavywall"_qs);
+    // Ties the windows to the installed launcher, for task bars on Wayland.
+    QApplication::setDesktopFileName(u"org.example.wavywall"_qs);
+    QApplication::setWindowIcon(wavywall::appIcon());
     wavywall::Form1 window;
     window.show();
     return QApplication::exec();

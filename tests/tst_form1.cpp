@@ -7,6 +7,7 @@
 #include "ui/layouttable.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -96,6 +97,7 @@ private Q_SLOTS:
     void tabCyclesThroughFocusableControls();
     void machOneShowsMessageOverAxes_data();
     void machOneShowsMessageOverAxes();
+    void messageStopsHeldArrow();
     void aboutOpensOneWindow();
     void aboutReopensUnchangedAfterClose();
     void aboutLeavesMainWindowUsable();
@@ -116,6 +118,10 @@ void Form1Test::showsInitialState() {
     QCOMPARE(menu.size(), 1);
     QCOMPARE(menu.front()->text(), u"About"_qs);
     QVERIFY(!w.button()->isDefault() && !w.button()->autoDefault());
+    // No length limit: a long text is kept whole.
+    const QString longText = u"2"_qs + QString(100000, u'0');
+    w.box(u"Text_HbL"_qs)->setText(longText);
+    QCOMPARE(w.box(u"Text_HbL"_qs)->text(), longText);
 }
 
 void Form1Test::showsExactTexts_data() {
@@ -295,6 +301,30 @@ void Form1Test::machOneShowsMessageOverAxes() {
     QCOMPARE(w.picture(u"Picture_basınç"_qs)->displayList().size(), 2u);
     QCOMPARE(w.picture(u"Picture_Akım"_qs)->displayList().empty(), false);
     QCOMPARE(w.redraws(), 1);
+}
+
+// A message box opening under a pressed arrow takes the button's release;
+// the bar must not go on stepping behind it.
+void Form1Test::messageStopsHeldArrow() {
+    Window w;
+    // Like a real message box: modal, and it is where the button comes up.
+    w.form.setMessageFunction([&w](const QString &text) {
+        w.messages.append(text);
+        QDialog box(&w.form);
+        box.setModal(true);
+        box.show();
+        QTest::qWait(50);
+        QTest::mouseRelease(&box, Qt::LeftButton);
+        box.close();
+    });
+    w.box(u"Text_Moo"_qs)->setText(u"abc"_qs);
+    QScrollBar *bar = w.bar(u"HScroll_HbL"_qs);
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
+    QTest::qWait(1500);
+    QCOMPARE(w.messages, QStringList{u" Moo<1 için teori geçersiz"_qs});
+    QCOMPARE(bar->value(), 2);
+    QCOMPARE(w.box(u"Text_HbL"_qs)->text(), u"0.02"_qs);
+    QVERIFY(!bar->isSliderDown());
 }
 
 void Form1Test::aboutOpensOneWindow() {

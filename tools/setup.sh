@@ -10,8 +10,12 @@ mode=$1
 cd "$(dirname "$0")/.."
 
 build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+# Qt SVG draws the icon; the test helper that closes windows speaks X11.
+build_packages+=(qt6-svg-dev libx11-dev)
 test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool xclip imagemagick
     x11-utils)
+# For the package and desktop-file checks.
+test_packages+=(dpkg-dev file desktop-file-utils appstream)
 
 install_missing() {
     local missing=()

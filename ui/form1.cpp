@@ -15,11 +15,20 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <limits>
+
 namespace wavywall {
 
 namespace layout = form1layout;
 
 namespace {
+
+// A plain one-line input with no length limit of its own.
+QLineEdit *makeTextBox(QWidget *parent, const QString &text) {
+    auto *box = new QLineEdit(text, parent);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
 
 QLabel *makeLabel(QWidget *parent, const QString &text) {
     auto *label = new QLabel(text, parent);
@@ -105,10 +114,10 @@ void Form1::createFrameControls(double dotsPerInch) {
     HScroll_Moo = new StepScrollBar(101, 200, Frame1);
     place(*HScroll_Moo, u"HScroll_Moo"_qs, layout::HScroll_Moo, dotsPerInch);
     HScroll_Moo->setAccessibleName(u"Moo kaydırma çubuğu"_qs);
-    Text_Moo = new QLineEdit(u"1.01"_qs, Frame1);
+    Text_Moo = makeTextBox(Frame1, u"1.01"_qs);
     place(*Text_Moo, u"Text_Moo"_qs, layout::Text_Moo, dotsPerInch);
     Text_Moo->setAccessibleName(u"Moo"_qs);
-    Text_HbL = new QLineEdit(u"0.01"_qs, Frame1);
+    Text_HbL = makeTextBox(Frame1, u"0.01"_qs);
     place(*Text_HbL, u"Text_HbL"_qs, layout::Text_HbL, dotsPerInch);
     Text_HbL->setAccessibleName(u"H/L"_qs);
     Command1 = new QPushButton(u"HESAPLA"_qs, Frame1);

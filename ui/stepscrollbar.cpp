@@ -1,6 +1,8 @@
 #include "ui/stepscrollbar.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QProxyStyle>
 
 #include <optional>
@@ -57,6 +59,25 @@ StepScrollBar::StepScrollBar(int minimum, int maximum, QWidget *parent)
     // A thumb drag recalculates once, when the thumb is let go.
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void StepScrollBar::timerEvent(QTimerEvent *event) {
+    const bool repeating = repeatAction() != SliderNoAction;
+    const bool buttonHeld = QGuiApplication::mouseButtons() & Qt::LeftButton;
+    if (repeating && (!buttonHeld || QApplication::activeModalWidget())) {
+        forgetPress();
+        return;
+    }
+    QScrollBar::timerEvent(event);
+}
+
+// The release the bar never saw: ends the repeat and any thumb drag.
+void StepScrollBar::forgetPress() {
+    const QPointF outside(-1, -1);
+    QMouseEvent release(QEvent::MouseButtonRelease, outside, mapToGlobal(outside), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QScrollBar::mouseReleaseEvent(&release);
+    setRepeatAction(SliderNoAction);
 }
 
 void StepScrollBar::keyPressEvent(QKeyEvent *event) {

@@ -1,7 +1,10 @@
 // The horizontal scroll bar of the main window: every step is one
 // hundredth of its input, the keys move it as they read (Right and Down
 // towards the maximum, Left and Up towards the minimum), and its thumb is
-// small enough to be dragged along the short bar.
+// small enough to be dragged along the short bar. A held arrow repeats only
+// while the button is really held: a message box that opens during a step
+// takes the button's release, and the bar must not go on stepping (and
+// opening message boxes) by itself behind it.
 #pragma once
 
 #include <QScrollBar>
@@ -16,6 +19,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    void forgetPress();
 };
 
 } // namespace wavywall

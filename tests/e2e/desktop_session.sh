@@ -38,6 +38,9 @@ program_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Tesvelin' | head -n1) ||
     fail "the main window did not appear"
 sleep 0.5
+caption=$(xprop -id "$window" _NET_WM_NAME | sed -E 's/^[^"]*"(.*)"$/\1/')
+[ "$caption" = "Tesvelin üzerinde küçük bozuntulu süpersonik akım" ] ||
+    fail "the window's caption reads '$caption'"
 
 shoot() { import -window root "$1"; }
 
