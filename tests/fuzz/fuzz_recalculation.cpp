@@ -202,10 +202,14 @@ void recalculate(Action action, const QString &moo, const QString &hbl) {
     case Action::MachBar:
         model.HScroll_Moo_Change(150);
         Moo = 1.5;
+        require(run.texts.moo == u"1.5"_qs && run.texts.hbl == hbl,
+                "the Mach bar wrote the wrong text", run.texts);
         break;
     case Action::HeightBar:
         model.HScroll_HbL_Change(10);
         HbL = 0.1;
+        require(run.texts.hbl == u"0.1"_qs && run.texts.moo == moo,
+                "the height bar wrote the wrong text", run.texts);
         break;
     }
     checkOutcome(run, Moo, HbL, model);
