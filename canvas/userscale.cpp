@@ -19,42 +19,46 @@ bool isFinite(UnitPoint p) {
     return std::isfinite(p.u) && std::isfinite(p.v);
 }
 
-// Where the line enters or leaves the square: its parameter t and, when an
-// edge sets it, which edge. The clipped point is put on that edge exactly, so
-// a line between very distant end points (where p + t*d loses every digit to
-// cancellation) still meets the edge where it should.
-struct Crossing {
-    double t;
-    int axis = -1; // 0: an edge u = const, 1: an edge v = const, -1: end point
+double &coordinate(UnitPoint &p, int axis) {
+    return axis == 0 ? p.u : p.v;
+}
+
+// The first edge of the square that a point lies beyond, as axis and edge
+// value; axis -1 when the point is inside.
+struct Outside {
+    int axis = -1;
     double edge = 0;
 };
 
-// One Liang-Barsky step for one axis: narrows [enter, leave] to where
-// p + t*d lies between the square's two edges on that axis.
-bool narrow(int axis, double p, double d, Crossing &enter, Crossing &leave) {
-    if (d == 0) {
-        return p >= 0 && p <= 1;
+Outside outside(UnitPoint p) {
+    for (int axis = 0; axis < 2; ++axis) {
+        const double c = axis == 0 ? p.u : p.v;
+        if (c < 0 || c > 1) {
+            return {axis, c < 0 ? 0.0 : 1.0};
+        }
     }
-    Crossing low{(0 - p) / d, axis, 0};
-    Crossing high{(1 - p) / d, axis, 1};
-    if (low.t > high.t) {
-        std::swap(low, high);
-    }
-    if (low.t > enter.t) {
-        enter = low;
-    }
-    if (high.t < leave.t) {
-        leave = high;
-    }
-    return enter.t <= leave.t;
+    return {};
 }
 
-UnitPoint pointAt(const UnitLine &line, double du, double dv, const Crossing &c) {
-    if (c.axis < 0) {
-        return c.t <= 0 ? line.from : line.to;
+bool bothBeyondOneEdge(UnitPoint a, UnitPoint b) {
+    return (a.u < 0 && b.u < 0) || (a.u > 1 && b.u > 1) || (a.v < 0 && b.v < 0) ||
+           (a.v > 1 && b.v > 1);
+}
+
+// Where the line meets the edge, reckoned from whichever end lies nearer to
+// it: from a far end, the fraction of the way to the edge rounds to 0 or 1 and
+// loses the crossing, while from the near end it stays small and exact enough.
+UnitPoint crossing(UnitPoint a, UnitPoint b, int axis, double edge) {
+    const int other = 1 - axis;
+    if (std::abs(coordinate(b, axis) - edge) < std::abs(coordinate(a, axis) - edge)) {
+        std::swap(a, b);
     }
-    UnitPoint p{line.from.u + c.t * du, line.from.v + c.t * dv};
-    (c.axis == 0 ? p.u : p.v) = c.edge;
+    const double fraction =
+        (edge - coordinate(a, axis)) / (coordinate(b, axis) - coordinate(a, axis));
+    UnitPoint p;
+    coordinate(p, axis) = edge;
+    coordinate(p, other) =
+        coordinate(a, other) + fraction * (coordinate(b, other) - coordinate(a, other));
     return p;
 }
 
@@ -64,6 +68,9 @@ bool isInside(UnitPoint p) {
 
 } // namespace
 
+// Each pass moves one end that lies outside onto the edge it lies beyond, put
+// on that edge exactly; after at most one move per edge and end, both ends are
+// inside or beyond one edge together.
 std::optional<UnitLine> clipToUnitSquare(UnitLine line) {
     // Most lines of a picture lie wholly inside, where the cut would give
     // back both end points unchanged.
@@ -73,17 +80,23 @@ std::optional<UnitLine> clipToUnitSquare(UnitLine line) {
     if (!isFinite(line.from) || !isFinite(line.to)) {
         return std::nullopt;
     }
-    const double du = line.to.u - line.from.u;
-    const double dv = line.to.v - line.from.v;
-    if (!std::isfinite(du) || !std::isfinite(dv)) {
-        return std::nullopt;
+    for (int pass = 0; pass < 8; ++pass) {
+        if (bothBeyondOneEdge(line.from, line.to)) {
+            return std::nullopt;
+        }
+        const Outside fromOutside = outside(line.from);
+        const Outside toOutside = outside(line.to);
+        if (fromOutside.axis < 0 && toOutside.axis < 0) {
+            return line;
+        }
+        const bool moveFrom = fromOutside.axis >= 0;
+        const Outside o = moveFrom ? fromOutside : toOutside;
+        (moveFrom ? line.from : line.to) = crossing(line.from, line.to, o.axis, o.edge);
+        if (!isFinite(line.from) || !isFinite(line.to)) {
+            return std::nullopt;
+        }
     }
-    Crossing enter{0};
-    Crossing leave{1};
-    if (!narrow(0, line.from.u, du, enter, leave) || !narrow(1, line.from.v, dv, enter, leave)) {
-        return std::nullopt;
-    }
-    return UnitLine{pointAt(line, du, dv, enter), pointAt(line, du, dv, leave)};
+    return std::nullopt;
 }
 
 } // namespace wavywall

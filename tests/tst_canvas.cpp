@@ -13,6 +13,8 @@
 
 using namespace wavywall;
 
+Q_DECLARE_METATYPE(wavywall::UnitLine)
+
 namespace {
 // The flow picture's scale on a 400 x 200 pixel drawing area.
 const UserScale flowScale = UserScale::fromCorners(-0.2, -1.8, 3.8, 0.2);
@@ -47,6 +49,8 @@ private Q_SLOTS:
     void narrowsWithoutOverflow_data();
     void narrowsWithoutOverflow();
     void farPointsStayOnTheirLine();
+    void farEndClipsLikeNearOne_data();
+    void farEndClipsLikeNearOne();
     void boxShowsBareBackgroundAfterClear();
     void boxShowsLinesInTheirColours();
     void boxRepaintsWhatWasDrawn();
@@ -152,6 +156,47 @@ void CanvasTest::farPointsStayOnTheirLine() {
     const double inf = std::numeric_limits<double>::infinity();
     QVERIFY(!clipToUnitSquare({{0.5, 0.5}, {inf, 0.5}}));
     QVERIFY(!clipToUnitSquare({{std::nan(""), 0.5}, {0.5, 0.5}}));
+}
+
+// One end far beyond the float range, the other near the area: the crossings
+// near the area must not be lost to the far end's size. These are the Mach
+// lines of a huge wave height at Mach one, and lines like them.
+void CanvasTest::farEndClipsLikeNearOne_data() {
+    QTest::addColumn<UnitLine>("line");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<UnitLine>("expected");
+    const double far = 1.7e38;
+    QTest::newRow("far below to just above: the whole height")
+        << UnitLine{{0.05, far}, {0.05, -0.1}} << true << UnitLine{{0.05, 1}, {0.05, 0}};
+    QTest::newRow("far above to just above: nothing")
+        << UnitLine{{0.05, -far}, {0.05, -0.1}} << false << UnitLine{};
+    QTest::newRow("far left to inside")
+        << UnitLine{{-far, 0.5}, {0.5, 0.5}} << true << UnitLine{{0, 0.5}, {0.5, 0.5}};
+    QTest::newRow("far corner to just above, through two edges")
+        << UnitLine{{1e38, 1e38}, {0.5, -0.1}} << true << UnitLine{{1, 0.4}, {0.6, 0}};
+    QTest::newRow("inside to far right")
+        << UnitLine{{0.25, 0.75}, {far, 0.75}} << true << UnitLine{{0.25, 0.75}, {1, 0.75}};
+    QTest::newRow("both ends far, through the middle")
+        << UnitLine{{-1e38, -1e38}, {1e38, 1e38}} << true << UnitLine{{0, 0}, {1, 1}};
+}
+
+void CanvasTest::farEndClipsLikeNearOne() {
+    QFETCH(UnitLine, line);
+    QFETCH(bool, visible);
+    QFETCH(UnitLine, expected);
+    const auto clipped = clipToUnitSquare(line);
+    QCOMPARE(clipped.has_value(), visible);
+    if (visible) {
+        const auto near = [](UnitPoint a, UnitPoint b) {
+            return std::abs(a.u - b.u) < 1e-12 && std::abs(a.v - b.v) < 1e-12;
+        };
+        QVERIFY2(near(clipped->from, expected.from) && near(clipped->to, expected.to),
+                 qPrintable(QStringLiteral("%1,%2 %3,%4")
+                                .arg(clipped->from.u)
+                                .arg(clipped->from.v)
+                                .arg(clipped->to.u)
+                                .arg(clipped->to.v)));
+    }
 }
 
 void CanvasTest::boxShowsBareBackgroundAfterClear() {

@@ -45,6 +45,12 @@ run)
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
+    # The sanitized suite and the fuzzers first; the plain suite, with its
+    # memcheck runs, last, so that its summary ends the output.
+    build asan
+    ctest --preset asan
+    build fuzz
+    ctest --preset fuzz
     build ci
     ctest --preset ci
     ;;

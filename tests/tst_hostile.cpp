@@ -1,0 +1,225 @@
+// Hostile text typed or pasted into the main window's boxes, then the button:
+// each text gives the value its leading number spells, or one of the
+// program's messages over cleared plots; it never crashes, hangs or leaves a
+// stray line. A drawn picture must equal the one drawn from a plain spelling
+// of the same value, line for line.
+#include "canvas/picturebox.h"
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using namespace wavywall;
+
+namespace {
+
+enum class Outcome { Drawn, MachOne, Subsonic, TooLarge };
+
+const QString machOneMessage = u" Moo=1 için teori geçersiz"_qs;
+const QString subsonicMessage = u" Moo<1 için teori geçersiz"_qs;
+const QString tooLargeMessage = u" Girilen değer çok büyük"_qs;
+
+struct Window {
+    Form1 form;
+    QStringList messages;
+
+    Window() {
+        form.setMessageFunction([this](const QString &text) { messages.append(text); });
+        form.show();
+    }
+    template <typename T> T *find(const QString &name) const {
+        T *child = form.findChild<T *>(name);
+        if (!child) {
+            qFatal("no control %s", qPrintable(name));
+        }
+        return child;
+    }
+    QLineEdit *box(const QString &name) const { return find<QLineEdit>(name); }
+    const std::vector<PictureBox::PlotLine> &flow() const {
+        return find<PictureBox>(u"Picture_Akım"_qs)->displayList();
+    }
+    const std::vector<PictureBox::PlotLine> &pressure() const {
+        return find<PictureBox>(u"Picture_basınç"_qs)->displayList();
+    }
+    void calculate() { QTest::mouseClick(find<QPushButton>(u"Command1"_qs), Qt::LeftButton); }
+};
+
+// Keys for each character as a keyboard or an input method delivers them:
+// ASCII through its own keys, any other character as the text of a key event.
+void type(QLineEdit *box, const QString &text) {
+    for (const char32_t c : text.toUcs4()) {
+        if (c < 0x80) {
+            QTest::keyClick(box, static_cast<char>(c));
+        } else {
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                Qt::NoModifier);
+        }
+    }
+}
+
+// Printable texts are typed key by key; the rest (control characters, NUL,
+// a megabyte) reach the box as a user would get them there: by pasting.
+void enter(QLineEdit *box, const QString &text) {
+    box->setFocus();
+    box->selectAll();
+    const QList<uint> characters = text.toUcs4();
+    const bool typeable =
+        text.size() <= 64 &&
+        std::all_of(characters.begin(), characters.end(), [](uint c) { return QChar::isPrint(c); });
+    if (typeable) {
+        type(box, text);
+        QCOMPARE(box->text(), text);
+    } else {
+        QGuiApplication::clipboard()->setText(text);
+        box->paste();
+        // Whatever the box keeps, up to its length limit, is what is read.
+        QCOMPARE(box->text(), text.left(box->maxLength()));
+    }
+}
+
+bool sameLines(const std::vector<PictureBox::PlotLine> &a,
+               const std::vector<PictureBox::PlotLine> &b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto &x, const auto &y) {
+        return x.colour == y.colour && x.line.from == y.line.from && x.line.to == y.line.to;
+    });
+}
+
+bool insidePlot(const std::vector<PictureBox::PlotLine> &lines) {
+    const auto inside = [](UnitPoint p) { return p.u >= 0 && p.u <= 1 && p.v >= 0 && p.v <= 1; };
+    return std::all_of(lines.begin(), lines.end(),
+                       [&](const auto &l) { return inside(l.line.from) && inside(l.line.to); });
+}
+
+QString plainSpelling(double value) {
+    return QString::number(value, 'g', 17);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Outcome)
+
+class HostileInputTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void hostileText_data();
+    void hostileText();
+};
+
+void HostileInputTest::hostileText_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<Outcome>("outcome");
+
+    // Each text once in each box; the other box keeps a plain value.
+    struct Case {
+        const char *name;
+        QString text;
+        double value;
+        Outcome asMach;
+        Outcome asHeight;
+    };
+    const double beyond = std::numeric_limits<double>::quiet_NaN();
+    const QString megabyteOfNines(1 << 20, u'9');
+    const QString megabyteAfterNumber = u"1.5"_qs + QString(1 << 20, u'x');
+    using enum Outcome;
+    const Case cases[] = {
+        {"1E999", u"1E999"_qs, beyond, TooLarge, TooLarge},
+        {"-1E999", u"-1E999"_qs, beyond, TooLarge, TooLarge},
+        // Moo squared overflows; Beta times H passes the plots' range.
+        {"1e308", u"1e308"_qs, 1e308, TooLarge, TooLarge},
+        {"1e-400 reads as zero", u"1e-400"_qs, 0, Subsonic, Drawn},
+        {"hexadecimal of 72 bits", u"&HFFFFFFFFFFFFFFFFFF"_qs, std::ldexp(1.0, 72), Drawn, Drawn},
+        {"&H without digits", u"&H"_qs, 0, Subsonic, Drawn},
+        {"&O with a non-octal digit", u"&O9"_qs, 0, Subsonic, Drawn},
+        {"&H with a sign", u"&H-1"_qs, 0, Subsonic, Drawn},
+        {"nan", u"nan"_qs, 0, Subsonic, Drawn},
+        {"inf", u"inf"_qs, 0, Subsonic, Drawn},
+        {"Infinity", u"Infinity"_qs, 0, Subsonic, Drawn},
+        {"a megabyte of nines", megabyteOfNines, beyond, TooLarge, TooLarge},
+        {"a number, then a megabyte of letters", megabyteAfterNumber, 1.5, Drawn, Drawn},
+        {"embedded NUL", QString::fromUtf16(u"2\0003", 3), 2, Drawn, Drawn},
+        {"control characters", u"\u0001\u001b2"_qs, 0, Subsonic, Drawn},
+        {"escape after the number", u"2\u001b[31m"_qs, 2, Drawn, Drawn},
+        {"Arabic-Indic digits", u"\u0661\u066B\u0665"_qs, 0, Subsonic, Drawn},
+        {"right-to-left mark first", u"\u200F1.5"_qs, 0, Subsonic, Drawn},
+        {"Hebrew after the number", u"1.5 \u05DE\u05B8\u05DA"_qs, 1.5, Drawn, Drawn},
+        {"emoji first", u"\U0001F680 2"_qs, 0, Subsonic, Drawn},
+        {"emoji after the number", u"2\U0001F680"_qs, 2, Drawn, Drawn},
+        {"line feeds and tabs inside", u"\t1\n.\n5\n"_qs, 1.5, Drawn, Drawn},
+        {"carriage return stops", u"1\r\n5"_qs, 1, MachOne, Drawn},
+        {"comma", u"1,5"_qs, 1, MachOne, Drawn},
+        {"blanks everywhere", u" - 1 . 5 e 2"_qs, -150, Drawn, Drawn},
+        {"two minus signs", u"--1"_qs, 0, Subsonic, Drawn},
+        {"exponent mark alone", u"1e"_qs, 1, MachOne, Drawn},
+        {"exponent sign alone", u"1e+"_qs, 1, MachOne, Drawn},
+        {"lone point", u"."_qs, 0, Subsonic, Drawn},
+        {"lone minus", u"-"_qs, 0, Subsonic, Drawn},
+        {"plus, point, five", u"+.5"_qs, 0.5, Subsonic, Drawn},
+    };
+    for (const Case &c : cases) {
+        QTest::addRow("Mach box: %s", c.name) << u"Text_Moo"_qs << c.text << c.value << c.asMach;
+        QTest::addRow("height box: %s", c.name)
+            << u"Text_HbL"_qs << c.text << c.value << c.asHeight;
+    }
+}
+
+void HostileInputTest::hostileText() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QFETCH(Outcome, outcome);
+    const bool machBox = box == u"Text_Moo"_qs;
+    const QString other = machBox ? u"Text_HbL"_qs : u"Text_Moo"_qs;
+    const QString otherText = machBox ? u"0.05"_qs : u"1.5"_qs;
+
+    Window w;
+    w.box(other)->setText(otherText);
+    enter(w.box(box), text);
+    w.calculate();
+
+    switch (outcome) {
+    case Outcome::TooLarge:
+    case Outcome::Subsonic:
+        QCOMPARE(w.messages,
+                 QStringList{outcome == Outcome::TooLarge ? tooLargeMessage : subsonicMessage});
+        QVERIFY(w.flow().empty());
+        QVERIFY(w.pressure().empty());
+        QVERIFY(!w.form.model().hasFlow());
+        return;
+    case Outcome::MachOne:
+        QCOMPARE(w.messages, QStringList{machOneMessage});
+        QCOMPARE(w.pressure().size(), 2u);
+        break;
+    case Outcome::Drawn:
+        QVERIFY2(w.messages.isEmpty(), qPrintable(w.messages.join(u'|')));
+        break;
+    }
+    const FlowState &state = w.form.model().state();
+    if (machBox) {
+        QCOMPARE(state.Beta, std::sqrt(std::pow(value, 2) - 1));
+    } else {
+        QCOMPARE(state.H, value);
+    }
+    QVERIFY(insidePlot(w.flow()));
+    QVERIFY(insidePlot(w.pressure()));
+
+    Window plain;
+    plain.box(other)->setText(otherText);
+    plain.box(box)->setText(plainSpelling(value));
+    plain.calculate();
+    QCOMPARE(plain.messages, w.messages);
+    QVERIFY(sameLines(w.flow(), plain.flow()));
+    QVERIFY(sameLines(w.pressure(), plain.pressure()));
+}
+
+QTEST_MAIN(HostileInputTest)
+#include "tst_hostile.moc"
