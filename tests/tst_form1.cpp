@@ -1,10 +1,9 @@
 // The main window as its user meets it: what it shows at start, how the
 // bars, the text boxes, the button and the keyboard drive the plots, and the
 // About window beside it.
-#include "canvas/picturebox.h"
-#include "ui/form1.h"
 #include "ui/formabout.h"
 #include "ui/layouttable.h"
+#include "windowrig.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,41 +17,19 @@
 #include <QTest>
 
 #include <cmath>
-#include <memory>
 
 using namespace wavywall;
 
 namespace {
 
-struct Window {
-    Form1 form;
-    QStringList messages;
-    std::unique_ptr<QSignalSpy> flowRedraws;
-    std::unique_ptr<QSignalSpy> pressureRedraws;
+// The rig, counting each plot's redraws.
+struct Window : wavywall::testing::WindowRig {
+    QSignalSpy flowRedraws{flowBox(), &PictureBox::cleared};
+    QSignalSpy pressureRedraws{pressureBox(), &PictureBox::cleared};
 
-    Window() {
-        form.setMessageFunction([this](const QString &text) { messages.append(text); });
-        form.show();
-        QApplication::setActiveWindow(&form);
-        flowRedraws =
-            std::make_unique<QSignalSpy>(picture(u"Picture_Akım"_qs), &PictureBox::cleared);
-        pressureRedraws =
-            std::make_unique<QSignalSpy>(picture(u"Picture_basınç"_qs), &PictureBox::cleared);
-    }
-
-    template <typename T> T *find(const QString &name) const {
-        T *child = form.findChild<T *>(name);
-        if (!child) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return child;
-    }
-    PictureBox *picture(const QString &name) const { return find<PictureBox>(name); }
-    QScrollBar *bar(const QString &name) const { return find<QScrollBar>(name); }
-    QLineEdit *box(const QString &name) const { return find<QLineEdit>(name); }
-    QPushButton *button() const { return find<QPushButton>(u"Command1"_qs); }
+    Window() { QApplication::setActiveWindow(&form); }
     int redraws() const {
-        return flowRedraws->count() == pressureRedraws->count() ? flowRedraws->count() : -1;
+        return flowRedraws.count() == pressureRedraws.count() ? flowRedraws.count() : -1;
     }
 };
 

@@ -3,14 +3,10 @@
 // program's messages over cleared plots; it never crashes, hangs or leaves a
 // stray line. A drawn picture must equal the one drawn from a plain spelling
 // of the same value, line for line.
-#include "canvas/picturebox.h"
-#include "ui/form1.h"
+#include "windowrig.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <algorithm>
 #include <cmath>
@@ -26,30 +22,9 @@ const QString machOneMessage = u" Moo=1 için teori geçersiz"_qs;
 const QString subsonicMessage = u" Moo<1 için teori geçersiz"_qs;
 const QString tooLargeMessage = u" Girilen değer çok büyük"_qs;
 
-struct Window {
-    Form1 form;
-    QStringList messages;
-
-    Window() {
-        form.setMessageFunction([this](const QString &text) { messages.append(text); });
-        form.show();
-    }
-    template <typename T> T *find(const QString &name) const {
-        T *child = form.findChild<T *>(name);
-        if (!child) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return child;
-    }
-    QLineEdit *box(const QString &name) const { return find<QLineEdit>(name); }
-    const std::vector<PictureBox::PlotLine> &flow() const {
-        return find<PictureBox>(u"Picture_Akım"_qs)->displayList();
-    }
-    const std::vector<PictureBox::PlotLine> &pressure() const {
-        return find<PictureBox>(u"Picture_basınç"_qs)->displayList();
-    }
-    void calculate() { QTest::mouseClick(find<QPushButton>(u"Command1"_qs), Qt::LeftButton); }
-};
+using Window = wavywall::testing::WindowRig;
+using wavywall::testing::PlotLines;
+using wavywall::testing::sameLines;
 
 // Keys for each character as a keyboard or an input method delivers them:
 // ASCII through its own keys, any other character as the text of a key event.
@@ -84,14 +59,7 @@ void enter(QLineEdit *box, const QString &text) {
     }
 }
 
-bool sameLines(const std::vector<PictureBox::PlotLine> &a,
-               const std::vector<PictureBox::PlotLine> &b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto &x, const auto &y) {
-        return x.colour == y.colour && x.line.from == y.line.from && x.line.to == y.line.to;
-    });
-}
-
-bool insidePlot(const std::vector<PictureBox::PlotLine> &lines) {
+bool insidePlot(const PlotLines &lines) {
     const auto inside = [](UnitPoint p) { return p.u >= 0 && p.u <= 1 && p.v >= 0 && p.v <= 1; };
     return std::all_of(lines.begin(), lines.end(),
                        [&](const auto &l) { return inside(l.line.from) && inside(l.line.to); });

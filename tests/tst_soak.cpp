@@ -3,8 +3,7 @@
 // and too large inputs). Memory must stay flat once warmed up, every message
 // must come exactly when due, and the last picture must be the one a freshly
 // opened window draws from the same texts.
-#include "canvas/picturebox.h"
-#include "ui/form1.h"
+#include "windowrig.h"
 
 #include <QApplication>
 #include <QHash>
@@ -51,26 +50,15 @@ long residentBytes() {
 }
 
 // Counts the messages by text; a growing log would itself be the leak.
-struct Window {
-    Form1 form;
-    QHash<QString, int> messages;
+struct Window : wavywall::testing::WindowRig {
+    QHash<QString, int> counted;
 
     Window() {
-        form.setMessageFunction([this](const QString &text) { ++messages[text]; });
-        form.show();
+        form.setMessageFunction([this](const QString &text) { ++counted[text]; });
     }
-    template <typename T> T *find(const QString &name) const {
-        T *child = form.findChild<T *>(name);
-        if (!child) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return child;
-    }
-    QLineEdit *moo() const { return find<QLineEdit>(u"Text_Moo"_qs); }
-    QLineEdit *hbl() const { return find<QLineEdit>(u"Text_HbL"_qs); }
-    PictureBox *flow() const { return find<PictureBox>(u"Picture_Akım"_qs); }
-    PictureBox *pressure() const { return find<PictureBox>(u"Picture_basınç"_qs); }
-    void calculate() { find<QPushButton>(u"Command1"_qs)->click(); }
+    QLineEdit *moo() const { return box(u"Text_Moo"_qs); }
+    QLineEdit *hbl() const { return box(u"Text_HbL"_qs); }
+    void calculate() { button()->click(); }
 };
 
 // One recalculation of the rotation; every sixth goes the same way, with
@@ -104,14 +92,6 @@ void step(Window &w, int i) {
     }
 }
 
-bool sameLines(const PictureBox &a, const PictureBox &b) {
-    const auto &x = a.displayList();
-    const auto &y = b.displayList();
-    return std::equal(x.begin(), x.end(), y.begin(), y.end(), [](const auto &p, const auto &q) {
-        return p.colour == q.colour && p.line.from == q.line.from && p.line.to == q.line.to;
-    });
-}
-
 } // namespace
 
 class SoakTest : public QObject {
@@ -141,10 +121,10 @@ void SoakTest::longRunStaysFlatAndExact() {
     }
 
     const int each = total / steps;
-    QCOMPARE(w.messages.size(), 3);
-    QCOMPARE(w.messages.value(u" Moo=1 için teori geçersiz"_qs), each);
-    QCOMPARE(w.messages.value(u" Moo<1 için teori geçersiz"_qs), each);
-    QCOMPARE(w.messages.value(u" Girilen değer çok büyük"_qs), each);
+    QCOMPARE(w.counted.size(), 3);
+    QCOMPARE(w.counted.value(u" Moo=1 için teori geçersiz"_qs), each);
+    QCOMPARE(w.counted.value(u" Moo<1 için teori geçersiz"_qs), each);
+    QCOMPARE(w.counted.value(u" Girilen değer çok büyük"_qs), each);
 
     // The rotation ends on too large a Mach number; a bar's value and then
     // the button give the last picture, in the soaked and in a fresh window.
@@ -155,14 +135,14 @@ void SoakTest::longRunStaysFlatAndExact() {
     fresh.hbl()->setText(w.hbl()->text());
     fresh.calculate();
     QCOMPARE(fresh.moo()->text(), u"1.37"_qs);
-    QVERIFY(!w.flow()->displayList().empty() && !w.pressure()->displayList().empty());
-    QVERIFY(sameLines(*w.flow(), *fresh.flow()));
-    QVERIFY(sameLines(*w.pressure(), *fresh.pressure()));
+    QVERIFY(!w.flow().empty() && !w.pressure().empty());
+    QVERIFY(wavywall::testing::sameLines(w.flow(), fresh.flow()));
+    QVERIFY(wavywall::testing::sameLines(w.pressure(), fresh.pressure()));
     // Whichever window holds the focus would draw its focus frame.
-    w.flow()->clearFocus();
-    fresh.flow()->clearFocus();
-    QCOMPARE(w.flow()->grab().toImage(), fresh.flow()->grab().toImage());
-    QCOMPARE(w.pressure()->grab().toImage(), fresh.pressure()->grab().toImage());
+    w.flowBox()->clearFocus();
+    fresh.flowBox()->clearFocus();
+    QCOMPARE(w.flowBox()->grab().toImage(), fresh.flowBox()->grab().toImage());
+    QCOMPARE(w.pressureBox()->grab().toImage(), fresh.pressureBox()->grab().toImage());
 }
 
 QTEST_MAIN(SoakTest)

@@ -11,6 +11,7 @@
 #include "model/messenger.h"
 #include "model/pressureplot.h"
 #include "numberoracle.h"
+#include "tests/support.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -27,21 +28,8 @@ using namespace wavywall;
 
 namespace {
 
-class Boxes final : public InputBoxes {
-public:
-    QString moo;
-    QString hbl;
-    QString text(Input box) const override { return box == Input::Moo ? moo : hbl; }
-    void setText(Input box, const QString &text) override {
-        (box == Input::Moo ? moo : hbl) = text;
-    }
-};
-
-class Log final : public Messenger {
-public:
-    QStringList shown;
-    void MsgBox(const QString &text) override { shown.append(text); }
-};
+using Boxes = testing::TextBoxes;
+using Log = testing::MessageLog;
 
 // Hands every operation to a recording canvas and to a plot box, so that one
 // run checks both what was asked and what the plot box kept.

@@ -1,0 +1,55 @@
+// The main window as the widget tests drive it: shown, with its message box
+// replaced by a log, and its controls found by name.
+#pragma once
+
+#include "canvas/picturebox.h"
+#include "ui/form1.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStringList>
+#include <QTest>
+
+#include <algorithm>
+#include <vector>
+
+namespace wavywall::testing {
+
+using PlotLines = std::vector<PictureBox::PlotLine>;
+
+struct WindowRig {
+    Form1 form;
+    QStringList messages;
+
+    WindowRig() {
+        form.setMessageFunction([this](const QString &text) { messages.append(text); });
+        form.show();
+    }
+
+    template <typename T> T *find(const QString &name) const {
+        T *child = form.findChild<T *>(name);
+        if (!child) {
+            qFatal("no control %s", qPrintable(name));
+        }
+        return child;
+    }
+    QLineEdit *box(const QString &name) const { return find<QLineEdit>(name); }
+    QScrollBar *bar(const QString &name) const { return find<QScrollBar>(name); }
+    PictureBox *picture(const QString &name) const { return find<PictureBox>(name); }
+    QPushButton *button() const { return find<QPushButton>(u"Command1"_qs); }
+    PictureBox *flowBox() const { return picture(u"Picture_Akım"_qs); }
+    PictureBox *pressureBox() const { return picture(u"Picture_basınç"_qs); }
+    const PlotLines &flow() const { return flowBox()->displayList(); }
+    const PlotLines &pressure() const { return pressureBox()->displayList(); }
+    void calculate() { QTest::mouseClick(button(), Qt::LeftButton); }
+};
+
+/// The same lines, in the same order and colours, to the bit.
+inline bool sameLines(const PlotLines &a, const PlotLines &b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto &x, const auto &y) {
+        return x.colour == y.colour && x.line.from == y.line.from && x.line.to == y.line.to;
+    });
+}
+
+} // namespace wavywall::testing
