@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -76,6 +77,8 @@ class DrawnOutputTest : public QObject {
 private Q_SLOTS:
     void boxPaintsEachLineAsDrawnAlone_data();
     void boxPaintsEachLineAsDrawnAlone();
+    void titleLooksLikeAPlainLabel_data();
+    void titleLooksLikeAPlainLabel();
     void repaintAfterRecalculationShowsWholePicture();
 };
 
@@ -124,6 +127,32 @@ void DrawnOutputTest::boxPaintsEachLineAsDrawnAlone() {
                      qPrintable(QStringLiteral("unpainted at %1, %2").arg(x).arg(y)));
         }
     }
+}
+
+void DrawnOutputTest::titleLooksLikeAPlainLabel_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("dpr");
+    for (const int dpr : {1, 2}) {
+        QTest::addRow("flow title, device pixel ratio %d", dpr) << u"Label3"_qs << dpr;
+        QTest::addRow("pressure title, device pixel ratio %d", dpr) << u"Label4"_qs << dpr;
+    }
+}
+
+// A plot title keeps its text laid out; what it paints is what a plain
+// label of the same text, font, colours and size paints.
+void DrawnOutputTest::titleLooksLikeAPlainLabel() {
+    QFETCH(QString, name);
+    QFETCH(int, dpr);
+    Form1 form;
+    auto *title = form.findChild<QLabel *>(name);
+    QVERIFY(title);
+    QLabel plain(title->text());
+    plain.setFont(title->font());
+    plain.setPalette(title->palette());
+    plain.setAlignment(title->alignment());
+    plain.setAutoFillBackground(true);
+    plain.resize(title->size());
+    QCOMPARE(rendered(*title, dpr), rendered(plain, dpr));
 }
 
 // The screen after a recalculation, repainted as little as the program

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace wavywall {
@@ -45,15 +47,24 @@ template <typename Label = QLabel> QLabel *makeLabel(QWidget *parent, const QStr
 // every word stays readable.
 void fitTextToWidth(QLabel &label) {
     constexpr double smallestPointSize = 6.5;
+    constexpr double step = 0.25;
     QFont font = label.font();
-    const int room = label.contentsRect().width();
-    while (QFontMetricsF(font).horizontalAdvance(label.text()) > room &&
-           font.pointSizeF() - 0.25 >= smallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
+    const double room = label.contentsRect().width();
+    const auto width = [&label](const QFont &f) {
+        return QFontMetricsF(f).horizontalAdvance(label.text());
+    };
+    const double natural = width(font);
+    if (natural <= room) {
+        return;
     }
-    if (font != label.font()) {
-        label.setFont(font);
+    // Text width grows about in proportion to the size: start from that
+    // guess, then step down the little that hinting may still need.
+    const double guess = std::floor(font.pointSizeF() * room / natural / step) * step;
+    font.setPointSizeF(std::max(guess, smallestPointSize));
+    while (width(font) > room && font.pointSizeF() - step >= smallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - step);
     }
+    label.setFont(font);
 }
 
 // A title label inside a plot box stands in the box's inner area and is cut
