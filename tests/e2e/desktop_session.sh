@@ -8,7 +8,8 @@
 set -euo pipefail
 
 program=$1
-screenshot=${2:-wavywall-desktop.png}
+closewindow=$2
+screenshot=${3:-wavywall-desktop.png}
 work=$(mktemp -d)
 server_pid=
 program_pid=
@@ -88,4 +89,20 @@ for check in "$flow_region #FF0000 wall" "$flow_region #0000FF streamlines" \
     [ "$n" -ge 50 ] || fail "the $what show only $n pixels of $colour"
     echo "$what: $n pixels of $colour"
 done
-echo "PASS: both plots drawn, Text_Moo reads $mach"
+echo "both plots drawn, Text_Moo reads $mach"
+
+# The About command, then the main window closed: the About window keeps
+# the program running until it is closed as well.
+xdotool mousemove 20 $((client_top / 2)) click 1
+about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About$' | head -n1) ||
+    fail "the About window did not appear"
+"$closewindow" "$window"
+sleep 1
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended with its About window still open"
+"$closewindow" "$about"
+status=0
+timeout 10 tail --pid="$program_pid" -f /dev/null || fail "the program did not end"
+wait "$program_pid" || status=$?
+program_pid=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "PASS: the About window kept the program running; it ended with status 0"
