@@ -9,6 +9,25 @@
 
 namespace wavywall {
 
+namespace {
+
+// The largest sizes the plots form: Beta times the wave height (the Mach
+// lines' start offsets and the streamlines' shifts), twice Beta (the Mach
+// lines' run up to y = 2) and the pressure factor 4 pi H / Beta. A margin of
+// eight keeps every sum of them finite too. An infinite Beta (a Mach number
+// whose square overflows) fails the first test.
+bool plotsStayFinite(double Beta, double H, double Pi) {
+    constexpr double margin = 8;
+    const double largest = std::numeric_limits<double>::max() / margin;
+    const double absH = std::abs(H);
+    if (Beta * absH > largest || Beta > largest || absH > largest) {
+        return false;
+    }
+    return Beta == 0 || std::isfinite(4 * Pi / Beta * absH * margin);
+}
+
+} // namespace
+
 FlowModel::FlowModel(InputBoxes &inputs, Canvas &flowCanvas, Canvas &pressureCanvas,
                      Messenger &messenger)
     : m_inputs(inputs)
@@ -26,19 +45,19 @@ void FlowModel::Form_Load() {
 void FlowModel::Command1_Click() {
     const std::optional<double> HbL = read(Input::HbL);
     const std::optional<double> Moo = read(Input::Moo);
-    recalculate(Moo, HbL, true);
+    recalculate(Moo, HbL);
 }
 
 void FlowModel::HScroll_Moo_Change(std::int16_t position) {
     const double Moo = fromPosition(Input::Moo, position);
     const std::optional<double> HbL = read(Input::HbL);
-    recalculate(Moo, HbL, true);
+    recalculate(Moo, HbL);
 }
 
 void FlowModel::HScroll_HbL_Change(std::int16_t position) {
     const double HbL = fromPosition(Input::HbL, position);
     const std::optional<double> Moo = read(Input::Moo);
-    recalculate(Moo, HbL, false);
+    recalculate(Moo, HbL);
 }
 
 std::optional<double> FlowModel::read(Input box) const {
@@ -53,26 +72,24 @@ double FlowModel::fromPosition(Input box, std::int16_t position) {
     return value;
 }
 
-void FlowModel::recalculate(std::optional<double> Moo, std::optional<double> HbL, bool betaFirst) {
-    const std::optional<double> H = HbL ? std::optional<double>(*HbL * m_state.L) : std::nullopt;
-    switch (judgeInputs(Moo, H, m_state.Pi)) {
-    case InputVerdict::Subsonic:
-        refuse(messages::subsonic);
-        return;
-    case InputVerdict::BeyondRange:
+void FlowModel::recalculate(std::optional<double> Moo, std::optional<double> HbL) {
+    if (!Moo || !HbL) {
         refuse(messages::tooLarge);
         return;
-    case InputVerdict::Drawable:
-        break;
+    }
+    // Beta is real only for supersonic flow.
+    if (std::abs(*Moo) < 1) {
+        refuse(messages::subsonic);
+        return;
     }
     const double Beta = std::sqrt(std::pow(*Moo, 2) - 1);
-    if (betaFirst) {
-        m_state.Beta = Beta;
-        m_state.H = *H;
-    } else {
-        m_state.H = *H;
-        m_state.Beta = Beta;
+    const double H = *HbL * m_state.L;
+    if (!plotsStayFinite(Beta, H, m_state.Pi)) {
+        refuse(messages::tooLarge);
+        return;
     }
+    m_state.Beta = Beta;
+    m_state.H = H;
     m_hasFlow = true;
     redraw();
 }
@@ -86,43 +103,6 @@ void FlowModel::refuse(const QString &message) {
 void FlowModel::redraw() {
     akım_çiz(m_state, m_flowCanvas);
     basınç_çiz(m_state, m_pressureCanvas, m_messenger);
-}
-
-namespace {
-
-bool isFinite(double v) {
-    return std::isfinite(v);
-}
-
-// The largest sizes the plots form: Beta times the wave height (the Mach
-// lines' start offsets and the streamlines' shifts), twice Beta (the Mach
-// lines' run up to y = 2) and the pressure factor 4 pi H / Beta. A margin of
-// eight keeps every sum of them finite too.
-bool plotsStayFinite(double Beta, double H, double Pi) {
-    constexpr double margin = 8;
-    const double largest = std::numeric_limits<double>::max() / margin;
-    const double absH = std::abs(H);
-    if (Beta * absH > largest || Beta > largest || absH > largest) {
-        return false;
-    }
-    return Beta == 0 || isFinite(4 * Pi / Beta * absH * margin);
-}
-
-} // namespace
-
-InputVerdict judgeInputs(std::optional<double> Moo, std::optional<double> H, double Pi) {
-    if (!Moo || !H) {
-        return InputVerdict::BeyondRange;
-    }
-    if (std::abs(*Moo) < 1) {
-        return InputVerdict::Subsonic;
-    }
-    const double square = std::pow(*Moo, 2);
-    if (!isFinite(square)) {
-        return InputVerdict::BeyondRange;
-    }
-    const double Beta = std::sqrt(square - 1);
-    return plotsStayFinite(Beta, *H, Pi) ? InputVerdict::Drawable : InputVerdict::BeyondRange;
 }
 
 } // namespace wavywall

@@ -38,7 +38,7 @@ public:
 private:
     std::optional<double> read(Input box) const;
     double fromPosition(Input box, std::int16_t position);
-    void recalculate(std::optional<double> Moo, std::optional<double> HbL, bool betaFirst);
+    void recalculate(std::optional<double> Moo, std::optional<double> HbL);
     void refuse(const QString &message);
     void redraw();
 
@@ -49,12 +49,5 @@ private:
     FlowState m_state;
     bool m_hasFlow = false;
 };
-
-/// Why a pair of inputs cannot be drawn, if it cannot.
-enum class InputVerdict { Drawable, BeyondRange, Subsonic };
-
-/// Judges a Mach number and a wave height (either empty when its text lay
-/// beyond the range of a double) before anything is stored or drawn.
-InputVerdict judgeInputs(std::optional<double> Moo, std::optional<double> H, double Pi);
 
 } // namespace wavywall

@@ -72,11 +72,9 @@ void fitTextToWidth(QLabel &label) {
 void placeTitle(QLabel &label, const QString &name, TwipRect twips, double dotsPerInch,
                 const PictureBox &box) {
     const QRect inner = box.contentsRect();
-    label.setObjectName(name);
-    const QRect full = toPixels(twips, dotsPerInch).translated(inner.topLeft());
-    label.setGeometry(full.left(), full.top(), full.width(), full.height());
+    place(label, name, twips, dotsPerInch, inner.topLeft());
     fitTextToWidth(label);
-    label.setGeometry(full & inner);
+    label.setGeometry(label.geometry() & inner);
 }
 
 } // namespace
