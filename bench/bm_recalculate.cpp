@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using namespace wavywall;
@@ -50,16 +52,16 @@ struct PaintedBox {
 
 struct Window {
     Form1 form;
-    QPushButton &button = child<QPushButton>(form, u"Command1"_qs);
+    QPushButton &button = child<QPushButton>(form, u"Command1"_s);
     PaintedBox flow;
     PaintedBox pressure;
 
     Window(const FlowInput &input, int dpr)
-        : flow(child<PictureBox>(form, u"Picture_Akım"_qs), dpr)
-        , pressure(child<PictureBox>(form, u"Picture_basınç"_qs), dpr) {
+        : flow(child<PictureBox>(form, u"Picture_Akım"_s), dpr)
+        , pressure(child<PictureBox>(form, u"Picture_basınç"_s), dpr) {
         form.setMessageFunction([](const QString &) {});
-        child<QLineEdit>(form, u"Text_Moo"_qs).setText(QString::fromUtf16(input.moo));
-        child<QLineEdit>(form, u"Text_HbL"_qs).setText(QString::fromUtf16(input.hbl));
+        child<QLineEdit>(form, u"Text_Moo"_s).setText(QString::fromUtf16(input.moo));
+        child<QLineEdit>(form, u"Text_HbL"_s).setText(QString::fromUtf16(input.hbl));
         // The first paint loads fonts and fills caches, as the window's
         // first frame does, and the event loop then runs what that frame
         // left for later; a recalculation finds it all ready.

@@ -20,6 +20,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using namespace wavywall;
 using wavywall::testing::loadedState;
 using wavywall::testing::MessageLog;
@@ -133,8 +135,8 @@ void DrawnOutputTest::titleLooksLikeAPlainLabel_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("dpr");
     for (const int dpr : {1, 2}) {
-        QTest::addRow("flow title, device pixel ratio %d", dpr) << u"Label3"_qs << dpr;
-        QTest::addRow("pressure title, device pixel ratio %d", dpr) << u"Label4"_qs << dpr;
+        QTest::addRow("flow title, device pixel ratio %d", dpr) << u"Label3"_s << dpr;
+        QTest::addRow("pressure title, device pixel ratio %d", dpr) << u"Label4"_s << dpr;
     }
 }
 
@@ -162,13 +164,13 @@ void DrawnOutputTest::repaintAfterRecalculationShowsWholePicture() {
     form.setMessageFunction([](const QString &) {});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto *button = form.findChild<QPushButton *>(u"Command1"_qs);
-    auto *moo = form.findChild<QLineEdit *>(u"Text_Moo"_qs);
-    auto *hbl = form.findChild<QLineEdit *>(u"Text_HbL"_qs);
+    auto *button = form.findChild<QPushButton *>(u"Command1"_s);
+    auto *moo = form.findChild<QLineEdit *>(u"Text_Moo"_s);
+    auto *hbl = form.findChild<QLineEdit *>(u"Text_HbL"_s);
     QVERIFY(button && moo && hbl);
     button->click();
-    moo->setText(u"2"_qs);
-    hbl->setText(u"0.2"_qs);
+    moo->setText(u"2"_s);
+    hbl->setText(u"0.2"_s);
     QCoreApplication::processEvents();
     button->click();
     const auto onScreen = [&] {

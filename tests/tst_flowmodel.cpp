@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 using namespace wavywall;
 using wavywall::testing::agrees12;
 using wavywall::testing::ModelRig;
@@ -44,12 +46,12 @@ void FlowModelTest::buttonReadsBothBoxes_data() {
     QTest::addColumn<QString>("hbl");
     QTest::addColumn<double>("Beta");
     QTest::addColumn<double>("H");
-    QTest::newRow("default texts") << u"1.01"_qs << u"0.01"_qs << 0.141774468788 << 0.01;
-    QTest::newRow("trailing letter") << u"1.5x"_qs << u"0.1"_qs << 1.11803398875 << 0.1;
-    QTest::newRow("leading blank") << u" 2"_qs << u"0.2"_qs << 1.73205080757 << 0.2;
-    QTest::newRow("negative Mach number") << u"-1.01"_qs << u"0.01"_qs << 0.141774468788 << 0.01;
-    QTest::newRow("empty height") << u"1.5"_qs << QString() << 1.11803398875 << 0.0;
-    QTest::newRow("negative height") << u"2"_qs << u"-0.05"_qs << 1.73205080757 << -0.05;
+    QTest::newRow("default texts") << u"1.01"_s << u"0.01"_s << 0.141774468788 << 0.01;
+    QTest::newRow("trailing letter") << u"1.5x"_s << u"0.1"_s << 1.11803398875 << 0.1;
+    QTest::newRow("leading blank") << u" 2"_s << u"0.2"_s << 1.73205080757 << 0.2;
+    QTest::newRow("negative Mach number") << u"-1.01"_s << u"0.01"_s << 0.141774468788 << 0.01;
+    QTest::newRow("empty height") << u"1.5"_s << QString() << 1.11803398875 << 0.0;
+    QTest::newRow("negative height") << u"2"_s << u"-0.05"_s << 1.73205080757 << -0.05;
 }
 
 void FlowModelTest::buttonReadsBothBoxes() {
@@ -74,9 +76,9 @@ void FlowModelTest::machBarWritesItsValue_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("Beta");
     QTest::newRow("one step from the start")
-        << 102 << u"1.02"_qs << std::sqrt(std::pow(1.02, 2) - 1);
-    QTest::newRow("middle") << 150 << u"1.5"_qs << 1.11803398875;
-    QTest::newRow("right end") << 200 << u"2"_qs << 1.73205080757;
+        << 102 << u"1.02"_s << std::sqrt(std::pow(1.02, 2) - 1);
+    QTest::newRow("middle") << 150 << u"1.5"_s << 1.11803398875;
+    QTest::newRow("right end") << 200 << u"2"_s << 1.73205080757;
 }
 
 void FlowModelTest::machBarWritesItsValue() {
@@ -84,7 +86,7 @@ void FlowModelTest::machBarWritesItsValue() {
     QFETCH(QString, text);
     QFETCH(double, Beta);
     ModelRig rig;
-    rig.boxes.hbl = u"0.1"_qs;
+    rig.boxes.hbl = u"0.1"_s;
     rig.model.HScroll_Moo_Change(static_cast<std::int16_t>(position));
     QCOMPARE(rig.boxes.moo, text);
     QVERIFY(agrees12(rig.model.state().Beta, Beta));
@@ -93,13 +95,13 @@ void FlowModelTest::machBarWritesItsValue() {
 
 void FlowModelTest::heightBarReadsTypedMach() {
     ModelRig rig;
-    rig.boxes.moo = u"1.5"_qs;
+    rig.boxes.moo = u"1.5"_s;
     rig.model.HScroll_HbL_Change(20);
-    QCOMPARE(rig.boxes.hbl, u"0.2"_qs);
+    QCOMPARE(rig.boxes.hbl, u"0.2"_s);
     QCOMPARE(rig.model.state().H, 0.2);
     QVERIFY(agrees12(rig.model.state().Beta, 1.11803398875));
     rig.model.HScroll_HbL_Change(1);
-    QCOMPARE(rig.boxes.hbl, u"0.01"_qs);
+    QCOMPARE(rig.boxes.hbl, u"0.01"_s);
     QCOMPARE(rig.model.state().H, 0.01);
 }
 
@@ -115,14 +117,14 @@ void FlowModelTest::eachRecalculationRedrawsBothPlotsOnce() {
 }
 
 void FlowModelTest::machOneDrawsFlowThenRefusesPressure() {
-    for (const QString &moo : {u"1"_qs, u"1,01"_qs, u"-1"_qs}) {
+    for (const QString &moo : {u"1"_s, u"1,01"_s, u"-1"_s}) {
         ModelRig rig;
         rig.boxes.moo = moo;
         rig.model.Command1_Click();
         QCOMPARE(rig.model.state().Beta, 0.0);
         QCOMPARE(rig.flowCanvas.lines().size(), 911u);
         QCOMPARE(rig.pressureCanvas.lines().size(), 2u);
-        QCOMPARE(rig.messages.shown, QStringList{u" Moo=1 için teori geçersiz"_qs});
+        QCOMPARE(rig.messages.shown, QStringList{u" Moo=1 için teori geçersiz"_s});
     }
 }
 
@@ -130,19 +132,19 @@ void FlowModelTest::refusedInputsClearAndKeepState_data() {
     QTest::addColumn<QString>("moo");
     QTest::addColumn<QString>("hbl");
     QTest::addColumn<QString>("message");
-    const QString subsonic = u" Moo<1 için teori geçersiz"_qs;
-    const QString tooLarge = u" Girilen değer çok büyük"_qs;
-    QTest::newRow("subsonic") << u"0.5"_qs << u"0.01"_qs << subsonic;
-    QTest::newRow("empty Mach number") << QString() << u"0.01"_qs << subsonic;
-    QTest::newRow("word for Mach number") << u"abc"_qs << u"0.01"_qs << subsonic;
-    QTest::newRow("just below one") << u"0.9999999999999999"_qs << u"0.01"_qs << subsonic;
-    QTest::newRow("Mach number beyond a double") << u"1E999"_qs << u"0.01"_qs << tooLarge;
-    QTest::newRow("negative beyond a double") << u"-1E999"_qs << u"0.01"_qs << tooLarge;
-    QTest::newRow("height beyond a double") << u"2"_qs << u"1E999"_qs << tooLarge;
-    QTest::newRow("400-digit height") << u"2"_qs << QString(400, u'9') << tooLarge;
-    QTest::newRow("square overflows") << u"1e200"_qs << u"0.01"_qs << tooLarge;
-    QTest::newRow("pressure overflows") << u"1.0000000000000002"_qs << u"1e308"_qs << tooLarge;
-    QTest::newRow("shift overflows") << u"1e150"_qs << u"1e200"_qs << tooLarge;
+    const QString subsonic = u" Moo<1 için teori geçersiz"_s;
+    const QString tooLarge = u" Girilen değer çok büyük"_s;
+    QTest::newRow("subsonic") << u"0.5"_s << u"0.01"_s << subsonic;
+    QTest::newRow("empty Mach number") << QString() << u"0.01"_s << subsonic;
+    QTest::newRow("word for Mach number") << u"abc"_s << u"0.01"_s << subsonic;
+    QTest::newRow("just below one") << u"0.9999999999999999"_s << u"0.01"_s << subsonic;
+    QTest::newRow("Mach number beyond a double") << u"1E999"_s << u"0.01"_s << tooLarge;
+    QTest::newRow("negative beyond a double") << u"-1E999"_s << u"0.01"_s << tooLarge;
+    QTest::newRow("height beyond a double") << u"2"_s << u"1E999"_s << tooLarge;
+    QTest::newRow("400-digit height") << u"2"_s << QString(400, u'9') << tooLarge;
+    QTest::newRow("square overflows") << u"1e200"_s << u"0.01"_s << tooLarge;
+    QTest::newRow("pressure overflows") << u"1.0000000000000002"_s << u"1e308"_s << tooLarge;
+    QTest::newRow("shift overflows") << u"1e150"_s << u"1e200"_s << tooLarge;
 }
 
 void FlowModelTest::refusedInputsClearAndKeepState() {
@@ -167,10 +169,10 @@ void FlowModelTest::refusedInputsClearAndKeepState() {
 void FlowModelTest::hugeButFiniteInputsAreDrawn_data() {
     QTest::addColumn<QString>("moo");
     QTest::addColumn<QString>("hbl");
-    QTest::newRow("Mach 1e30") << u"1e30"_qs << u"0.01"_qs;
-    QTest::newRow("height 1e30") << u"2"_qs << u"1e30"_qs;
-    QTest::newRow("both large") << u"1e100"_qs << u"1e100"_qs;
-    QTest::newRow("tiny Beta") << u"1.0000000000000002"_qs << u"0.2"_qs;
+    QTest::newRow("Mach 1e30") << u"1e30"_s << u"0.01"_s;
+    QTest::newRow("height 1e30") << u"2"_s << u"1e30"_s;
+    QTest::newRow("both large") << u"1e100"_s << u"1e100"_s;
+    QTest::newRow("tiny Beta") << u"1.0000000000000002"_s << u"0.2"_s;
 }
 
 void FlowModelTest::hugeButFiniteInputsAreDrawn() {

@@ -18,6 +18,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 using namespace wavywall;
 
 namespace {
@@ -49,7 +51,7 @@ QRect sliderRect(QScrollBar *bar) {
 }
 
 QAction *aboutCommand(const Form1 &form) {
-    return form.findChild<QAction *>(u"Nm_About"_qs);
+    return form.findChild<QAction *>(u"Nm_About"_s);
 }
 
 } // namespace
@@ -82,33 +84,33 @@ private Q_SLOTS:
 
 void Form1Test::showsInitialState() {
     Window w;
-    QCOMPARE(w.form.windowTitle(), u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_qs);
-    QCOMPARE(w.box(u"Text_Moo"_qs)->text(), u"1.01"_qs);
-    QCOMPARE(w.box(u"Text_HbL"_qs)->text(), u"0.01"_qs);
-    QCOMPARE(w.bar(u"HScroll_Moo"_qs)->value(), 101);
-    QCOMPARE(w.bar(u"HScroll_HbL"_qs)->value(), 1);
-    QVERIFY(w.picture(u"Picture_Akım"_qs)->displayList().empty());
-    QVERIFY(w.picture(u"Picture_basınç"_qs)->displayList().empty());
+    QCOMPARE(w.form.windowTitle(), u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_s);
+    QCOMPARE(w.box(u"Text_Moo"_s)->text(), u"1.01"_s);
+    QCOMPARE(w.box(u"Text_HbL"_s)->text(), u"0.01"_s);
+    QCOMPARE(w.bar(u"HScroll_Moo"_s)->value(), 101);
+    QCOMPARE(w.bar(u"HScroll_HbL"_s)->value(), 1);
+    QVERIFY(w.picture(u"Picture_Akım"_s)->displayList().empty());
+    QVERIFY(w.picture(u"Picture_basınç"_s)->displayList().empty());
     QVERIFY(!w.form.model().hasFlow());
-    QTRY_COMPARE(QApplication::focusWidget(), w.picture(u"Picture_Akım"_qs));
+    QTRY_COMPARE(QApplication::focusWidget(), w.picture(u"Picture_Akım"_s));
     const QList<QAction *> menu = w.form.menuBar()->actions();
     QCOMPARE(menu.size(), 1);
-    QCOMPARE(menu.front()->text(), u"About"_qs);
+    QCOMPARE(menu.front()->text(), u"About"_s);
     QVERIFY(!w.button()->isDefault() && !w.button()->autoDefault());
     // No length limit: a long text is kept whole.
-    const QString longText = u"2"_qs + QString(100000, u'0');
-    w.box(u"Text_HbL"_qs)->setText(longText);
-    QCOMPARE(w.box(u"Text_HbL"_qs)->text(), longText);
+    const QString longText = u"2"_s + QString(100000, u'0');
+    w.box(u"Text_HbL"_s)->setText(longText);
+    QCOMPARE(w.box(u"Text_HbL"_s)->text(), longText);
 }
 
 void Form1Test::showsExactTexts_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Mach label") << u"Label1"_qs << u"Moo ="_qs;
-    QTest::newRow("height label") << u"Label2"_qs << u"H/L ="_qs;
-    QTest::newRow("flow title") << u"Label3"_qs << u"Akım çizgileri"_qs;
+    QTest::newRow("Mach label") << u"Label1"_s << u"Moo ="_s;
+    QTest::newRow("height label") << u"Label2"_s << u"H/L ="_s;
+    QTest::newRow("flow title") << u"Label3"_s << u"Akım çizgileri"_s;
     QTest::newRow("pressure title")
-        << u"Label4"_qs << u"Duvar üzerinde basınç katsayılarının dağılımı"_qs;
+        << u"Label4"_s << u"Duvar üzerinde basınç katsayılarının dağılımı"_s;
 }
 
 void Form1Test::showsExactTexts() {
@@ -119,18 +121,18 @@ void Form1Test::showsExactTexts() {
     QCOMPARE(label->text(), text);
     // Shrunk if need be, but never cut off within the label's width.
     QVERIFY(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width());
-    QCOMPARE(w.button()->text(), u"HESAPLA"_qs);
+    QCOMPARE(w.button()->text(), u"HESAPLA"_s);
 }
 
 void Form1Test::placesControlsByTheirTwips_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
-    QTest::newRow("frame") << u"Frame1"_qs << QRect(120, 240, 1695, 2295);
-    QTest::newRow("Mach bar") << u"HScroll_Moo"_qs << QRect(720, 480, 735, 255);
-    QTest::newRow("height box") << u"Text_HbL"_qs << QRect(120, 1320, 615, 285);
-    QTest::newRow("button") << u"Command1"_qs << QRect(240, 1680, 1215, 495);
-    QTest::newRow("flow plot") << u"Picture_Akım"_qs << QRect(2040, 360, 5000, 2500);
-    QTest::newRow("pressure plot") << u"Picture_basınç"_qs << QRect(2040, 2880, 5055, 2175);
+    QTest::newRow("frame") << u"Frame1"_s << QRect(120, 240, 1695, 2295);
+    QTest::newRow("Mach bar") << u"HScroll_Moo"_s << QRect(720, 480, 735, 255);
+    QTest::newRow("height box") << u"Text_HbL"_s << QRect(120, 1320, 615, 285);
+    QTest::newRow("button") << u"Command1"_s << QRect(240, 1680, 1215, 495);
+    QTest::newRow("flow plot") << u"Picture_Akım"_s << QRect(2040, 360, 5000, 2500);
+    QTest::newRow("pressure plot") << u"Picture_basınç"_s << QRect(2040, 2880, 5055, 2175);
 }
 
 void Form1Test::placesControlsByTheirTwips() {
@@ -147,18 +149,18 @@ void Form1Test::placesControlsByTheirTwips() {
 
 void Form1Test::arrowClickStepsAndRedrawsOnce() {
     Window w;
-    QScrollBar *bar = w.bar(u"HScroll_Moo"_qs);
+    QScrollBar *bar = w.bar(u"HScroll_Moo"_s);
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     QCOMPARE(bar->value(), 102);
-    QCOMPARE(w.box(u"Text_Moo"_qs)->text(), u"1.02"_qs);
+    QCOMPARE(w.box(u"Text_Moo"_s)->text(), u"1.02"_s);
     QCOMPARE(w.redraws(), 1);
-    QCOMPARE(w.picture(u"Picture_Akım"_qs)->displayList().size() > 0, true);
+    QCOMPARE(w.picture(u"Picture_Akım"_s)->displayList().size() > 0, true);
     QVERIFY(std::abs(w.form.model().state().Beta - 0.200997512422418) < 1e-12);
 }
 
 void Form1Test::thumbDragRedrawsOnceAtRelease() {
     Window w;
-    QScrollBar *bar = w.bar(u"HScroll_Moo"_qs);
+    QScrollBar *bar = w.bar(u"HScroll_Moo"_s);
     const QPoint start = sliderRect(bar).center();
     const QPoint end(bar->width() - sliderRect(bar).width(), start.y());
     QTest::mousePress(bar, Qt::LeftButton, {}, start);
@@ -173,30 +175,30 @@ void Form1Test::thumbDragRedrawsOnceAtRelease() {
     QTest::mouseRelease(bar, Qt::LeftButton, {}, end);
     QCOMPARE(w.redraws(), 1);
     QVERIFY(bar->value() > 101);
-    QCOMPARE(w.box(u"Text_Moo"_qs)->text(), QString::number(bar->value() / 100.0));
+    QCOMPARE(w.box(u"Text_Moo"_s)->text(), QString::number(bar->value() / 100.0));
 }
 
 void Form1Test::typingWaitsForTheButton() {
     Window w;
-    QLineEdit *moo = w.box(u"Text_Moo"_qs);
+    QLineEdit *moo = w.box(u"Text_Moo"_s);
     moo->setFocus();
     moo->selectAll();
-    QTest::keyClicks(moo, u"1.5"_qs);
-    QCOMPARE(moo->text(), u"1.5"_qs);
+    QTest::keyClicks(moo, u"1.5"_s);
+    QCOMPARE(moo->text(), u"1.5"_s);
     QCOMPARE(w.redraws(), 0);
     QTest::mouseClick(w.button(), Qt::LeftButton);
     QCOMPARE(w.redraws(), 1);
     QVERIFY(std::abs(w.form.model().state().Beta - 1.11803398875) < 1e-11);
-    QCOMPARE(w.bar(u"HScroll_Moo"_qs)->value(), 101);
-    QCOMPARE(moo->text(), u"1.5"_qs);
+    QCOMPARE(w.bar(u"HScroll_Moo"_s)->value(), 101);
+    QCOMPARE(moo->text(), u"1.5"_s);
 }
 
 void Form1Test::enterInTextBoxDoesNothing_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("key");
-    QTest::newRow("Enter in Mach box") << u"Text_Moo"_qs << int(Qt::Key_Return);
-    QTest::newRow("keypad Enter in height box") << u"Text_HbL"_qs << int(Qt::Key_Enter);
-    QTest::newRow("Escape in Mach box") << u"Text_Moo"_qs << int(Qt::Key_Escape);
+    QTest::newRow("Enter in Mach box") << u"Text_Moo"_s << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter in height box") << u"Text_HbL"_s << int(Qt::Key_Enter);
+    QTest::newRow("Escape in Mach box") << u"Text_Moo"_s << int(Qt::Key_Escape);
 }
 
 void Form1Test::enterInTextBoxDoesNothing() {
@@ -225,7 +227,7 @@ void Form1Test::keysMoveTheFocusedBar() {
     QFETCH(int, key);
     QFETCH(int, position);
     Window w;
-    QScrollBar *bar = w.bar(u"HScroll_Moo"_qs);
+    QScrollBar *bar = w.bar(u"HScroll_Moo"_s);
     bar->setFocus();
     QCOMPARE(QApplication::focusWidget(), bar);
     QTest::keyClick(bar, static_cast<Qt::Key>(key));
@@ -240,22 +242,22 @@ void Form1Test::keysMoveTheFocusedBar() {
 
 void Form1Test::heightBarUsesTypedMach() {
     Window w;
-    w.box(u"Text_Moo"_qs)->setText(u"2"_qs);
-    QScrollBar *bar = w.bar(u"HScroll_HbL"_qs);
+    w.box(u"Text_Moo"_s)->setText(u"2"_s);
+    QScrollBar *bar = w.bar(u"HScroll_HbL"_s);
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_End);
-    QCOMPARE(w.box(u"Text_HbL"_qs)->text(), u"0.2"_qs);
+    QCOMPARE(w.box(u"Text_HbL"_s)->text(), u"0.2"_s);
     QCOMPARE(w.form.model().state().H, 0.2);
     QVERIFY(std::abs(w.form.model().state().Beta - std::sqrt(3.0)) < 1e-15);
-    QCOMPARE(w.bar(u"HScroll_Moo"_qs)->value(), 101);
+    QCOMPARE(w.bar(u"HScroll_Moo"_s)->value(), 101);
 }
 
 void Form1Test::tabCyclesThroughFocusableControls() {
     Window w;
-    QTRY_COMPARE(QApplication::focusWidget(), w.picture(u"Picture_Akım"_qs));
-    const QStringList order = {u"Picture_basınç"_qs, u"Command1"_qs,    u"Text_HbL"_qs,
-                               u"Text_Moo"_qs,       u"HScroll_Moo"_qs, u"HScroll_HbL"_qs,
-                               u"Picture_Akım"_qs};
+    QTRY_COMPARE(QApplication::focusWidget(), w.picture(u"Picture_Akım"_s));
+    const QStringList order = {u"Picture_basınç"_s, u"Command1"_s,    u"Text_HbL"_s,
+                               u"Text_Moo"_s,       u"HScroll_Moo"_s, u"HScroll_HbL"_s,
+                               u"Picture_Akım"_s};
     for (const QString &name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), name);
@@ -265,18 +267,18 @@ void Form1Test::tabCyclesThroughFocusableControls() {
 
 void Form1Test::machOneShowsMessageOverAxes_data() {
     QTest::addColumn<QString>("moo");
-    QTest::newRow("one") << u"1"_qs;
-    QTest::newRow("comma reads as one") << u"1,01"_qs;
+    QTest::newRow("one") << u"1"_s;
+    QTest::newRow("comma reads as one") << u"1,01"_s;
 }
 
 void Form1Test::machOneShowsMessageOverAxes() {
     QFETCH(QString, moo);
     Window w;
-    w.box(u"Text_Moo"_qs)->setText(moo);
+    w.box(u"Text_Moo"_s)->setText(moo);
     QTest::mouseClick(w.button(), Qt::LeftButton);
-    QCOMPARE(w.messages, QStringList{u" Moo=1 için teori geçersiz"_qs});
-    QCOMPARE(w.picture(u"Picture_basınç"_qs)->displayList().size(), 2u);
-    QCOMPARE(w.picture(u"Picture_Akım"_qs)->displayList().empty(), false);
+    QCOMPARE(w.messages, QStringList{u" Moo=1 için teori geçersiz"_s});
+    QCOMPARE(w.picture(u"Picture_basınç"_s)->displayList().size(), 2u);
+    QCOMPARE(w.picture(u"Picture_Akım"_s)->displayList().empty(), false);
     QCOMPARE(w.redraws(), 1);
 }
 
@@ -294,13 +296,13 @@ void Form1Test::messageStopsHeldArrow() {
         QTest::mouseRelease(&box, Qt::LeftButton);
         box.close();
     });
-    w.box(u"Text_Moo"_qs)->setText(u"abc"_qs);
-    QScrollBar *bar = w.bar(u"HScroll_HbL"_qs);
+    w.box(u"Text_Moo"_s)->setText(u"abc"_s);
+    QScrollBar *bar = w.bar(u"HScroll_HbL"_s);
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     QTest::qWait(1500);
-    QCOMPARE(w.messages, QStringList{u" Moo<1 için teori geçersiz"_qs});
+    QCOMPARE(w.messages, QStringList{u" Moo<1 için teori geçersiz"_s});
     QCOMPARE(bar->value(), 2);
-    QCOMPARE(w.box(u"Text_HbL"_qs)->text(), u"0.02"_qs);
+    QCOMPARE(w.box(u"Text_HbL"_s)->text(), u"0.02"_s);
     QVERIFY(!bar->isSliderDown());
 }
 
@@ -317,7 +319,7 @@ void Form1Test::aboutOpensOneWindow() {
     Form_About *about = w.form.aboutWindow();
     QVERIFY(about && about->isVisible());
     QCOMPARE(about->parentWidget(), nullptr);
-    QCOMPARE(about->windowTitle(), u"About"_qs);
+    QCOMPARE(about->windowTitle(), u"About"_s);
     QVERIFY(!(about->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(about->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(about->windowFlags() & Qt::WindowCloseButtonHint);
@@ -345,17 +347,17 @@ void Form1Test::aboutReopensUnchangedAfterClose() {
         again.append(label->text());
     }
     QCOMPARE(again, texts);
-    QVERIFY(texts.contains(u" potential flows"_qs));
+    QVERIFY(texts.contains(u" potential flows"_s));
 }
 
 void Form1Test::aboutLeavesMainWindowUsable() {
     Window w;
     aboutCommand(w.form)->trigger();
-    QScrollBar *bar = w.bar(u"HScroll_HbL"_qs);
+    QScrollBar *bar = w.bar(u"HScroll_HbL"_s);
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     QTest::mouseClick(w.button(), Qt::LeftButton);
     QCOMPARE(w.redraws(), 2);
-    QCOMPARE(w.box(u"Text_HbL"_qs)->text(), u"0.02"_qs);
+    QCOMPARE(w.box(u"Text_HbL"_s)->text(), u"0.02"_s);
     QVERIFY(w.form.aboutWindow()->isVisible());
 }
 

@@ -12,15 +12,17 @@
 #include <cmath>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 using namespace wavywall;
 
 namespace {
 
 enum class Outcome { Drawn, MachOne, Subsonic, TooLarge };
 
-const QString machOneMessage = u" Moo=1 için teori geçersiz"_qs;
-const QString subsonicMessage = u" Moo<1 için teori geçersiz"_qs;
-const QString tooLargeMessage = u" Girilen değer çok büyük"_qs;
+const QString machOneMessage = u" Moo=1 için teori geçersiz"_s;
+const QString subsonicMessage = u" Moo<1 için teori geçersiz"_s;
+const QString tooLargeMessage = u" Girilen değer çok büyük"_s;
 
 using Window = wavywall::testing::WindowRig;
 using wavywall::testing::PlotLines;
@@ -97,46 +99,45 @@ void HostileInputTest::hostileText_data() {
     };
     const double beyond = std::numeric_limits<double>::quiet_NaN();
     const QString megabyteOfNines(1 << 20, u'9');
-    const QString megabyteAfterNumber = u"1.5"_qs + QString(1 << 20, u'x');
+    const QString megabyteAfterNumber = u"1.5"_s + QString(1 << 20, u'x');
     using enum Outcome;
     const Case cases[] = {
-        {"1E999", u"1E999"_qs, beyond, TooLarge, TooLarge},
-        {"-1E999", u"-1E999"_qs, beyond, TooLarge, TooLarge},
+        {"1E999", u"1E999"_s, beyond, TooLarge, TooLarge},
+        {"-1E999", u"-1E999"_s, beyond, TooLarge, TooLarge},
         // Moo squared overflows; Beta times H passes the plots' range.
-        {"1e308", u"1e308"_qs, 1e308, TooLarge, TooLarge},
-        {"1e-400 reads as zero", u"1e-400"_qs, 0, Subsonic, Drawn},
-        {"hexadecimal of 72 bits", u"&HFFFFFFFFFFFFFFFFFF"_qs, std::ldexp(1.0, 72), Drawn, Drawn},
-        {"&H without digits", u"&H"_qs, 0, Subsonic, Drawn},
-        {"&O with a non-octal digit", u"&O9"_qs, 0, Subsonic, Drawn},
-        {"&H with a sign", u"&H-1"_qs, 0, Subsonic, Drawn},
-        {"nan", u"nan"_qs, 0, Subsonic, Drawn},
-        {"inf", u"inf"_qs, 0, Subsonic, Drawn},
-        {"Infinity", u"Infinity"_qs, 0, Subsonic, Drawn},
+        {"1e308", u"1e308"_s, 1e308, TooLarge, TooLarge},
+        {"1e-400 reads as zero", u"1e-400"_s, 0, Subsonic, Drawn},
+        {"hexadecimal of 72 bits", u"&HFFFFFFFFFFFFFFFFFF"_s, std::ldexp(1.0, 72), Drawn, Drawn},
+        {"&H without digits", u"&H"_s, 0, Subsonic, Drawn},
+        {"&O with a non-octal digit", u"&O9"_s, 0, Subsonic, Drawn},
+        {"&H with a sign", u"&H-1"_s, 0, Subsonic, Drawn},
+        {"nan", u"nan"_s, 0, Subsonic, Drawn},
+        {"inf", u"inf"_s, 0, Subsonic, Drawn},
+        {"Infinity", u"Infinity"_s, 0, Subsonic, Drawn},
         {"a megabyte of nines", megabyteOfNines, beyond, TooLarge, TooLarge},
         {"a number, then a megabyte of letters", megabyteAfterNumber, 1.5, Drawn, Drawn},
         {"embedded NUL", QString::fromUtf16(u"2\0003", 3), 2, Drawn, Drawn},
-        {"control characters", u"\u0001\u001b2"_qs, 0, Subsonic, Drawn},
-        {"escape after the number", u"2\u001b[31m"_qs, 2, Drawn, Drawn},
-        {"Arabic-Indic digits", u"\u0661\u066B\u0665"_qs, 0, Subsonic, Drawn},
-        {"right-to-left mark first", u"\u200F1.5"_qs, 0, Subsonic, Drawn},
-        {"Hebrew after the number", u"1.5 \u05DE\u05B8\u05DA"_qs, 1.5, Drawn, Drawn},
-        {"emoji first", u"\U0001F680 2"_qs, 0, Subsonic, Drawn},
-        {"emoji after the number", u"2\U0001F680"_qs, 2, Drawn, Drawn},
-        {"line feeds and tabs inside", u"\t1\n.\n5\n"_qs, 1.5, Drawn, Drawn},
-        {"carriage return stops", u"1\r\n5"_qs, 1, MachOne, Drawn},
-        {"comma", u"1,5"_qs, 1, MachOne, Drawn},
-        {"blanks everywhere", u" - 1 . 5 e 2"_qs, -150, Drawn, Drawn},
-        {"two minus signs", u"--1"_qs, 0, Subsonic, Drawn},
-        {"exponent mark alone", u"1e"_qs, 1, MachOne, Drawn},
-        {"exponent sign alone", u"1e+"_qs, 1, MachOne, Drawn},
-        {"lone point", u"."_qs, 0, Subsonic, Drawn},
-        {"lone minus", u"-"_qs, 0, Subsonic, Drawn},
-        {"plus, point, five", u"+.5"_qs, 0.5, Subsonic, Drawn},
+        {"control characters", u"\u0001\u001b2"_s, 0, Subsonic, Drawn},
+        {"escape after the number", u"2\u001b[31m"_s, 2, Drawn, Drawn},
+        {"Arabic-Indic digits", u"\u0661\u066B\u0665"_s, 0, Subsonic, Drawn},
+        {"right-to-left mark first", u"\u200F1.5"_s, 0, Subsonic, Drawn},
+        {"Hebrew after the number", u"1.5 \u05DE\u05B8\u05DA"_s, 1.5, Drawn, Drawn},
+        {"emoji first", u"\U0001F680 2"_s, 0, Subsonic, Drawn},
+        {"emoji after the number", u"2\U0001F680"_s, 2, Drawn, Drawn},
+        {"line feeds and tabs inside", u"\t1\n.\n5\n"_s, 1.5, Drawn, Drawn},
+        {"carriage return stops", u"1\r\n5"_s, 1, MachOne, Drawn},
+        {"comma", u"1,5"_s, 1, MachOne, Drawn},
+        {"blanks everywhere", u" - 1 . 5 e 2"_s, -150, Drawn, Drawn},
+        {"two minus signs", u"--1"_s, 0, Subsonic, Drawn},
+        {"exponent mark alone", u"1e"_s, 1, MachOne, Drawn},
+        {"exponent sign alone", u"1e+"_s, 1, MachOne, Drawn},
+        {"lone point", u"."_s, 0, Subsonic, Drawn},
+        {"lone minus", u"-"_s, 0, Subsonic, Drawn},
+        {"plus, point, five", u"+.5"_s, 0.5, Subsonic, Drawn},
     };
     for (const Case &c : cases) {
-        QTest::addRow("Mach box: %s", c.name) << u"Text_Moo"_qs << c.text << c.value << c.asMach;
-        QTest::addRow("height box: %s", c.name)
-            << u"Text_HbL"_qs << c.text << c.value << c.asHeight;
+        QTest::addRow("Mach box: %s", c.name) << u"Text_Moo"_s << c.text << c.value << c.asMach;
+        QTest::addRow("height box: %s", c.name) << u"Text_HbL"_s << c.text << c.value << c.asHeight;
     }
 }
 
@@ -145,9 +146,9 @@ void HostileInputTest::hostileText() {
     QFETCH(QString, text);
     QFETCH(double, value);
     QFETCH(Outcome, outcome);
-    const bool machBox = box == u"Text_Moo"_qs;
-    const QString other = machBox ? u"Text_HbL"_qs : u"Text_Moo"_qs;
-    const QString otherText = machBox ? u"0.05"_qs : u"1.5"_qs;
+    const bool machBox = box == u"Text_Moo"_s;
+    const QString other = machBox ? u"Text_HbL"_s : u"Text_Moo"_s;
+    const QString otherText = machBox ? u"0.05"_s : u"1.5"_s;
 
     Window w;
     w.box(other)->setText(otherText);

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 using namespace wavywall;
 using wavywall::testing::agrees12;
 using wavywall::testing::loadedState;
@@ -155,7 +157,7 @@ void PressurePlotTest::machOneDrawsAxesAndRefuses() {
     QCOMPARE(canvas.lines().size(), 2u);
     QCOMPARE(canvas.lines()[0].colour, colours::grey);
     QCOMPARE(canvas.lines()[1].colour, colours::grey);
-    QCOMPARE(messages.shown, QStringList{u" Moo=1 için teori geçersiz"_qs});
+    QCOMPARE(messages.shown, QStringList{u" Moo=1 için teori geçersiz"_s});
 }
 
 QTEST_GUILESS_MAIN(PressurePlotTest)

@@ -17,6 +17,8 @@
 
 #include <fstream>
 
+using namespace Qt::StringLiterals;
+
 using namespace wavywall;
 
 namespace {
@@ -56,8 +58,8 @@ struct Window : wavywall::testing::WindowRig {
     Window() {
         form.setMessageFunction([this](const QString &text) { ++counted[text]; });
     }
-    QLineEdit *moo() const { return box(u"Text_Moo"_qs); }
-    QLineEdit *hbl() const { return box(u"Text_HbL"_qs); }
+    QLineEdit *moo() const { return box(u"Text_Moo"_s); }
+    QLineEdit *hbl() const { return box(u"Text_HbL"_s); }
     void calculate() { button()->click(); }
 };
 
@@ -72,21 +74,21 @@ void step(Window &w, int i) {
         w.calculate();
         break;
     case 1:
-        w.find<QScrollBar>(u"HScroll_Moo"_qs)->setValue(101 + cycle % 100);
+        w.find<QScrollBar>(u"HScroll_Moo"_s)->setValue(101 + cycle % 100);
         break;
     case 2:
-        w.find<QScrollBar>(u"HScroll_HbL"_qs)->setValue(1 + cycle % 20);
+        w.find<QScrollBar>(u"HScroll_HbL"_s)->setValue(1 + cycle % 20);
         break;
     case 3:
-        w.moo()->setText(u"1"_qs);
+        w.moo()->setText(u"1"_s);
         w.calculate();
         break;
     case 4:
-        w.moo()->setText(u"0.5"_qs);
+        w.moo()->setText(u"0.5"_s);
         w.calculate();
         break;
     case 5:
-        w.moo()->setText(u"1E999"_qs);
+        w.moo()->setText(u"1E999"_s);
         w.calculate();
         break;
     }
@@ -122,19 +124,19 @@ void SoakTest::longRunStaysFlatAndExact() {
 
     const int each = total / steps;
     QCOMPARE(w.counted.size(), 3);
-    QCOMPARE(w.counted.value(u" Moo=1 için teori geçersiz"_qs), each);
-    QCOMPARE(w.counted.value(u" Moo<1 için teori geçersiz"_qs), each);
-    QCOMPARE(w.counted.value(u" Girilen değer çok büyük"_qs), each);
+    QCOMPARE(w.counted.value(u" Moo=1 için teori geçersiz"_s), each);
+    QCOMPARE(w.counted.value(u" Moo<1 için teori geçersiz"_s), each);
+    QCOMPARE(w.counted.value(u" Girilen değer çok büyük"_s), each);
 
     // The rotation ends on too large a Mach number; a bar's value and then
     // the button give the last picture, in the soaked and in a fresh window.
-    w.find<QScrollBar>(u"HScroll_Moo"_qs)->setValue(137);
+    w.find<QScrollBar>(u"HScroll_Moo"_s)->setValue(137);
     w.calculate();
     Window fresh;
     fresh.moo()->setText(w.moo()->text());
     fresh.hbl()->setText(w.hbl()->text());
     fresh.calculate();
-    QCOMPARE(fresh.moo()->text(), u"1.37"_qs);
+    QCOMPARE(fresh.moo()->text(), u"1.37"_s);
     QVERIFY(!w.flow().empty() && !w.pressure().empty());
     QVERIFY(wavywall::testing::sameLines(w.flow(), fresh.flow()));
     QVERIFY(wavywall::testing::sameLines(w.pressure(), fresh.pressure()));

@@ -9,6 +9,8 @@
 #include <limits>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 using wavywall::numberToText;
 using wavywall::textToNumber;
 
@@ -33,55 +35,55 @@ void TextNumberTest::readsLeadingNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("plain decimal") << u"1.01"_qs << 1.01;
-    QTest::newRow("blank then trailing letters") << u" 1.5abc"_qs << 1.5;
-    QTest::newRow("comma ends the number") << u"1,5"_qs << 1.0;
-    QTest::newRow("letters only") << u"abc"_qs << 0.0;
+    QTest::newRow("plain decimal") << u"1.01"_s << 1.01;
+    QTest::newRow("blank then trailing letters") << u" 1.5abc"_s << 1.5;
+    QTest::newRow("comma ends the number") << u"1,5"_s << 1.0;
+    QTest::newRow("letters only") << u"abc"_s << 0.0;
     QTest::newRow("empty") << QString() << 0.0;
-    QTest::newRow("negative") << u"-1.2"_qs << -1.2;
-    QTest::newRow("exponent") << u"2e1"_qs << 20.0;
-    QTest::newRow("plus sign, no integer digits") << u"+.5"_qs << 0.5;
-    QTest::newRow("trailing point") << u"5."_qs << 5.0;
-    QTest::newRow("lone point") << u"."_qs << 0.0;
-    QTest::newRow("lone minus") << u"-"_qs << 0.0;
-    QTest::newRow("two signs") << u"--1"_qs << 0.0;
-    QTest::newRow("second point stops") << u"1.2.3"_qs << 1.2;
-    QTest::newRow("exponent without digits") << u"1e"_qs << 1.0;
-    QTest::newRow("exponent sign without digits") << u"1e+"_qs << 1.0;
-    QTest::newRow("negative exponent") << u"1E-2"_qs << 0.01;
-    QTest::newRow("explicit exponent sign") << u"1.5e+3"_qs << 1500.0;
-    QTest::newRow("second exponent stops") << u"1e5e3"_qs << 1e5;
-    QTest::newRow("D is no exponent") << u"1d5"_qs << 1.0;
-    QTest::newRow("blanks inside") << u"1 . 5"_qs << 1.5;
-    QTest::newRow("blanks everywhere") << u" - 1 . 5 e 2"_qs << -150.0;
-    QTest::newRow("tabs and line feeds") << u"\t-\n2"_qs << -2.0;
-    QTest::newRow("carriage return stops") << u"1\r5"_qs << 1.0;
-    QTest::newRow("nan is a word") << u"nan"_qs << 0.0;
-    QTest::newRow("inf is a word") << u"Infinity"_qs << 0.0;
-    QTest::newRow("full-width digit") << u"\uFF11"_qs << 0.0;
-    QTest::newRow("arabic decimal separator") << u"1\u066B5"_qs << 1.0;
+    QTest::newRow("negative") << u"-1.2"_s << -1.2;
+    QTest::newRow("exponent") << u"2e1"_s << 20.0;
+    QTest::newRow("plus sign, no integer digits") << u"+.5"_s << 0.5;
+    QTest::newRow("trailing point") << u"5."_s << 5.0;
+    QTest::newRow("lone point") << u"."_s << 0.0;
+    QTest::newRow("lone minus") << u"-"_s << 0.0;
+    QTest::newRow("two signs") << u"--1"_s << 0.0;
+    QTest::newRow("second point stops") << u"1.2.3"_s << 1.2;
+    QTest::newRow("exponent without digits") << u"1e"_s << 1.0;
+    QTest::newRow("exponent sign without digits") << u"1e+"_s << 1.0;
+    QTest::newRow("negative exponent") << u"1E-2"_s << 0.01;
+    QTest::newRow("explicit exponent sign") << u"1.5e+3"_s << 1500.0;
+    QTest::newRow("second exponent stops") << u"1e5e3"_s << 1e5;
+    QTest::newRow("D is no exponent") << u"1d5"_s << 1.0;
+    QTest::newRow("blanks inside") << u"1 . 5"_s << 1.5;
+    QTest::newRow("blanks everywhere") << u" - 1 . 5 e 2"_s << -150.0;
+    QTest::newRow("tabs and line feeds") << u"\t-\n2"_s << -2.0;
+    QTest::newRow("carriage return stops") << u"1\r5"_s << 1.0;
+    QTest::newRow("nan is a word") << u"nan"_s << 0.0;
+    QTest::newRow("inf is a word") << u"Infinity"_s << 0.0;
+    QTest::newRow("full-width digit") << u"\uFF11"_s << 0.0;
+    QTest::newRow("arabic decimal separator") << u"1\u066B5"_s << 1.0;
     QTest::newRow("embedded NUL") << QString::fromUtf16(u"2\0003", 3) << 2.0;
-    QTest::newRow("many leading zeros") << u"0000000000000000000000001.25"_qs << 1.25;
+    QTest::newRow("many leading zeros") << u"0000000000000000000000001.25"_s << 1.25;
     QTest::newRow("largest double")
-        << u"1.7976931348623157e308"_qs << std::numeric_limits<double>::max();
-    QTest::newRow("1e308") << u"1e308"_qs << 1e308;
-    QTest::newRow("zero with huge exponent") << u"0e99999"_qs << 0.0;
-    QTest::newRow("hexadecimal") << u"&H10"_qs << 16.0;
-    QTest::newRow("hexadecimal, lower case") << u"&hff"_qs << 255.0;
-    QTest::newRow("hexadecimal is unsigned") << u"&HFFFF"_qs << 65535.0;
+        << u"1.7976931348623157e308"_s << std::numeric_limits<double>::max();
+    QTest::newRow("1e308") << u"1e308"_s << 1e308;
+    QTest::newRow("zero with huge exponent") << u"0e99999"_s << 0.0;
+    QTest::newRow("hexadecimal") << u"&H10"_s << 16.0;
+    QTest::newRow("hexadecimal, lower case") << u"&hff"_s << 255.0;
+    QTest::newRow("hexadecimal is unsigned") << u"&HFFFF"_s << 65535.0;
     QTest::newRow("hexadecimal wider than 64 bits")
-        << u"&HFFFFFFFFFFFFFFFFFF"_qs << std::ldexp(1.0, 72);
-    QTest::newRow("hexadecimal with blanks") << u" & H 1 F"_qs << 31.0;
-    QTest::newRow("hexadecimal stops at non-digit") << u"&H1G"_qs << 1.0;
-    QTest::newRow("hexadecimal without digits") << u"&H"_qs << 0.0;
-    QTest::newRow("hexadecimal with sign") << u"&H-1"_qs << 0.0;
-    QTest::newRow("octal") << u"&O17"_qs << 15.0;
-    QTest::newRow("octal, lower case") << u"&o777"_qs << 511.0;
-    QTest::newRow("octal stops at 8") << u"&O78"_qs << 7.0;
-    QTest::newRow("octal without digits") << u"&O9"_qs << 0.0;
+        << u"&HFFFFFFFFFFFFFFFFFF"_s << std::ldexp(1.0, 72);
+    QTest::newRow("hexadecimal with blanks") << u" & H 1 F"_s << 31.0;
+    QTest::newRow("hexadecimal stops at non-digit") << u"&H1G"_s << 1.0;
+    QTest::newRow("hexadecimal without digits") << u"&H"_s << 0.0;
+    QTest::newRow("hexadecimal with sign") << u"&H-1"_s << 0.0;
+    QTest::newRow("octal") << u"&O17"_s << 15.0;
+    QTest::newRow("octal, lower case") << u"&o777"_s << 511.0;
+    QTest::newRow("octal stops at 8") << u"&O78"_s << 7.0;
+    QTest::newRow("octal without digits") << u"&O9"_s << 0.0;
     QTest::newRow("octal wider than 64 bits")
-        << QString(u"&O"_qs + QString(30, u'7')) << std::ldexp(1.0, 90);
-    QTest::newRow("ampersand alone") << u"&17"_qs << 0.0;
+        << QString(u"&O"_s + QString(30, u'7')) << std::ldexp(1.0, 90);
+    QTest::newRow("ampersand alone") << u"&17"_s << 0.0;
 }
 
 void TextNumberTest::readsLeadingNumber() {
@@ -104,14 +106,14 @@ void TextNumberTest::readsTooSmallAsSignedZero() {
 
 void TextNumberTest::refusesBeyondDoubleRange_data() {
     QTest::addColumn<QString>("text");
-    QTest::newRow("1E999") << u"1E999"_qs;
-    QTest::newRow("-1E999") << u"-1E999"_qs;
-    QTest::newRow("just above the largest double") << u"1.8e308"_qs;
+    QTest::newRow("1E999") << u"1E999"_s;
+    QTest::newRow("-1E999") << u"-1E999"_s;
+    QTest::newRow("just above the largest double") << u"1.8e308"_s;
     QTest::newRow("400 digits") << QString(400, u'9');
-    QTest::newRow("huge exponent") << u"1e99999999999999999999999"_qs;
-    QTest::newRow("small mantissa, huge exponent") << u"0.000001e400"_qs;
-    QTest::newRow("hexadecimal of 1200 bits") << QString(u"&H"_qs + QString(300, u'F'));
-    QTest::newRow("octal of 1200 bits") << QString(u"&O"_qs + QString(400, u'7'));
+    QTest::newRow("huge exponent") << u"1e99999999999999999999999"_s;
+    QTest::newRow("small mantissa, huge exponent") << u"0.000001e400"_s;
+    QTest::newRow("hexadecimal of 1200 bits") << QString(u"&H"_s + QString(300, u'F'));
+    QTest::newRow("octal of 1200 bits") << QString(u"&O"_s + QString(400, u'7'));
 }
 
 void TextNumberTest::refusesBeyondDoubleRange() {
@@ -122,18 +124,18 @@ void TextNumberTest::refusesBeyondDoubleRange() {
 void TextNumberTest::writesShortestText_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("1.01") << 1.01 << u"1.01"_qs;
-    QTest::newRow("1.5") << 1.5 << u"1.5"_qs;
-    QTest::newRow("whole number") << 2.0 << u"2"_qs;
-    QTest::newRow("0.2 with leading zero") << 0.2 << u"0.2"_qs;
-    QTest::newRow("0.05") << 0.05 << u"0.05"_qs;
-    QTest::newRow("negative") << -0.5 << u"-0.5"_qs;
-    QTest::newRow("zero") << 0.0 << u"0"_qs;
-    QTest::newRow("negative zero") << -0.0 << u"0"_qs;
-    QTest::newRow("small") << 0.00001 << u"1E-05"_qs;
-    QTest::newRow("fifteen digits") << 123456789012345.0 << u"123456789012345"_qs;
-    QTest::newRow("sixteen digits rounds") << 1234567890123456.0 << u"1.23456789012346E+15"_qs;
-    QTest::newRow("one third") << 1.0 / 3 << u"0.333333333333333"_qs;
+    QTest::newRow("1.01") << 1.01 << u"1.01"_s;
+    QTest::newRow("1.5") << 1.5 << u"1.5"_s;
+    QTest::newRow("whole number") << 2.0 << u"2"_s;
+    QTest::newRow("0.2 with leading zero") << 0.2 << u"0.2"_s;
+    QTest::newRow("0.05") << 0.05 << u"0.05"_s;
+    QTest::newRow("negative") << -0.5 << u"-0.5"_s;
+    QTest::newRow("zero") << 0.0 << u"0"_s;
+    QTest::newRow("negative zero") << -0.0 << u"0"_s;
+    QTest::newRow("small") << 0.00001 << u"1E-05"_s;
+    QTest::newRow("fifteen digits") << 123456789012345.0 << u"123456789012345"_s;
+    QTest::newRow("sixteen digits rounds") << 1234567890123456.0 << u"1.23456789012346E+15"_s;
+    QTest::newRow("one third") << 1.0 / 3 << u"0.333333333333333"_s;
 }
 
 void TextNumberTest::writesShortestText() {
@@ -151,7 +153,7 @@ void TextNumberTest::writesPointUnderCommaLocale() {
     if (cLocale) {
         std::setlocale(LC_ALL, "C");
     }
-    QCOMPARE(written, u"1.5"_qs);
+    QCOMPARE(written, u"1.5"_s);
     QCOMPARE(*textToNumber(written), 1.5);
 }
 

@@ -16,6 +16,8 @@
 
 namespace wavywall::testing {
 
+using namespace Qt::StringLiterals;
+
 using PlotLines = std::vector<PictureBox::PlotLine>;
 
 struct WindowRig {
@@ -37,9 +39,9 @@ struct WindowRig {
     QLineEdit *box(const QString &name) const { return find<QLineEdit>(name); }
     QScrollBar *bar(const QString &name) const { return find<QScrollBar>(name); }
     PictureBox *picture(const QString &name) const { return find<PictureBox>(name); }
-    QPushButton *button() const { return find<QPushButton>(u"Command1"_qs); }
-    PictureBox *flowBox() const { return picture(u"Picture_Akım"_qs); }
-    PictureBox *pressureBox() const { return picture(u"Picture_basınç"_qs); }
+    QPushButton *button() const { return find<QPushButton>(u"Command1"_s); }
+    PictureBox *flowBox() const { return picture(u"Picture_Akım"_s); }
+    PictureBox *pressureBox() const { return picture(u"Picture_basınç"_s); }
     const PlotLines &flow() const { return flowBox()->displayList(); }
     const PlotLines &pressure() const { return pressureBox()->displayList(); }
     void calculate() { QTest::mouseClick(button(), Qt::LeftButton); }

@@ -4,12 +4,14 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+using namespace Qt::StringLiterals;
+
 namespace wavywall {
 
 QIcon appIcon() {
     // Drawn here rather than by Qt's SVG icon plugin, so that the icon needs
     // only the libraries the program links against.
-    QSvgRenderer renderer(u":/icons/org.example.wavywall.svg"_qs);
+    QSvgRenderer renderer(u":/icons/org.example.wavywall.svg"_s);
     QIcon icon;
     if (!renderer.isValid())
         return icon;

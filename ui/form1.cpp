@@ -20,6 +20,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace wavywall {
 
 namespace layout = form1layout;
@@ -81,8 +83,8 @@ void placeTitle(QLabel &label, const QString &name, TwipRect twips, double dotsP
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent) {
-    setObjectName(u"Form1"_qs);
-    setWindowTitle(u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_qs);
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_s);
     const double dotsPerInch = logicalDpiX();
     createMenus();
     createControls(dotsPerInch);
@@ -103,41 +105,41 @@ void Form1::setMessageFunction(MessageFunction show) {
 }
 
 void Form1::createMenus() {
-    Nm_About = menuBar()->addAction(u"About"_qs);
-    Nm_About->setObjectName(u"Nm_About"_qs);
+    Nm_About = menuBar()->addAction(u"About"_s);
+    Nm_About->setObjectName(u"Nm_About"_s);
 }
 
 void Form1::createControls(double dotsPerInch) {
     auto *client = new QWidget(this);
-    client->setObjectName(u"clientArea"_qs);
+    client->setObjectName(u"clientArea"_s);
     setCentralWidget(client);
     Frame1 = new QGroupBox(client);
-    place(*Frame1, u"Frame1"_qs, layout::Frame1, dotsPerInch);
+    place(*Frame1, u"Frame1"_s, layout::Frame1, dotsPerInch);
     createFrameControls(dotsPerInch);
     createPlots(dotsPerInch);
 }
 
 void Form1::createFrameControls(double dotsPerInch) {
     HScroll_HbL = new StepScrollBar(1, 20, Frame1);
-    place(*HScroll_HbL, u"HScroll_HbL"_qs, layout::HScroll_HbL, dotsPerInch);
-    HScroll_HbL->setAccessibleName(u"H/L kaydırma çubuğu"_qs);
+    place(*HScroll_HbL, u"HScroll_HbL"_s, layout::HScroll_HbL, dotsPerInch);
+    HScroll_HbL->setAccessibleName(u"H/L kaydırma çubuğu"_s);
     HScroll_Moo = new StepScrollBar(101, 200, Frame1);
-    place(*HScroll_Moo, u"HScroll_Moo"_qs, layout::HScroll_Moo, dotsPerInch);
-    HScroll_Moo->setAccessibleName(u"Moo kaydırma çubuğu"_qs);
-    Text_Moo = makeTextBox(Frame1, u"1.01"_qs);
-    place(*Text_Moo, u"Text_Moo"_qs, layout::Text_Moo, dotsPerInch);
-    Text_Moo->setAccessibleName(u"Moo"_qs);
-    Text_HbL = makeTextBox(Frame1, u"0.01"_qs);
-    place(*Text_HbL, u"Text_HbL"_qs, layout::Text_HbL, dotsPerInch);
-    Text_HbL->setAccessibleName(u"H/L"_qs);
-    Command1 = new QPushButton(u"HESAPLA"_qs, Frame1);
-    place(*Command1, u"Command1"_qs, layout::Command1, dotsPerInch);
+    place(*HScroll_Moo, u"HScroll_Moo"_s, layout::HScroll_Moo, dotsPerInch);
+    HScroll_Moo->setAccessibleName(u"Moo kaydırma çubuğu"_s);
+    Text_Moo = makeTextBox(Frame1, u"1.01"_s);
+    place(*Text_Moo, u"Text_Moo"_s, layout::Text_Moo, dotsPerInch);
+    Text_Moo->setAccessibleName(u"Moo"_s);
+    Text_HbL = makeTextBox(Frame1, u"0.01"_s);
+    place(*Text_HbL, u"Text_HbL"_s, layout::Text_HbL, dotsPerInch);
+    Text_HbL->setAccessibleName(u"H/L"_s);
+    Command1 = new QPushButton(u"HESAPLA"_s, Frame1);
+    place(*Command1, u"Command1"_s, layout::Command1, dotsPerInch);
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
-    Label1 = makeLabel(Frame1, u"Moo ="_qs);
-    place(*Label1, u"Label1"_qs, layout::Label1, dotsPerInch);
-    Label2 = makeLabel(Frame1, u"H/L ="_qs);
-    place(*Label2, u"Label2"_qs, layout::Label2, dotsPerInch);
+    Label1 = makeLabel(Frame1, u"Moo ="_s);
+    place(*Label1, u"Label1"_s, layout::Label1, dotsPerInch);
+    Label2 = makeLabel(Frame1, u"H/L ="_s);
+    place(*Label2, u"Label2"_s, layout::Label2, dotsPerInch);
     fitTextToWidth(*Label1);
     fitTextToWidth(*Label2);
     // The bars overlap the boxes' right edge by a hair; they stay on top.
@@ -148,16 +150,16 @@ void Form1::createFrameControls(double dotsPerInch) {
 void Form1::createPlots(double dotsPerInch) {
     QWidget *client = centralWidget();
     Picture_basınç = new PictureBox(client);
-    place(*Picture_basınç, u"Picture_basınç"_qs, layout::Picture_basınç, dotsPerInch);
-    Picture_basınç->setAccessibleName(u"Duvar üzerinde basınç katsayılarının dağılımı"_qs);
+    place(*Picture_basınç, u"Picture_basınç"_s, layout::Picture_basınç, dotsPerInch);
+    Picture_basınç->setAccessibleName(u"Duvar üzerinde basınç katsayılarının dağılımı"_s);
     Label4 =
-        makeLabel<TitleLabel>(Picture_basınç, u"Duvar üzerinde basınç katsayılarının dağılımı"_qs);
-    placeTitle(*Label4, u"Label4"_qs, layout::Label4, dotsPerInch, *Picture_basınç);
+        makeLabel<TitleLabel>(Picture_basınç, u"Duvar üzerinde basınç katsayılarının dağılımı"_s);
+    placeTitle(*Label4, u"Label4"_s, layout::Label4, dotsPerInch, *Picture_basınç);
     Picture_Akım = new PictureBox(client);
-    place(*Picture_Akım, u"Picture_Akım"_qs, layout::Picture_Akım, dotsPerInch);
-    Picture_Akım->setAccessibleName(u"Akım çizgileri"_qs);
-    Label3 = makeLabel<TitleLabel>(Picture_Akım, u"Akım çizgileri"_qs);
-    placeTitle(*Label3, u"Label3"_qs, layout::Label3, dotsPerInch, *Picture_Akım);
+    place(*Picture_Akım, u"Picture_Akım"_s, layout::Picture_Akım, dotsPerInch);
+    Picture_Akım->setAccessibleName(u"Akım çizgileri"_s);
+    Label3 = makeLabel<TitleLabel>(Picture_Akım, u"Akım çizgileri"_s);
+    placeTitle(*Label3, u"Label3"_s, layout::Label3, dotsPerInch, *Picture_Akım);
 }
 
 void Form1::connectHandlers() {

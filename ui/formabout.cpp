@@ -8,6 +8,8 @@
 
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace wavywall {
 
 namespace {
@@ -43,7 +45,7 @@ const AboutLine aboutLines[] = {
 // Verdana where the system has it; elsewhere the font matcher picks its
 // closest relative (DejaVu Sans on Debian).
 QFont verdana(double pointSize) {
-    QFont font(u"Verdana"_qs);
+    QFont font(u"Verdana"_s);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
@@ -68,8 +70,8 @@ void addLabel(QWidget &window, const AboutLine &line, double dotsPerInch) {
 Form_About::Form_About()
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint) {
-    setObjectName(u"Form_About"_qs);
-    setWindowTitle(u"About"_qs);
+    setObjectName(u"Form_About"_s);
+    setWindowTitle(u"About"_s);
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(colours::lightYellow));
     setPalette(background);

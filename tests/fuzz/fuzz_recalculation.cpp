@@ -24,6 +24,8 @@
 #include <memory>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 using namespace wavywall;
 
 namespace {
@@ -190,13 +192,13 @@ void recalculate(Action action, const QString &moo, const QString &hbl) {
     case Action::MachBar:
         model.HScroll_Moo_Change(150);
         Moo = 1.5;
-        require(run.texts.moo == u"1.5"_qs && run.texts.hbl == hbl,
+        require(run.texts.moo == u"1.5"_s && run.texts.hbl == hbl,
                 "the Mach bar wrote the wrong text", run.texts);
         break;
     case Action::HeightBar:
         model.HScroll_HbL_Change(10);
         HbL = 0.1;
-        require(run.texts.hbl == u"0.1"_qs && run.texts.moo == moo,
+        require(run.texts.hbl == u"0.1"_s && run.texts.moo == moo,
                 "the height bar wrote the wrong text", run.texts);
         break;
     }
