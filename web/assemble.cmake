@@ -1,0 +1,22 @@
+# Gathers the page in WEB_DIR: the page's files from SOURCE_DIR, the icon,
+# and the service worker with the list of everything it keeps for offline
+# use and a cache name made from a digest of all of it.
+foreach(file IN LISTS PAGE_FILES)
+    configure_file(${SOURCE_DIR}/${file} ${WEB_DIR}/${file} COPYONLY)
+endforeach()
+configure_file(${ICON} ${WEB_DIR}/icon.svg COPYONLY)
+
+set(kept ./ ${PAGE_FILES} icon.svg wavywall-core.js wavywall-core.wasm)
+set(digests "")
+set(quoted "")
+foreach(file IN LISTS kept)
+    if(NOT file STREQUAL "./")
+        file(SHA256 ${WEB_DIR}/${file} digest)
+        string(APPEND digests "${file}:${digest}\n")
+    endif()
+    list(APPEND quoted "'${file}'")
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING ${version} 0 16 WEB_VERSION)
+list(JOIN quoted ", " WEB_FILES)
+configure_file(${SOURCE_DIR}/sw.js.in ${WEB_DIR}/sw.js @ONLY)
