@@ -1,0 +1,187 @@
+// The core as the web page sees it: a small C surface over one flow model
+// with its two input texts, two display lists and the messages of the last
+// recalculation. The page writes the texts the user typed into buffers that
+// this surface hands out, calls a recalculation, then reads the display lists
+// as flat arrays (four unit coordinates and one 0x00BBGGRR colour a line),
+// the texts a scroll bar wrote and the messages, straight from the module's
+// memory. A message does not block here: it is collected, and the page shows
+// it in its modal box when the recalculation has returned, which is the
+// same to the user because a message is always the last thing a
+// recalculation does (docs/web.md).
+#include "canvas/displaylist.h"
+#include "model/flowmodel.h"
+#include "model/inputboxes.h"
+#include "model/messenger.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wavywall::web {
+
+namespace {
+
+class TextBoxes final : public InputBoxes {
+public:
+    std::u16string text(Input box) const override { return m_texts[index(box)]; }
+    void setText(Input box, std::u16string_view text) override {
+        m_texts[index(box)] = std::u16string(text);
+    }
+    std::u16string &at(Input box) { return m_texts[index(box)]; }
+
+private:
+    static std::size_t index(Input box) { return box == Input::Moo ? 0 : 1; }
+    std::array<std::u16string, 2> m_texts{u"1.01", u"0.01"};
+};
+
+class MessageLog final : public Messenger {
+public:
+    void MsgBox(std::u16string_view text) override { m_messages.emplace_back(text); }
+    void clear() { m_messages.clear(); }
+    const std::vector<std::u16string> &messages() const { return m_messages; }
+
+private:
+    std::vector<std::u16string> m_messages;
+};
+
+// A display list flattened for the page.
+struct FlatList {
+    std::vector<double> coordinates;
+    std::vector<std::uint32_t> colours;
+
+    void fill(const DisplayList &list) {
+        coordinates.clear();
+        colours.clear();
+        for (const DisplayList::PlotLine &line : list.lines()) {
+            coordinates.insert(coordinates.end(), {line.line.from.u, line.line.from.v,
+                                                   line.line.to.u, line.line.to.v});
+            colours.push_back(line.colour);
+        }
+    }
+};
+
+} // namespace
+
+// Everything the page's main window holds of the core, for the page's whole
+// life; the page keeps the pointer.
+struct Session {
+    TextBoxes boxes;
+    DisplayList flowCanvas;
+    DisplayList pressureCanvas;
+    MessageLog messenger;
+    FlowModel model{boxes, flowCanvas, pressureCanvas, messenger};
+    std::array<FlatList, 2> flat;
+    std::array<std::u16string, 2> descriptions;
+
+    template <typename Action> void recalculate(Action action) {
+        messenger.clear();
+        action();
+        flat[0].fill(flowCanvas);
+        flat[1].fill(pressureCanvas);
+        describe();
+    }
+
+    // PLACEHOLDER until describePlots() of model/plotdescription.h is on
+    // main: the plots' titles, which say what they show but not what they
+    // show now.
+    void describe() {
+        descriptions[0] = u"Akım çizgileri";
+        descriptions[1] = u"Duvar üzerinde basınç katsayılarının dağılımı";
+    }
+};
+
+} // namespace wavywall::web
+
+using wavywall::Input;
+using wavywall::web::Session;
+
+namespace {
+Input inputOf(int input) {
+    return input == 0 ? Input::Moo : Input::HbL;
+}
+std::size_t plotOf(int plot) {
+    return plot == 0 ? 0 : 1;
+}
+} // namespace
+
+extern "C" {
+
+Session *wavywall_create() {
+    auto *session = new Session;
+    session->describe();
+    return session;
+}
+
+void wavywall_destroy(Session *session) {
+    delete session;
+}
+
+void wavywall_form_load(Session *session) {
+    session->model.Form_Load();
+}
+
+// Room for a text of the given length in UTF-16 code units, which the page
+// fills before the next recalculation.
+char16_t *wavywall_text_buffer(Session *session, int input, int length) {
+    std::u16string &text = session->boxes.at(inputOf(input));
+    text.assign(static_cast<std::size_t>(length < 0 ? 0 : length), u' ');
+    return text.data();
+}
+
+const char16_t *wavywall_text(Session *session, int input) {
+    return session->boxes.at(inputOf(input)).data();
+}
+
+int wavywall_text_length(Session *session, int input) {
+    return static_cast<int>(session->boxes.at(inputOf(input)).size());
+}
+
+void wavywall_command1_click(Session *session) {
+    session->recalculate([session] { session->model.Command1_Click(); });
+}
+
+void wavywall_hscroll_moo_change(Session *session, int position) {
+    session->recalculate(
+        [session, position] { session->model.HScroll_Moo_Change(static_cast<std::int16_t>(position)); });
+}
+
+void wavywall_hscroll_hbl_change(Session *session, int position) {
+    session->recalculate(
+        [session, position] { session->model.HScroll_HbL_Change(static_cast<std::int16_t>(position)); });
+}
+
+int wavywall_line_count(Session *session, int plot) {
+    return static_cast<int>(session->flat[plotOf(plot)].colours.size());
+}
+
+const double *wavywall_line_coordinates(Session *session, int plot) {
+    return session->flat[plotOf(plot)].coordinates.data();
+}
+
+const std::uint32_t *wavywall_line_colours(Session *session, int plot) {
+    return session->flat[plotOf(plot)].colours.data();
+}
+
+int wavywall_message_count(Session *session) {
+    return static_cast<int>(session->messenger.messages().size());
+}
+
+const char16_t *wavywall_message(Session *session, int index) {
+    return session->messenger.messages().at(static_cast<std::size_t>(index)).data();
+}
+
+int wavywall_message_length(Session *session, int index) {
+    return static_cast<int>(session->messenger.messages().at(static_cast<std::size_t>(index)).size());
+}
+
+const char16_t *wavywall_description(Session *session, int plot) {
+    return session->descriptions[plotOf(plot)].data();
+}
+
+int wavywall_description_length(Session *session, int plot) {
+    return static_cast<int>(session->descriptions[plotOf(plot)].size());
+}
+
+} // extern "C"
