@@ -1,0 +1,102 @@
+"""Headless Chromium and a local web server for the page's tests and the
+browser benchmark: Debian's chromium driven by its chromedriver through
+selenium, with a fresh profile each time and the browser's console kept."""
+
+import contextlib
+import functools
+import http.server
+import os
+import shutil
+import socket
+import tempfile
+import threading
+
+SKIP = 77
+CHROMIUM = '/usr/bin/chromium'
+CHROMEDRIVER = '/usr/bin/chromedriver'
+
+
+def missing_tools():
+    """What the browser tests need and this machine lacks, or None."""
+    for path in (CHROMIUM, CHROMEDRIVER):
+        if not os.access(path, os.X_OK):
+            return path
+    try:
+        import selenium  # noqa: F401
+    except ImportError:
+        return 'python3-selenium'
+    return None
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {
+        **http.server.SimpleHTTPRequestHandler.extensions_map,
+        '.js': 'text/javascript',
+        '.wasm': 'application/wasm',
+        '.webmanifest': 'application/manifest+json',
+        '.svg': 'image/svg+xml',
+    }
+
+    def log_message(self, *args):
+        pass
+
+
+class Server:
+    """Serves a folder on the loopback interface, on a free port, from a
+    thread of this process; stop() ends it (the network gone)."""
+
+    def __init__(self, folder):
+        handler = functools.partial(QuietHandler, directory=folder)
+        self.httpd = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        self.port = self.httpd.server_address[1]
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.thread.start()
+
+    @property
+    def url(self):
+        return f'http://127.0.0.1:{self.port}/'
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+def start_browser(device_pixel_ratio=1, width=900, height=700):
+    """A headless Chromium with a fresh profile; its console is logged."""
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+
+    profile = tempfile.mkdtemp(prefix='wavywall-chromium-')
+    options = webdriver.ChromeOptions()
+    options.binary_location = CHROMIUM
+    for argument in ('--headless', '--no-sandbox', '--disable-gpu',
+                     '--disable-background-networking', '--disable-component-update',
+                     '--disable-sync', '--no-first-run', '--disable-dev-shm-usage',
+                     f'--user-data-dir={profile}', f'--window-size={width},{height}',
+                     f'--force-device-scale-factor={device_pixel_ratio}',
+                     '--lang=tr'):
+        options.add_argument(argument)
+    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+    driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+    driver.wavywall_profile = profile
+    return driver
+
+
+def quit_browser(driver):
+    driver.quit()
+    shutil.rmtree(driver.wavywall_profile, ignore_errors=True)
+
+
+@contextlib.contextmanager
+def browser(device_pixel_ratio=1, **sizes):
+    driver = start_browser(device_pixel_ratio, **sizes)
+    try:
+        yield driver
+    finally:
+        quit_browser(driver)
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(('127.0.0.1', 0))
+        return s.getsockname()[1]

@@ -1,0 +1,99 @@
+// The calculator's core, compiled to WebAssembly, behind a small JavaScript
+// face. The core owns the flow model, the two input texts it reads and
+// writes, a display list per plot and the messages of the last
+// recalculation; this module only hands texts in and reads results out.
+// Nothing of the physics is computed here.
+
+import createCoreModule from '../wavywall-core.js';
+
+export const Input = Object.freeze({ Moo: 0, HbL: 1 });
+export const Plot = Object.freeze({ flow: 0, pressure: 1 });
+
+const decoder = new TextDecoder('utf-16le');
+
+export class Core {
+  constructor(module) {
+    this.module = module;
+    this.session = module._wavywall_create();
+  }
+
+  static async load() {
+    return new Core(await createCoreModule());
+  }
+
+  formLoad() {
+    this.module._wavywall_form_load(this.session);
+  }
+
+  setText(input, text) {
+    const m = this.module;
+    const pointer = m._wavywall_text_buffer(this.session, input, text.length);
+    const units = m.HEAPU16.subarray(pointer >>> 1, (pointer >>> 1) + text.length);
+    for (let i = 0; i < text.length; i++) {
+      units[i] = text.charCodeAt(i);
+    }
+  }
+
+  text(input) {
+    const m = this.module;
+    return this.utf16(m._wavywall_text(this.session, input),
+      m._wavywall_text_length(this.session, input));
+  }
+
+  // The three recalculations, each with both texts as the boxes show them.
+  command1Click(texts) {
+    this.withTexts(texts, () => this.module._wavywall_command1_click(this.session));
+  }
+
+  hscrollMooChange(position, texts) {
+    this.withTexts(texts, () => this.module._wavywall_hscroll_moo_change(this.session, position));
+  }
+
+  hscrollHbLChange(position, texts) {
+    this.withTexts(texts, () => this.module._wavywall_hscroll_hbl_change(this.session, position));
+  }
+
+  withTexts(texts, action) {
+    this.setText(Input.Moo, texts.Moo);
+    this.setText(Input.HbL, texts.HbL);
+    action();
+  }
+
+  // The plot's display list as views into the core's memory: four unit
+  // coordinates (u1, v1, u2, v2) and one 0x00BBGGRR colour per line. Valid
+  // until the next call into the core.
+  displayList(plot) {
+    const m = this.module;
+    const count = m._wavywall_line_count(this.session, plot);
+    const coordinates = m._wavywall_line_coordinates(this.session, plot) >>> 3;
+    const colours = m._wavywall_line_colours(this.session, plot) >>> 2;
+    return {
+      coordinates: m.HEAPF64.subarray(coordinates, coordinates + 4 * count),
+      colours: m.HEAPU32.subarray(colours, colours + count),
+    };
+  }
+
+  // The messages of the last recalculation, in the order they were given.
+  messages() {
+    const m = this.module;
+    const count = m._wavywall_message_count(this.session);
+    const list = [];
+    for (let i = 0; i < count; i++) {
+      list.push(this.utf16(m._wavywall_message(this.session, i),
+        m._wavywall_message_length(this.session, i)));
+    }
+    return list;
+  }
+
+  // What each plot shows now, in words, for its text alternative.
+  description(plot) {
+    const m = this.module;
+    return this.utf16(m._wavywall_description(this.session, plot),
+      m._wavywall_description_length(this.session, plot));
+  }
+
+  utf16(pointer, length) {
+    const start = pointer >>> 1;
+    return decoder.decode(this.module.HEAPU16.subarray(start, start + length));
+  }
+}

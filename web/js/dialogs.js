@@ -1,0 +1,72 @@
+// The two dialogs of the page. The message box is modal: while it is open
+// nothing else in the page reacts, and its promise settles when the user has
+// closed it (OK by click, Return or Space; Escape too, as with any message
+// box that has only OK). The About window is one non-modal window, laid out
+// on its first use and shown again, unchanged, on every later one.
+
+import { layOutFormAbout } from './layout.js';
+
+export class MessageBox {
+  constructor(dialog) {
+    this.dialog = dialog;
+    this.text = dialog.querySelector('#MsgBox_text');
+    this.ok = dialog.querySelector('#MsgBox_OK');
+    this.ok.addEventListener('click', () => this.dialog.close());
+  }
+
+  // Shows a message exactly as given (leading blanks included) and settles
+  // when the box has been closed.
+  show(message) {
+    this.text.textContent = message;
+    return new Promise((resolve) => {
+      this.dialog.addEventListener('close', () => resolve(), { once: true });
+      this.dialog.showModal();
+      this.ok.focus();
+    });
+  }
+}
+
+export class AboutWindow {
+  constructor(dialog) {
+    this.dialog = dialog;
+    this.laidOut = false;
+    dialog.querySelector('.close').addEventListener('click', () => dialog.close());
+    dialog.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape') {
+        dialog.close();
+      }
+    });
+    makeMovable(dialog, dialog.querySelector('.caption-bar'));
+  }
+
+  show() {
+    if (!this.laidOut) {
+      layOutFormAbout(this.dialog);
+      this.laidOut = true;
+    }
+    if (!this.dialog.open) {
+      this.dialog.show();
+    }
+    this.dialog.querySelector('.close').focus();
+  }
+}
+
+// A window is moved by dragging its caption bar.
+function makeMovable(dialog, bar) {
+  bar.addEventListener('pointerdown', (down) => {
+    if (down.button !== 0 || down.target.closest('button')) {
+      return;
+    }
+    const startLeft = dialog.offsetLeft;
+    const startTop = dialog.offsetTop;
+    bar.setPointerCapture(down.pointerId);
+    const move = (event) => {
+      dialog.style.left = `${startLeft + event.clientX - down.clientX}px`;
+      dialog.style.top = `${Math.max(0, startTop + event.clientY - down.clientY)}px`;
+    };
+    bar.addEventListener('pointermove', move);
+    bar.addEventListener('lostpointercapture', () => bar.removeEventListener('pointermove', move), {
+      once: true,
+    });
+  });
+}

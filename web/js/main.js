@@ -1,0 +1,100 @@
+// The main window of the page: places the controls from the layout table,
+// loads the core and wires the five events. Each recalculation runs wholly in
+// the core; the page then paints both display lists, and if the core gave a
+// message, shows it in the modal box after the core has returned (a message
+// is always the last thing a recalculation does), blocking the page until
+// it is closed.
+
+import { Core, Input, Plot } from './core.js';
+import { AboutWindow, MessageBox } from './dialogs.js';
+import { layOutForm1 } from './layout.js';
+import { PlotPainter } from './plotpainter.js';
+import { StepScrollBar } from './scrollbar.js';
+
+const byId = (id) => document.getElementById(id);
+
+layOutForm1(document);
+document.documentElement.classList.add('laid-out');
+byId('Picture_Akım').focus();
+
+const textMoo = byId('Text_Moo');
+const textHbL = byId('Text_HbL');
+const plots = [
+  { box: byId('Picture_Akım'), plot: Plot.flow },
+  { box: byId('Picture_basınç'), plot: Plot.pressure },
+];
+for (const entry of plots) {
+  entry.painter = new PlotPainter(entry.box.querySelector('canvas'));
+}
+const messageBox = new MessageBox(byId('MsgBox'));
+const about = new AboutWindow(byId('Form_About'));
+let messageOpen = false;
+
+const core = await Core.load();
+core.formLoad();
+describePlots();
+
+function texts() {
+  return { Moo: textMoo.value, HbL: textHbL.value };
+}
+
+function describePlots() {
+  for (const { box, plot } of plots) {
+    box.setAttribute('aria-label', core.description(plot));
+  }
+}
+
+// Runs one recalculation in the core, shows its result and returns the
+// promise of its message, if it gave one.
+function recalculate(action) {
+  if (messageOpen) {
+    return undefined;
+  }
+  performance.mark('recalculation');
+  action();
+  for (const { painter, plot } of plots) {
+    const list = core.displayList(plot);
+    painter.show(list.coordinates, list.colours);
+  }
+  describePlots();
+  const messages = core.messages();
+  return messages.length > 0 ? showMessages(messages) : undefined;
+}
+
+async function showMessages(messages) {
+  const focused = document.activeElement;
+  messageOpen = true;
+  try {
+    for (const message of messages) {
+      await messageBox.show(message);
+    }
+  } finally {
+    messageOpen = false;
+    focused?.focus();
+  }
+}
+
+// A bar writes its value into its text box: the core wrote that text.
+function connectBar(id, box, input, change) {
+  const bar = new StepScrollBar(byId(id), (position) => recalculate(() => {
+    change(position, texts());
+    box.value = core.text(input);
+    bar.valueText = box.value;
+  }));
+  return bar;
+}
+
+connectBar('HScroll_Moo', textMoo, Input.Moo, (p, t) => core.hscrollMooChange(p, t));
+connectBar('HScroll_HbL', textHbL, Input.HbL, (p, t) => core.hscrollHbLChange(p, t));
+byId('Command1').addEventListener('click', () => {
+  recalculate(() => core.command1Click(texts()));
+});
+byId('Nm_About').addEventListener('click', () => about.show());
+
+performance.mark('wavywall-ready');
+document.documentElement.dataset.ready = 'true';
+
+// After one visit the page opens without a network, from the worker's cache.
+if ('serviceWorker' in navigator) {
+  navigator.serviceWorker.register('sw.js').catch(() => {});
+}

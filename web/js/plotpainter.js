@@ -1,0 +1,134 @@
+// Paints a plot box's display list: the visible line pieces the core drew, in
+// unit coordinates ((0, 0) the upper-left, (1, 1) the lower-right corner of
+// the drawing area), each with its 0x00BBGGRR colour. Lines are set pixel by
+// pixel into the canvas's own device pixels, one CSS pixel wide and without
+// smoothing, as the desktop's pen draws them: the plot shows only its four
+// colours on the exact light yellow, sharp at any device pixel ratio.
+//
+// The painter keeps its list and paints it again whenever the box changes
+// size or the device pixel ratio changes (zoom, another screen), so the plot
+// survives anything the browser does.
+
+const lightYellow = 0x00c0ffff;
+
+// A canvas pixel is RGBA in memory; read as a little-endian 32-bit word that
+// is 0xAABBGGRR, so an opaque 0x00BBGGRR colour is the colour with alpha set.
+const littleEndian = new Uint8Array(new Uint32Array([1]).buffer)[0] === 1;
+
+function pixelOf(colour) {
+  if (littleEndian) {
+    return (0xff000000 | colour) >>> 0;
+  }
+  const r = colour & 0xff;
+  const g = (colour >>> 8) & 0xff;
+  const b = (colour >>> 16) & 0xff;
+  return ((r << 24) | (g << 16) | (b << 8) | 0xff) >>> 0;
+}
+
+export class PlotPainter {
+  constructor(canvas) {
+    this.canvas = canvas;
+    this.context = canvas.getContext('2d', { alpha: false });
+    this.coordinates = new Float64Array(0);
+    this.colours = new Uint32Array(0);
+    this.image = null;
+    this.pixels = null;
+    this.width = 0;
+    this.height = 0;
+    new ResizeObserver((entries) => this.resized(entries)).observe(canvas, {
+      box: 'device-pixel-content-box',
+    });
+    canvas.addEventListener('contextrestored', () => this.paint());
+  }
+
+  // Takes a copy of the core's display list (4 coordinates and 1 colour a
+  // line) and paints it.
+  show(coordinates, colours) {
+    this.coordinates = Float64Array.from(coordinates);
+    this.colours = Uint32Array.from(colours);
+    this.paint();
+  }
+
+  resized(entries) {
+    const entry = entries[entries.length - 1];
+    const box = entry.devicePixelContentBoxSize?.[0];
+    const ratio = window.devicePixelRatio || 1;
+    const width = box ? box.inlineSize : Math.round(entry.contentRect.width * ratio);
+    const height = box ? box.blockSize : Math.round(entry.contentRect.height * ratio);
+    if (width !== this.canvas.width || height !== this.canvas.height || !this.image) {
+      this.canvas.width = width;
+      this.canvas.height = height;
+      this.paint();
+    }
+  }
+
+  paint() {
+    const { width, height } = this.canvas;
+    this.width = width;
+    this.height = height;
+    if (width === 0 || height === 0) {
+      return;
+    }
+    if (!this.image || this.image.width !== width || this.image.height !== height) {
+      this.image = this.context.createImageData(width, height);
+      this.pixels = new Uint32Array(this.image.data.buffer);
+    }
+    this.pixels.fill(pixelOf(lightYellow));
+    const pen = Math.max(1, Math.round(window.devicePixelRatio || 1));
+    const c = this.coordinates;
+    for (let i = 0; i < this.colours.length; i++) {
+      const k = 4 * i;
+      this.line(c[k], c[k + 1], c[k + 2], c[k + 3], pixelOf(this.colours[i]), pen);
+    }
+    this.context.putImageData(this.image, 0, 0);
+  }
+
+  // Bresenham's line between the device pixels under the two end points,
+  // both ends included, widened to the pen across its major direction.
+  line(u1, v1, u2, v2, pixel, pen) {
+    const { width, height } = this;
+    const column = (u) => Math.min(width - 1, Math.floor(u * width));
+    const row = (v) => Math.min(height - 1, Math.floor(v * height));
+    let x = column(u1);
+    let y = row(v1);
+    const x2 = column(u2);
+    const y2 = row(v2);
+    const dx = Math.abs(x2 - x);
+    const dy = -Math.abs(y2 - y);
+    const sx = x < x2 ? 1 : -1;
+    const sy = y < y2 ? 1 : -1;
+    const flat = dx >= -dy;
+    let error = dx + dy;
+    for (;;) {
+      if (pen === 1) {
+        this.pixels[y * width + x] = pixel;
+      } else if (flat) {
+        this.dot(x, y, pixel, pen, width, height - y);
+      } else {
+        this.dot(x, y, pixel, pen, 1, width - x);
+      }
+      if (x === x2 && y === y2) {
+        break;
+      }
+      const twice = 2 * error;
+      if (twice >= dy) {
+        error += dy;
+        x += sx;
+      }
+      if (twice <= dx) {
+        error += dx;
+        y += sy;
+      }
+    }
+  }
+
+  // Sets a pixel and, for a pen wider than one device pixel, its neighbours
+  // across the line's major direction (stride), as far as room allows.
+  dot(x, y, pixel, pen, stride, room) {
+    const start = y * this.width + x;
+    const count = Math.min(pen, room);
+    for (let k = 0; k < count; k++) {
+      this.pixels[start + k * stride] = pixel;
+    }
+  }
+}
