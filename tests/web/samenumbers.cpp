@@ -1,0 +1,302 @@
+// Prints what the core draws for every scroll-bar position pair and for a
+// table of typed texts, built natively and as WebAssembly; the test compares
+// the two outputs (tests/web/samenumbers.py). Each case is one line: the
+// texts and messages, then digests of the floats handed to each canvas and
+// of the display list the page paints, taken over their exact bits. With
+// --case N the case's operations are printed in full, bit by bit, to show
+// where two builds part. With --doubles it prints instead the doubles behind
+// the pictures (Beta, the elementary functions the plots take, the point
+// tables), which may differ in the last bit between C libraries.
+#include "canvas/displaylist.h"
+#include "model/flowmodel.h"
+#include "model/flowplot.h"
+#include "model/pressureplot.h"
+#include "tests/support/fakes.h"
+#include "tests/support/recordingcanvas.h"
+
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wavywall {
+namespace {
+
+std::uint32_t bitsOf(float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+std::uint64_t bitsOf(double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// FNV-1a over 64-bit words: the same digest wherever it runs.
+struct Digest {
+    std::uint64_t value = 14695981039346656037ull;
+    void add(std::uint64_t word) {
+        for (int byte = 0; byte < 8; ++byte) {
+            value = (value ^ ((word >> (8 * byte)) & 0xFF)) * 1099511628211ull;
+        }
+    }
+};
+
+// Records the floats handed over and builds the page's display list at once.
+class BothCanvases final : public Canvas {
+public:
+    RecordingCanvas recording;
+    DisplayList display;
+
+    void Cls() override {
+        recording.Cls();
+        display.Cls();
+    }
+    void Scale(double x1, double y1, double x2, double y2) override {
+        recording.Scale(x1, y1, x2, y2);
+        display.Scale(x1, y1, x2, y2);
+    }
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override {
+        recording.Line(x1, y1, x2, y2, colour);
+        display.Line(x1, y1, x2, y2, colour);
+    }
+};
+
+std::string hexUnits(std::u16string_view text) {
+    std::string out = "\"";
+    char unit[8];
+    for (char16_t c : text) {
+        std::snprintf(unit, sizeof unit, "%04x", static_cast<unsigned>(c));
+        out += unit;
+    }
+    return out + "\"";
+}
+
+// Operations and lines of one canvas, either digested or written out.
+void report(const char *name, const BothCanvases &canvas, bool full) {
+    const RecordingCanvas &r = canvas.recording;
+    Digest recorded;
+    Digest painted;
+    recorded.add(static_cast<std::uint64_t>(r.clearCount()));
+    for (const RecordedScale &s : r.scales()) {
+        for (double v : {s.x1, s.y1, s.x2, s.y2}) {
+            recorded.add(bitsOf(v));
+        }
+    }
+    for (const RecordedLine &l : r.lines()) {
+        if (full) {
+            std::printf("  %s line %08" PRIx32 " %08" PRIx32 " %08" PRIx32 " %08" PRIx32
+                        " %06" PRIx32 "\n",
+                        name, bitsOf(l.x1), bitsOf(l.y1), bitsOf(l.x2), bitsOf(l.y2), l.colour);
+        }
+        for (float v : {l.x1, l.y1, l.x2, l.y2}) {
+            recorded.add(bitsOf(v));
+        }
+        recorded.add(l.colour);
+    }
+    for (const DisplayList::PlotLine &p : canvas.display.lines()) {
+        if (full) {
+            std::printf("  %s unit %016" PRIx64 " %016" PRIx64 " %016" PRIx64 " %016" PRIx64
+                        " %06" PRIx32 "\n",
+                        name, bitsOf(p.line.from.u), bitsOf(p.line.from.v), bitsOf(p.line.to.u),
+                        bitsOf(p.line.to.v), p.colour);
+        }
+        for (double v : {p.line.from.u, p.line.from.v, p.line.to.u, p.line.to.v}) {
+            painted.add(bitsOf(v));
+        }
+        painted.add(p.colour);
+    }
+    std::printf(" %s %zu/%016" PRIx64 " %zu/%016" PRIx64, name, r.lines().size(), recorded.value,
+                canvas.display.lines().size(), painted.value);
+}
+
+struct Rig {
+    testing::TextBoxes boxes;
+    BothCanvases flow;
+    BothCanvases pressure;
+    testing::MessageLog messages;
+    FlowModel model{boxes, flow, pressure, messages};
+    Rig() { model.Form_Load(); }
+};
+
+using Action = std::function<void(Rig &)>;
+
+void runCase(int number, const Action &action, int only) {
+    if (only >= 0 && number != only) {
+        return;
+    }
+    Rig rig;
+    action(rig);
+    const bool full = only >= 0;
+    std::printf("%d texts %s %s messages", number, hexUnits(rig.boxes.moo).c_str(),
+                hexUnits(rig.boxes.hbl).c_str());
+    for (const std::u16string &m : rig.messages.shown) {
+        std::printf(" %s", hexUnits(m).c_str());
+    }
+    report("flow", rig.flow, false);
+    report("pressure", rig.pressure, false);
+    std::printf("\n");
+    if (full) {
+        report("flow", rig.flow, true);
+        report("pressure", rig.pressure, true);
+        std::printf("\n");
+    }
+}
+
+// Texts a user may type or paste, the hostile ones included.
+std::vector<std::u16string> typedTexts() {
+    std::vector<std::u16string> texts = {u"",
+                                         u"abc",
+                                         u"1,5",
+                                         u"1E999",
+                                         u"-1E999",
+                                         u"-1.01",
+                                         u"&HFF",
+                                         u"&O17",
+                                         u"&H",
+                                         u"1",
+                                         u"-1",
+                                         u"1.5",
+                                         u" 2",
+                                         u"1.5x",
+                                         u"2e1",
+                                         u"0.5",
+                                         u"0",
+                                         u"-0",
+                                         u"1e308",
+                                         u"1.7976931348623157e308",
+                                         u"1e-400",
+                                         u"\t1.2\n",
+                                         u"1 . 0 5",
+                                         u"1.01\r\n",
+                                         u"+.5e1",
+                                         u"-",
+                                         u".",
+                                         u"e5",
+                                         u"inf",
+                                         u"nan",
+                                         u"0x1p3",
+                                         u"&HFFFFFFFFFFFFFFFFFFFF",
+                                         u"１.５",
+                                         u"٣",
+                                         u"😀1.5",
+                                         u"1.5😀",
+                                         u"1.00000000000000000001",
+                                         u"0.01",
+                                         u"0.2",
+                                         u"-0.2",
+                                         u"100",
+                                         u"3e150"};
+    texts.push_back(u"1." + std::u16string(5000, u'0') + u"1");
+    texts.push_back(std::u16string(400, u'9'));
+    texts.push_back(u"1" + std::u16string(10000, u' ') + u"5");
+    texts.push_back(u"0." + std::u16string(400, u'0') + u"1");
+    return texts;
+}
+
+int allCases(int only) {
+    int number = 0;
+    for (int h = 1; h <= 20; ++h) {
+        for (int m = 101; m <= 200; ++m) {
+            runCase(
+                number++,
+                [h, m](Rig &r) {
+                    r.model.HScroll_HbL_Change(static_cast<std::int16_t>(h));
+                    r.model.HScroll_Moo_Change(static_cast<std::int16_t>(m));
+                },
+                only);
+        }
+    }
+    for (const std::u16string &text : typedTexts()) {
+        runCase(
+            number++,
+            [&text](Rig &r) {
+                r.boxes.moo = text;
+                r.model.Command1_Click();
+            },
+            only);
+        runCase(
+            number++,
+            [&text](Rig &r) {
+                r.boxes.hbl = text;
+                r.model.Command1_Click();
+            },
+            only);
+        runCase(
+            number++,
+            [&text](Rig &r) {
+                r.boxes.hbl = text;
+                r.model.HScroll_Moo_Change(150);
+            },
+            only);
+        runCase(
+            number++,
+            [&text](Rig &r) {
+                r.boxes.moo = text;
+                r.model.HScroll_HbL_Change(10);
+            },
+            only);
+    }
+    return 0;
+}
+
+void printDouble(const char *what, double argument, double value) {
+    std::printf("%s %016" PRIx64 " %016" PRIx64 " %.17g\n", what, bitsOf(argument), bitsOf(value),
+                argument);
+}
+
+// The elementary functions as the recalculation and the plots take them,
+// then every computed table for each position pair.
+int doubles() {
+    const FlowState base = testing::loadedState(0, 0);
+    for (int m = 101; m <= 200; ++m) {
+        const double Moo = m / 100.0;
+        printDouble("pow", Moo, std::pow(Moo, 2));
+        printDouble("sqrt", std::pow(Moo, 2) - 1, std::sqrt(std::pow(Moo, 2) - 1));
+    }
+    for (double x0 = 0; x0 <= 2; x0 += 0.25) {
+        printDouble("cos", base.TwoPi * x0, std::cos(base.TwoPi * x0));
+    }
+    for (int i = 0; i <= base.N; ++i) {
+        const double x = static_cast<double>(i) / base.N * 2 * base.L;
+        printDouble("cos", 2 * base.Pi / base.L * x, std::cos(2 * base.Pi / base.L * x));
+        printDouble("sin", 2 * base.Pi / base.L * x, std::sin(2 * base.Pi / base.L * x));
+    }
+    for (int h = 1; h <= 20; ++h) {
+        for (int m = 101; m <= 200; ++m) {
+            const double Moo = m / 100.0;
+            const FlowState flow = testing::loadedState(std::sqrt(std::pow(Moo, 2) - 1), h / 100.0);
+            const StreamlineTables s = streamlineTables(flow);
+            const PressureTables p = pressureTables(flow);
+            Digest d;
+            for (std::size_t i = 0; i < p.Xw.size(); ++i) {
+                d.add(bitsOf(p.Xw[i]));
+                d.add(bitsOf(p.Cp[i]));
+                for (int j = 0; j <= streamlineCount; ++j) {
+                    d.add(bitsOf(s.Xs[i][j]));
+                    d.add(bitsOf(s.Ys[i][j]));
+                }
+            }
+            std::printf("tables %d %d %016" PRIx64 "\n", m, h, d.value);
+        }
+    }
+    return 0;
+}
+
+} // namespace
+} // namespace wavywall
+
+int main(int argc, char **argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--doubles") == 0) {
+        return wavywall::doubles();
+    }
+    if (argc > 2 && std::strcmp(argv[1], "--case") == 0) {
+        return wavywall::allCases(std::atoi(argv[2]));
+    }
+    return wavywall::allCases(-1);
+}
