@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for wavywall and then either starts the program
-# (run) or builds and passes the whole test suite (test). Safe to repeat:
-# packages already present are not installed again, builds are incremental.
+# (run) or builds and passes the whole test suite (test); web-build builds the
+# web edition into build/wasm/web, web builds it and serves it on
+# http://127.0.0.1:8000/ (PORT changes the port). Safe to repeat: packages
+# already present are not installed again, builds are incremental.
 set -euo pipefail
 
-usage() { echo "usage: tools/setup.sh run|test" >&2; exit 2; }
+usage() { echo "usage: tools/setup.sh run|test|web-build|web" >&2; exit 2; }
 [ $# -eq 1 ] || usage
 mode=$1
 cd "$(dirname "$0")/.."
@@ -16,6 +18,9 @@ test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool x
     x11-utils)
 # For the package and desktop-file checks.
 test_packages+=(dpkg-dev file desktop-file-utils appstream)
+# The web edition: Emscripten builds it; its tests drive Debian's Chromium.
+web_packages=(cmake make emscripten python3)
+test_packages+=("${web_packages[@]}" chromium chromium-driver python3-selenium python3-pil)
 
 install_missing() {
     local missing=()
@@ -37,6 +42,11 @@ build() {
     cmake --build --preset "$1" -j"$(nproc)"
 }
 
+build_web() {
+    install_missing "${web_packages[@]}"
+    build wasm
+}
+
 case "$mode" in
 run)
     install_missing "${build_packages[@]}"
@@ -47,12 +57,21 @@ test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
     # The sanitized suite and the fuzzers first; the plain suite, with its
     # memcheck runs, last, so that its summary ends the output.
+    build wasm
     build asan
     ctest --preset asan
     build fuzz
     ctest --preset fuzz
     build ci
     ctest --preset ci
+    ;;
+web-build)
+    build_web
+    echo "The web edition is in build/wasm/web/"
+    ;;
+web)
+    build_web
+    exec /usr/bin/python3 tools/serve_web.py build/wasm/web "${PORT:-8000}"
     ;;
 *)
     usage
