@@ -55,6 +55,9 @@ run)
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
+    # Everything the tests need is installed: a test that finds a tool
+    # missing fails here instead of reporting itself skipped.
+    export WAVYWALL_REQUIRE_TOOLS=1
     # The sanitized suite and the fuzzers first; the plain suite, with its
     # memcheck runs, last, so that its summary ends the output.
     build wasm

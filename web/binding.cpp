@@ -143,13 +143,15 @@ void wavywall_command1_click(Session *session) {
 }
 
 void wavywall_hscroll_moo_change(Session *session, int position) {
-    session->recalculate(
-        [session, position] { session->model.HScroll_Moo_Change(static_cast<std::int16_t>(position)); });
+    session->recalculate([session, position] {
+        session->model.HScroll_Moo_Change(static_cast<std::int16_t>(position));
+    });
 }
 
 void wavywall_hscroll_hbl_change(Session *session, int position) {
-    session->recalculate(
-        [session, position] { session->model.HScroll_HbL_Change(static_cast<std::int16_t>(position)); });
+    session->recalculate([session, position] {
+        session->model.HScroll_HbL_Change(static_cast<std::int16_t>(position));
+    });
 }
 
 int wavywall_line_count(Session *session, int plot) {
@@ -173,7 +175,8 @@ const char16_t *wavywall_message(Session *session, int index) {
 }
 
 int wavywall_message_length(Session *session, int index) {
-    return static_cast<int>(session->messenger.messages().at(static_cast<std::size_t>(index)).size());
+    return static_cast<int>(
+        session->messenger.messages().at(static_cast<std::size_t>(index)).size());
 }
 
 const char16_t *wavywall_description(Session *session, int plot) {
