@@ -12,6 +12,13 @@ export class MessageBox {
     this.text = dialog.querySelector('#MsgBox_text');
     this.ok = dialog.querySelector('#MsgBox_OK');
     this.ok.addEventListener('click', () => this.dialog.close());
+    // A click anywhere else, the page behind included, leaves the focus on
+    // OK, so that Return and Space still close the box.
+    dialog.addEventListener('mousedown', (event) => {
+      if (event.target !== this.ok) {
+        event.preventDefault();
+      }
+    });
   }
 
   // Shows a message exactly as given (leading blanks included) and settles

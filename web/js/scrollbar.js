@@ -180,7 +180,10 @@ export class StepScrollBar {
       left = Math.min(this.travel(), Math.max(0, move.clientX - trackLeft() - grip));
       this.placeThumb(left);
     };
-    const drop = () => {
+    const drop = (release) => {
+      if (release.type === 'pointerup' && left !== null) {
+        follow(release);
+      }
       this.element.removeEventListener('pointermove', follow);
       this.element.removeEventListener('pointerup', drop);
       this.element.removeEventListener('lostpointercapture', drop);

@@ -1,0 +1,614 @@
+"""The web edition in headless Chromium, driven through selenium as a user
+would drive it: mouse, keyboard, the two dialogs, the plots' pixels against
+lines computed here independently of the core, focus, the page's weight and
+an offline start. The browser's console must stay free of errors throughout.
+
+usage: test_page.py WEB_FOLDER WORK_DIR
+Exit 77 (skipped) when Chromium, its driver, selenium or the page is missing,
+unless WAVYWALL_REQUIRE_TOOLS=1."""
+
+import base64
+import io
+import math
+import os
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import browser  # noqa: E402
+import flowlines  # noqa: E402
+
+WEB_FOLDER = None
+WORK_DIR = None
+
+MACH_ONE = ' Moo=1 için teori geçersiz'
+SUBSONIC = ' Moo<1 için teori geçersiz'
+TOO_LARGE = ' Girilen değer çok büyük'
+CAPTION = 'Tesvelin üzerinde küçük bozuntulu süpersonik akım'
+
+# Each control's rectangle in twips within its container, and the container.
+LAYOUT = {
+    'Frame1': ('client', (120, 240, 1695, 2295)),
+    'HScroll_HbL': ('Frame1', (720, 1320, 735, 255)),
+    'HScroll_Moo': ('Frame1', (720, 480, 735, 255)),
+    'Text_Moo': ('Frame1', (120, 480, 615, 285)),
+    'Text_HbL': ('Frame1', (120, 1320, 615, 285)),
+    'Command1': ('Frame1', (240, 1680, 1215, 495)),
+    'Label1': ('Frame1', (120, 240, 615, 255)),
+    'Label2': ('Frame1', (120, 1080, 495, 255)),
+    'Picture_basınç': ('client', (2040, 2880, 5055, 2175)),
+    'Label4': ('Picture_basınç', (1800, 1920, 3255, 255)),
+    'Picture_Akım': ('client', (2040, 360, 5000, 2500)),
+    'Label3': ('Picture_Akım', (3960, 2280, 975, 255)),
+}
+
+TAB_ORDER = ['Picture_Akım', 'Picture_basınç', 'Command1', 'Text_HbL', 'Text_Moo',
+             'HScroll_Moo', 'HScroll_HbL']
+
+
+def expected_rect(twips):
+    left, top, width, height = twips
+    edge = lambda t: round(t / 15)  # noqa: E731
+    return edge(left), edge(top), edge(left + width) - edge(left), edge(top + height) - edge(top)
+
+
+class PageSession:
+    """One browser on one server, with helpers that read the page."""
+
+    def __init__(self, ratio=1):
+        self.server = browser.Server(WEB_FOLDER)
+        self.driver = browser.start_browser(ratio)
+        self.ratio = ratio
+
+    def close(self):
+        browser.quit_browser(self.driver)
+        self.server.stop()
+
+    def open(self):
+        from selenium.webdriver.support.ui import WebDriverWait
+        self.driver.get(self.server.url)
+        WebDriverWait(self.driver, 20).until(lambda d: d.execute_script(
+            "return document.documentElement.dataset.ready === 'true'"))
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def by_id(self, name):
+        return self.driver.find_element('id', name)
+
+    def recalculations(self):
+        return self.js("return performance.getEntriesByName('recalculation').length")
+
+    def text(self, name):
+        return self.by_id(name).get_attribute('value')
+
+    def type_into(self, name, text):
+        box = self.by_id(name)
+        box.click()
+        self.js('arguments[0].select()', box)
+        box.send_keys(text)
+
+    def focused(self):
+        return self.js('return document.activeElement.id')
+
+    def message_open(self):
+        return self.js("return document.getElementById('MsgBox').open")
+
+    def canvas_pixels(self, plot):
+        """The canvas's device pixels as (width, height, rgb rows)."""
+        width, height, data = self.js("""
+            const canvas = document.getElementById(arguments[0]).querySelector('canvas');
+            const bytes = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+            let text = '';
+            for (let i = 0; i < bytes.length; i += 8192) {
+              text += String.fromCharCode.apply(null, bytes.subarray(i, i + 8192));
+            }
+            return [canvas.width, canvas.height, btoa(text)];""", plot)
+        raw = base64.b64decode(data)
+        return width, height, [tuple(raw[i:i + 3]) for i in range(0, len(raw), 4)]
+
+    def screenshot(self):
+        from PIL import Image
+        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert('RGB')
+
+    def inner_area(self, plot):
+        """A plot box's drawing area on the screen, in device pixels."""
+        r = self.js("""const box = document.getElementById(arguments[0]);
+            const b = box.getBoundingClientRect(); const s = getComputedStyle(box);
+            return [b.left + parseFloat(s.borderLeftWidth), b.top + parseFloat(s.borderTopWidth),
+                    box.clientWidth, box.clientHeight];""", plot)
+        k = self.ratio
+        return (round(r[0] * k), round(r[1] * k), round((r[0] + r[2]) * k),
+                round((r[1] + r[3]) * k))
+
+    def console_errors(self):
+        return [e for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
+
+
+class PageTest(unittest.TestCase):
+    ratio = 1
+
+    @classmethod
+    def setUpClass(cls):
+        cls.page = PageSession(cls.ratio)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.page.close()
+
+    def setUp(self):
+        self.page.open()
+
+    def tearDown(self):
+        self.assertEqual(self.page.console_errors(), [])
+
+    def click(self, element_or_name):
+        element = element_or_name
+        if isinstance(element, str):
+            element = self.page.by_id(element)
+        element.click()
+
+    def arrow(self, bar, which):
+        return self.page.by_id(bar).find_element('css selector', f'.arrow.{which}')
+
+    def close_message(self, expected):
+        page = self.page
+        self.assertTrue(page.message_open())
+        self.assertEqual(page.js("return document.getElementById('MsgBox_text').textContent"),
+                         expected)
+        self.assertEqual(page.focused(), 'MsgBox_OK')
+        page.by_id('MsgBox_OK').click()
+        self.assertFalse(page.message_open())
+
+    def assert_pixels_match_lines(self, plot, scale_and_lines):
+        """Every pixel is the background or a line colour lying on a line of
+        that colour; every computed line shows on the canvas."""
+        width, height, pixels = self.page.canvas_pixels(plot)
+        scale, lines = scale_and_lines
+        pen = max(1, round(self.ratio))
+        near = flowlines.near_pixels(scale, lines, width, height, reach=pen + 1)
+        strays = []
+        for index, colour in enumerate(pixels):
+            if colour != flowlines.BACKGROUND:
+                xy = (index % width, index // width)
+                if xy not in near.get(colour, ()):
+                    strays.append((xy, colour))
+        self.assertEqual(strays[:10], [], f'{plot}: pixels on no line of their colour')
+        missing = []
+        for x, y, colour in flowlines.samples(scale, lines, width, height):
+            around = [pixels[yy * width + xx]
+                      for yy in range(max(0, y - 1), min(height, y + 2))
+                      for xx in range(max(0, x - 1), min(width, x + 2))]
+            if all(c == flowlines.BACKGROUND for c in around):
+                missing.append((x, y, colour))
+        self.assertEqual(missing[:10], [], f'{plot}: computed lines not drawn')
+        return width, height, pixels
+
+    def assert_screen_shows_canvas(self, shot, plot):
+        """The screen's pixels of a drawing area are the canvas's, one for
+        one, except under the title label that lies over the plot."""
+        page = self.page
+        width, height, pixels = page.canvas_pixels(plot)
+        area = page.inner_area(plot)
+        self.assertEqual((area[2] - area[0], area[3] - area[1]), (width, height))
+        label = page.js("""const box = document.getElementById(arguments[0]);
+            const l = box.querySelector('.label').getBoundingClientRect();
+            const c = box.querySelector('canvas').getBoundingClientRect();
+            return [l.left - c.left, l.top - c.top, l.right - c.left, l.bottom - c.top];""", plot)
+        k = self.ratio
+        label = [math.floor(label[0] * k), math.floor(label[1] * k),
+                 math.ceil(label[2] * k), math.ceil(label[3] * k)]
+        screen = list(shot.crop(area).getdata())
+        differing = [(i % width, i // width) for i, (a, b) in enumerate(zip(screen, pixels))
+                     if a != b and not (label[0] <= i % width < label[2]
+                                        and label[1] <= i // width < label[3])]
+        self.assertEqual(differing[:10], [], f'{plot}: screen and canvas differ')
+
+
+class StartAndLayout(PageTest):
+    def test_start_up_state(self):
+        page = self.page
+        self.assertEqual(page.driver.title, CAPTION)
+        self.assertEqual(page.by_id('Form1_caption').text, CAPTION)
+        self.assertEqual(page.text('Text_Moo'), '1.01')
+        self.assertEqual(page.text('Text_HbL'), '0.01')
+        for name, text in (('Label1', 'Moo ='), ('Label2', 'H/L ='), ('Command1', 'HESAPLA'),
+                           ('Label3', 'Akım çizgileri'), ('Nm_About', 'About'),
+                           ('Label4', 'Duvar üzerinde basınç katsayılarının dağılımı')):
+            self.assertEqual(page.js('return arguments[0].textContent', page.by_id(name)), text)
+        for bar, value, text, box in (('HScroll_Moo', '101', '1.01', 'Text_Moo'),
+                                      ('HScroll_HbL', '1', '0.01', 'Text_HbL')):
+            element = page.by_id(bar)
+            self.assertEqual(element.get_attribute('role'), 'scrollbar')
+            self.assertEqual(element.get_attribute('aria-valuenow'), value)
+            self.assertEqual(element.get_attribute('aria-valuetext'), text)
+            self.assertEqual(element.get_attribute('aria-controls'), box)
+        self.assertEqual(page.focused(), 'Picture_Akım')
+        self.assertEqual(page.recalculations(), 0)
+        for plot in ('Picture_Akım', 'Picture_basınç'):
+            _, _, pixels = page.canvas_pixels(plot)
+            self.assertEqual(set(pixels), {flowlines.BACKGROUND})
+        self.assertFalse(page.message_open())
+        self.assertFalse(page.js("return document.getElementById('Form_About').open"))
+
+    def test_every_control_at_its_twip_rectangle(self):
+        page = self.page
+        client = page.js("""const r = document.getElementById('Form1_client')
+                              .getBoundingClientRect(); return [r.width, r.height];""")
+        self.assertEqual(client, [492, 352])
+        for name, (container, twips) in LAYOUT.items():
+            rect = page.js("""
+                const e = document.getElementById(arguments[0]);
+                const c = arguments[1] === 'client' ? document.getElementById('Form1_client')
+                        : document.getElementById(arguments[1]);
+                const inner = arguments[1].startsWith('Picture');
+                const cr = c.getBoundingClientRect(); const s = getComputedStyle(c);
+                const left = cr.left + (inner ? parseFloat(s.borderLeftWidth) : 0);
+                const top = cr.top + (inner ? parseFloat(s.borderTopWidth) : 0);
+                const r = e.getBoundingClientRect();
+                return [r.left - left, r.top - top, r.width, r.height];""", name, container)
+            self.assertEqual(tuple(rect), expected_rect(twips), name)
+
+    def test_page_loads_its_own_files_only_and_little_of_them(self):
+        entries = self.page.js("""return performance.getEntriesByType('navigation')
+            .concat(performance.getEntriesByType('resource'))
+            .map(e => [e.name, e.decodedBodySize]);""")
+        origin = self.page.server.url
+        for name, _ in entries:
+            self.assertTrue(name.startswith(origin), name)
+        self.assertLessEqual(sum(size for _, size in entries), 250 * 1024)
+
+
+class ScrollBars(PageTest):
+    def test_arrow_click_writes_1_02_and_recalculates_once(self):
+        page = self.page
+        self.arrow('HScroll_Moo', 'increase').click()
+        self.assertEqual(page.text('Text_Moo'), '1.02')
+        bar = page.by_id('HScroll_Moo')
+        self.assertEqual(bar.get_attribute('aria-valuenow'), '102')
+        self.assertEqual(bar.get_attribute('aria-valuetext'), '1.02')
+        self.assertEqual(page.recalculations(), 1)
+        self.arrow('HScroll_Moo', 'decrease').click()
+        self.assertEqual(page.text('Text_Moo'), '1.01')
+        self.arrow('HScroll_Moo', 'decrease').click()
+        self.assertEqual(page.recalculations(), 2, 'a step below the minimum changes nothing')
+        self.arrow('HScroll_HbL', 'increase').click()
+        self.assertEqual(page.text('Text_HbL'), '0.02')
+
+    def test_track_click_steps_by_one_towards_the_pointer(self):
+        page = self.page
+        from selenium.webdriver.common.action_chains import ActionChains
+        track = page.by_id('HScroll_HbL').find_element('css selector', '.track')
+        width = track.size['width']
+        ActionChains(page.driver).move_to_element_with_offset(
+            track, width // 2 - 1, 0).click().perform()
+        self.assertEqual(page.text('Text_HbL'), '0.02')
+        self.assertEqual(page.recalculations(), 1)
+
+    def test_held_arrow_repeats(self):
+        page = self.page
+        from selenium.webdriver.common.action_chains import ActionChains
+        arrow = self.arrow('HScroll_HbL', 'increase')
+        ActionChains(page.driver).click_and_hold(arrow).perform()
+        time.sleep(1.2)
+        ActionChains(page.driver).release().perform()
+        position = int(page.by_id('HScroll_HbL').get_attribute('aria-valuenow'))
+        self.assertGreater(position, 3)
+        self.assertEqual(page.recalculations(), position - 1)
+        self.assertEqual(page.text('Text_HbL'), f'0.{position:02d}' if position < 20 else '0.2')
+
+    def test_thumb_drag_recalculates_once_at_release(self):
+        page = self.page
+        from selenium.webdriver.common.action_chains import ActionChains
+        thumb = page.by_id('HScroll_Moo').find_element('css selector', '.thumb')
+        # What the page shows at each move of the pointer during the drag.
+        page.js("""window.duringDrag = [];
+            document.getElementById('HScroll_Moo').addEventListener('pointermove', () => {
+              window.duringDrag.push([performance.getEntriesByName('recalculation').length,
+                document.getElementById('Text_Moo').value,
+                document.querySelector('#HScroll_Moo .thumb').style.left]);
+            });""")
+        ActionChains(page.driver).click_and_hold(thumb).move_by_offset(2, 0).pause(0.2) \
+            .move_by_offset(2, 0).pause(0.2).move_by_offset(40, 0).release().perform()
+        during = page.js('return window.duringDrag')
+        self.assertGreaterEqual(len(during), 2)
+        self.assertEqual({(count, text) for count, text, _ in during}, {(0, '1.01')})
+        self.assertGreater(len({left for _, _, left in during}), 1, 'the thumb follows')
+        self.assertEqual(page.recalculations(), 1)
+        self.assertEqual(page.text('Text_Moo'), '2')
+        self.assertEqual(page.by_id('HScroll_Moo').get_attribute('aria-valuenow'), '200')
+
+    def test_keyboard_moves_the_bar(self):
+        page = self.page
+        from selenium.webdriver.common.keys import Keys
+        bar = page.by_id('HScroll_Moo')
+        bar.click()
+        for key, position, text in ((Keys.ARROW_RIGHT, '102', '1.02'),
+                                    (Keys.ARROW_DOWN, '103', '1.03'),
+                                    (Keys.ARROW_LEFT, '102', '1.02'),
+                                    (Keys.ARROW_UP, '101', '1.01'),
+                                    (Keys.END, '200', '2'),
+                                    (Keys.PAGE_UP, '199', '1.99'),
+                                    (Keys.HOME, '101', '1.01'),
+                                    (Keys.PAGE_DOWN, '102', '1.02')):
+            bar.send_keys(key)
+            self.assertEqual(bar.get_attribute('aria-valuenow'), position, key)
+            self.assertEqual(page.text('Text_Moo'), text)
+        self.assertEqual(page.recalculations(), 8)
+        bar.send_keys(Keys.HOME)
+        bar.send_keys(Keys.ARROW_LEFT)
+        self.assertEqual(page.recalculations(), 9, 'no change at the minimum, no recalculation')
+
+
+class Calculating(PageTest):
+    def test_typing_triggers_nothing_and_hesapla_uses_the_texts(self):
+        page = self.page
+        page.type_into('Text_Moo', '1.5')
+        page.type_into('Text_HbL', '0.05')
+        self.assertEqual(page.recalculations(), 0)
+        self.click('Command1')
+        self.assertEqual(page.recalculations(), 1)
+        self.assertEqual(page.by_id('HScroll_Moo').get_attribute('aria-valuenow'), '101')
+        self.assertEqual(page.text('Text_Moo'), '1.5')
+        Beta = math.sqrt(1.5 ** 2 - 1)
+        self.assert_pixels_match_lines('Picture_Akım', flowlines.flow_lines(Beta, 0.05))
+        self.assert_pixels_match_lines('Picture_basınç', flowlines.pressure_lines(Beta, 0.05))
+        page.by_id('Form1').screenshot(os.path.join(WORK_DIR, 'page.png'))
+
+    def test_bar_reads_the_other_box_as_typed(self):
+        page = self.page
+        page.type_into('Text_Moo', '2')
+        self.arrow('HScroll_HbL', 'increase').click()
+        self.assertEqual(page.text('Text_HbL'), '0.02')
+        Beta = math.sqrt(2 ** 2 - 1)
+        self.assert_pixels_match_lines('Picture_Akım', flowlines.flow_lines(Beta, 0.02))
+
+    def test_enter_does_nothing(self):
+        page = self.page
+        from selenium.webdriver.common.keys import Keys
+        for box in ('Text_Moo', 'Text_HbL'):
+            page.by_id(box).click()
+            page.by_id(box).send_keys(Keys.ENTER)
+        self.assertEqual(page.recalculations(), 0)
+        self.assertFalse(page.message_open())
+
+    def test_space_and_enter_press_hesapla(self):
+        page = self.page
+        from selenium.webdriver.common.keys import Keys
+        page.by_id('Command1').send_keys(Keys.SPACE)
+        self.assertEqual(page.recalculations(), 1)
+        page.by_id('Command1').send_keys(Keys.ENTER)
+        self.assertEqual(page.recalculations(), 2)
+
+
+class Messages(PageTest):
+    def test_mach_one_message_blocks_the_page_until_closed(self):
+        page = self.page
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        page.type_into('Text_Moo', '1')
+        self.click('Command1')
+        self.assertTrue(page.message_open())
+        self.assertEqual(page.by_id('MsgBox').get_attribute('role'), 'alertdialog')
+        self.assertEqual(page.recalculations(), 1)
+        # The flow picture is drawn in full; the pressure plot keeps its axes.
+        self.assert_pixels_match_lines('Picture_Akım', flowlines.flow_lines(0.0, 0.01))
+        _, _, pixels = self.assert_pixels_match_lines('Picture_basınç',
+                                                      flowlines.pressure_lines(0.0, 0.01))
+        self.assertEqual(set(pixels), {flowlines.BACKGROUND, flowlines.GREY})
+        # Nothing else reacts while the box is open: clicks, keys, the bars.
+        for target in ('Command1', 'Nm_About'):
+            ActionChains(page.driver).move_to_element(page.by_id(target)).click().perform()
+        ActionChains(page.driver).move_to_element(self.arrow('HScroll_Moo', 'increase')) \
+            .click().perform()
+        self.assertTrue(page.message_open())
+        self.assertEqual(page.recalculations(), 1)
+        self.assertFalse(page.js("return document.getElementById('Form_About').open"))
+        self.close_message(MACH_ONE)
+        self.assertEqual(page.focused(), 'Command1')
+
+    def test_message_closes_with_return_space_or_escape(self):
+        page = self.page
+        from selenium.webdriver.common.keys import Keys
+        page.type_into('Text_Moo', '-1')
+        for key in (Keys.RETURN, Keys.SPACE, Keys.ESCAPE):
+            self.click('Command1')
+            self.assertTrue(page.message_open())
+            page.by_id('MsgBox_OK').send_keys(key)
+            self.assertFalse(page.message_open(), key)
+        self.assertEqual(page.recalculations(), 3)
+
+    def test_refusals_clear_both_plots_and_say_why(self):
+        page = self.page
+        for moo, hbl, message in (('0.5', '0.01', SUBSONIC), ('abc', '0.01', SUBSONIC),
+                                  ('', '0.01', SUBSONIC), ('1E999', '0.01', TOO_LARGE),
+                                  ('1.5', '1E999', TOO_LARGE), ('1,5', '0.01', MACH_ONE)):
+            page.type_into('Text_Moo', moo)
+            page.type_into('Text_HbL', hbl)
+            self.click('Command1')
+            self.close_message(message)
+            if message != MACH_ONE:
+                for plot in ('Picture_Akım', 'Picture_basınç'):
+                    _, _, pixels = page.canvas_pixels(plot)
+                    self.assertEqual(set(pixels), {flowlines.BACKGROUND}, (moo, hbl, plot))
+
+    def test_held_arrow_stops_when_a_message_opens(self):
+        page = self.page
+        from selenium.webdriver.common.action_chains import ActionChains
+        page.type_into('Text_Moo', '0.5')
+        arrow = self.arrow('HScroll_HbL', 'increase')
+        ActionChains(page.driver).click_and_hold(arrow).perform()
+        time.sleep(1)
+        self.assertEqual(page.recalculations(), 1)
+        self.close_message(SUBSONIC)
+        ActionChains(page.driver).release().perform()
+        time.sleep(0.6)
+        self.assertEqual(page.recalculations(), 1)
+        self.assertFalse(page.message_open())
+
+
+class About(PageTest):
+    LABELS = [('Program for Calculating', 'rgb(0, 128, 0)', '13px'),
+              ('Linearized supersonic', 'rgb(0, 128, 0)', '13px'),
+              (' potential flows', 'rgb(0, 128, 0)', '13px'),
+              ('by the wavywall developers', 'rgb(0, 0, 0)', '11px'),
+              ('April 2006', 'rgb(0, 0, 0)', '11px'),
+              ('For comments and questions e-mail to', 'rgb(0, 0, 0)', '11px'),
+              ('wavywall@example.org', 'rgb(0, 0, 255)', '11px')]
+
+    def labels(self):
+        return self.page.js("""
+            return [...document.querySelectorAll('#Form_About .client > div')].map(e => {
+              const s = getComputedStyle(e); const r = e.getBoundingClientRect();
+              return [e.textContent, s.color, s.fontSize, s.fontFamily, s.backgroundColor,
+                      [r.left, r.top, r.width, r.height]]; });""")
+
+    def test_about_three_times_is_one_window(self):
+        page = self.page
+        for _ in range(3):
+            self.click('Nm_About')
+        self.assertEqual(page.js("return document.querySelectorAll('dialog[open]').length"), 1)
+        about = page.by_id('Form_About')
+        self.assertEqual(about.get_attribute('role') or 'dialog', 'dialog')
+        self.assertFalse(page.js("return document.getElementById('Form_About').matches(':modal')"))
+        labels = self.labels()
+        self.assertEqual([(t, c, f) for t, c, f, *_ in labels], self.LABELS)
+        for _, _, _, family, *_ in labels:
+            self.assertTrue(family.startswith('Verdana'), family)
+        client = page.js("""const r = document.querySelector('#Form_About .client')
+            .getBoundingClientRect(); return [r.width, r.height];""")
+        self.assertEqual(client, [240, 136])
+        # The main window stays usable.
+        self.arrow('HScroll_Moo', 'increase').click()
+        self.click('Command1')
+        self.assertEqual(page.recalculations(), 2)
+        self.assertTrue(about.is_displayed())
+        about.find_element('css selector', '.close').click()
+        self.assertFalse(about.is_displayed())
+        self.click('Nm_About')
+        self.assertTrue(about.is_displayed())
+        self.assertEqual(self.labels(), labels)
+
+
+class PlotsAndFocus(PageTest):
+    def test_plot_pixels_at_start_of_every_line(self):
+        self.arrow('HScroll_Moo', 'increase').click()
+        Beta = math.sqrt(1.02 ** 2 - 1)
+        self.assert_pixels_match_lines('Picture_Akım', flowlines.flow_lines(Beta, 0.01))
+        self.assert_pixels_match_lines('Picture_basınç', flowlines.pressure_lines(Beta, 0.01))
+
+    def test_screen_shows_the_canvas_pixel_for_pixel(self):
+        page = self.page
+        page.type_into('Text_HbL', '0.1')
+        self.click('Command1')
+        shot = page.screenshot()
+        for plot in ('Picture_Akım', 'Picture_basınç'):
+            self.assert_screen_shows_canvas(shot, plot)
+
+    def test_tab_order_and_focus_that_never_touches_a_plot(self):
+        page = self.page
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        self.click('Command1')
+        page.js("document.getElementById('Picture_Akım').focus()")
+        order = ['Picture_Akım']
+        for _ in range(len(TAB_ORDER) - 1):
+            ActionChains(page.driver).send_keys(Keys.TAB).perform()
+            order.append(page.focused())
+        self.assertEqual(order, TAB_ORDER)
+        shots = {}
+        for target in ('Picture_Akım', 'Picture_basınç', 'Command1'):
+            page.js('arguments[0].focus()', page.by_id(target))
+            shot = page.screenshot()
+            shots[target] = [list(shot.crop(page.inner_area(p)).getdata())
+                             for p in ('Picture_Akım', 'Picture_basınç')]
+        self.assertTrue(shots['Picture_Akım'] == shots['Command1'], 'focus changed a plot')
+        self.assertTrue(shots['Picture_basınç'] == shots['Command1'], 'focus changed a plot')
+        outline = page.js("""const b = document.getElementById('Picture_Akım'); b.focus();
+            return getComputedStyle(b).outlineStyle;""")
+        self.assertNotEqual(outline, 'none', 'focus is visible')
+
+    def test_plots_survive_a_resize(self):
+        page = self.page
+        self.click('Command1')
+        before = page.canvas_pixels('Picture_Akım')
+        page.driver.set_window_size(600, 500)
+        time.sleep(0.3)
+        page.driver.set_window_size(900, 700)
+        time.sleep(0.3)
+        self.assertEqual(page.canvas_pixels('Picture_Akım'), before)
+
+
+class DoubledPixelRatio(PageTest):
+    ratio = 2
+
+    def test_lines_are_one_css_pixel_wide_at_ratio_two(self):
+        page = self.page
+        self.arrow('HScroll_Moo', 'increase').click()
+        Beta = math.sqrt(1.02 ** 2 - 1)
+        width, _, _ = self.assert_pixels_match_lines('Picture_Akım',
+                                                     flowlines.flow_lines(Beta, 0.01))
+        self.assertEqual(width, 2 * page.js(
+            "return document.querySelector('#Picture_Akım canvas').clientWidth"))
+        self.assert_pixels_match_lines('Picture_basınç', flowlines.pressure_lines(Beta, 0.01))
+        self.assert_screen_shows_canvas(page.screenshot(), 'Picture_basınç')
+        w, h, pixels = page.canvas_pixels('Picture_basınç')
+        # Well above the curve only the vertical axis of Cp crosses a row,
+        # one CSS pixel, two device pixels wide.
+        row = int((-1.3 + 5.5) / 11 * h)
+        grey = [x for x in range(w) if pixels[row * w + x] != flowlines.BACKGROUND]
+        self.assertEqual(len(grey), 2, grey)
+        self.assertEqual({pixels[row * w + x] for x in grey}, {flowlines.GREY})
+
+
+class Offline(unittest.TestCase):
+    def test_opens_without_a_network_after_one_visit(self):
+        page = PageSession()
+        try:
+            page.open()
+            page.driver.execute_async_script("""const done = arguments[0];
+                navigator.serviceWorker.ready.then(() => {
+                  if (navigator.serviceWorker.controller) { done(); return; }
+                  navigator.serviceWorker.addEventListener('controllerchange', () => done());
+                });""")
+            page.server.stop()
+            page.driver.execute_cdp_cmd('Network.enable', {})
+            page.driver.execute_cdp_cmd('Network.emulateNetworkConditions', {
+                'offline': True, 'latency': 0, 'downloadThroughput': 0, 'uploadThroughput': 0})
+            page.open()
+            page.by_id('HScroll_Moo').find_element('css selector', '.arrow.increase').click()
+            self.assertEqual(page.text('Text_Moo'), '1.02')
+            manifest = page.js("return document.querySelector('link[rel=manifest]').href")
+            self.assertTrue(manifest.endswith('manifest.webmanifest'))
+            errors = page.console_errors()
+            self.assertEqual(errors, [])
+        finally:
+            browser.quit_browser(page.driver)
+
+
+def main():
+    global WEB_FOLDER, WORK_DIR
+    WEB_FOLDER, WORK_DIR = sys.argv[1], sys.argv[2]
+    required = os.environ.get('WAVYWALL_REQUIRE_TOOLS') == '1'
+    missing = browser.missing_tools()
+    if missing is None and not os.path.exists(os.path.join(WEB_FOLDER, 'index.html')):
+        missing = f'{WEB_FOLDER}/index.html (tools/setup.sh web-build)'
+    if missing is None:
+        try:
+            import PIL  # noqa: F401
+        except ImportError:
+            missing = 'python3-pil'
+    if missing:
+        print(f'missing: {missing}')
+        return 1 if required else browser.SKIP
+    os.makedirs(WORK_DIR, exist_ok=True)
+    names = sys.argv[3:]
+    suite = (unittest.defaultTestLoader.loadTestsFromNames(names, sys.modules[__name__]) if names
+             else unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__]))
+    result = unittest.TextTestRunner(verbosity=2).run(suite)
+    return 0 if result.wasSuccessful() else 1
+
+
+if __name__ == '__main__':
+    sys.exit(main())
