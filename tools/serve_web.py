@@ -10,6 +10,8 @@ import sys
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
+    # Keep-alive: a page of a dozen files needs no new connection for each.
+    protocol_version = 'HTTP/1.1'
     extensions_map = {
         **http.server.SimpleHTTPRequestHandler.extensions_map,
         '.html': 'text/html; charset=utf-8',

@@ -29,6 +29,8 @@ def missing_tools():
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    # Keep-alive: a page of a dozen files needs no new connection for each.
+    protocol_version = 'HTTP/1.1'
     extensions_map = {
         **http.server.SimpleHTTPRequestHandler.extensions_map,
         '.js': 'text/javascript',

@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+"""Browser benchmark of the web edition, in headless Chromium: one
+recalculation with both plots painted, by the page's painter and by Chart.js
+drawing the same 1,013 segments, at device pixel ratio 1 and 2; the time from
+navigation until the page is ready; and the bytes the page loads.
+
+usage: bench/web/bench.py [BUILD_WEB_FOLDER]   (default build/wasm/web)
+Needs the wasm preset built and npm (Chart.js is installed into
+build/webbench/, for the benchmark only; the page never loads it)."""
+
+import http.server
+import functools
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
+sys.path.insert(0, os.path.join(ROOT, 'tests', 'web'))
+import browser  # noqa: E402
+
+
+class IsolatedHandler(browser.QuietHandler):
+    """Cross-origin isolation gives the page a clock of finer grain."""
+
+    def end_headers(self):
+        self.send_header('Cross-Origin-Opener-Policy', 'same-origin')
+        self.send_header('Cross-Origin-Embedder-Policy', 'require-corp')
+        super().end_headers()
+
+
+def prepare(web):
+    work = os.path.join(ROOT, 'build', 'webbench')
+    os.makedirs(work, exist_ok=True)
+    shutil.copy(os.path.join(HERE, 'package.json'), work)
+    if not os.path.exists(os.path.join(work, 'node_modules', 'chart.js')):
+        subprocess.run(['npm', 'install', '--no-audit', '--no-fund', '--silent'], cwd=work,
+                       check=True)
+    site = os.path.join(work, 'site')
+    shutil.rmtree(site, ignore_errors=True)
+    shutil.copytree(web, site)
+    for name in ('bench.html', 'bench.js'):
+        shutil.copy(os.path.join(HERE, name), site)
+    shutil.copy(os.path.join(work, 'node_modules', 'chart.js', 'dist', 'chart.umd.js'), site)
+    return site
+
+
+def serve(site, handler):
+    server = browser.Server(site)
+    server.httpd.RequestHandlerClass = functools.partial(handler, directory=site)
+    return server
+
+
+def painting(site, ratio):
+    server = serve(site, IsolatedHandler)
+    try:
+        with browser.browser(ratio) as driver:
+            results = []
+            for flush in (False, True):
+                driver.get(server.url + 'bench.html')
+                driver.execute_script("""window.benchResult = null;
+                    window.wavywallBench(400, arguments[0]).then(
+                      (r) => { window.benchResult = r; },
+                      (e) => { window.benchResult = { error: String(e.stack) }; });""", flush)
+                result = None
+                while result is None:
+                    time.sleep(0.5)
+                    result = driver.execute_script('return window.benchResult')
+                if 'error' in result:
+                    raise RuntimeError(result['error'])
+                results.append(result)
+            return results
+    finally:
+        server.stop()
+
+
+def readiness(site, runs=15):
+    """Milliseconds from navigation to the page's ready mark: the first visit
+    of a fresh profile, then reloads served by the service worker."""
+    server = serve(site, browser.QuietHandler)
+    first, later, loaded, phases = [], [], None, []
+    script = "return performance.getEntriesByName('wavywall-ready')[0]?.startTime ?? null"
+    try:
+        for _ in range(5):
+            with browser.browser() as driver:
+                # The browser's own start is not the page's: a first
+                # navigation to another file of the site warms it up.
+                driver.get(server.url + 'manifest.webmanifest')
+                for visit in range(runs // 5 + 1):
+                    driver.get(server.url)
+                    mark = None
+                    while mark is None:
+                        mark = driver.execute_script(script)
+                    (first if visit == 0 else later).append(mark)
+                    if visit == 0:
+                        phases.append(driver.execute_script(
+                            """const n = performance.getEntriesByType('navigation')[0];
+                            return [n.responseEnd, n.domContentLoadedEventEnd];"""))
+                    if loaded is None and visit == 0:
+                        loaded = driver.execute_script(
+                            """return performance.getEntriesByType('navigation')
+                            .concat(performance.getEntriesByType('resource'))
+                            .map(e => [e.name, e.decodedBodySize, e.transferSize]);""")
+    finally:
+        server.stop()
+    print('first visits, ms after navigation: page received, DOM ready, page ready:',
+          ', '.join(f'{a:.0f}/{b:.0f}/{c:.0f}' for (a, b), c in zip(phases, first)))
+    return first, later, loaded
+
+
+def main():
+    web = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, 'build', 'wasm', 'web')
+    site = prepare(web)
+    print('One recalculation with both plots painted (ms; median, 10th and 90th percentile)')
+    print('| pixel ratio | rasterised | page painter | Chart.js | ratio |')
+    print('|---|---|---|---|---|')
+    for ratio in (1, 2):
+        for r in painting(site, ratio):
+            o, c = r['ours'], r['chart']
+            print(f"| {ratio} | {'yes' if r['flush'] else 'no'} | "
+                  f"{o['median']:.3f} ({o['p10']:.3f}-{o['p90']:.3f}) | "
+                  f"{c['median']:.3f} ({c['p10']:.3f}-{c['p90']:.3f}) | "
+                  f"{c['median'] / o['median']:.0f}x |")
+    print(f"segments per sample: {r['segments']}, samples: {r['samples']}, Chart.js "
+          f"{r['chartVersion']}, cross-origin isolated clock: {r['isolated']}")
+    first, later, loaded = readiness(site)
+    print(f'ready after navigation: first visit median {statistics.median(first):.0f} ms '
+          f'(of {len(first)}), later visits median {statistics.median(later):.0f} ms '
+          f'(of {len(later)})')
+    page = [(n, d) for n, d, _ in loaded]
+    print(f'loaded: {len(page)} files, {sum(d for _, d in page)} bytes uncompressed')
+    for name, size in page:
+        print(f'    {size:7d}  {name.split("/", 3)[-1] or "(page)"}')
+
+
+if __name__ == '__main__':
+    main()
