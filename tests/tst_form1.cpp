@@ -29,7 +29,10 @@ struct Window : wavywall::testing::WindowRig {
     QSignalSpy flowRedraws{flowBox(), &PictureBox::cleared};
     QSignalSpy pressureRedraws{pressureBox(), &PictureBox::cleared};
 
-    Window() { QApplication::setActiveWindow(&form); }
+    Window() {
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
     int redraws() const {
         return flowRedraws.count() == pressureRedraws.count() ? flowRedraws.count() : -1;
     }
