@@ -18,6 +18,9 @@ test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool x
     x11-utils)
 # For the package and desktop-file checks.
 test_packages+=(dpkg-dev file desktop-file-utils appstream)
+# The core built as WebAssembly, and a comma locale for the number
+# conversions' locale checks.
+test_packages+=(emscripten locales-all)
 # The web edition: Emscripten builds it; its tests drive Debian's Chromium.
 web_packages=(cmake make emscripten python3)
 test_packages+=("${web_packages[@]}" chromium chromium-driver python3-selenium python3-pil)
@@ -55,8 +58,7 @@ run)
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
-    # Everything the tests need is installed: a test that finds a tool
-    # missing fails here instead of reporting itself skipped.
+    # Every tool is installed now: a test that misses one fails, not skips.
     export WAVYWALL_REQUIRE_TOOLS=1
     # The sanitized suite and the fuzzers first; the plain suite, with its
     # memcheck runs, last, so that its summary ends the output.
