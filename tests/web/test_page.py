@@ -237,6 +237,9 @@ class StartAndLayout(PageTest):
         client = page.js("""const r = document.getElementById('Form1_client')
                               .getBoundingClientRect(); return [r.width, r.height];""")
         self.assertEqual(client, [492, 352])
+        cut = page.js("""return [...document.querySelectorAll('#Form1 .label')]
+            .filter(e => e.scrollWidth > e.clientWidth).map(e => e.id);""")
+        self.assertEqual(cut, [], 'every label shows its whole text')
         for name, (container, twips) in LAYOUT.items():
             rect = page.js("""
                 const e = document.getElementById(arguments[0]);
@@ -473,7 +476,13 @@ class About(PageTest):
         self.assertEqual(about.get_attribute('role') or 'dialog', 'dialog')
         self.assertFalse(page.js("return document.getElementById('Form_About').matches(':modal')"))
         labels = self.labels()
-        self.assertEqual([(t, c, f) for t, c, f, *_ in labels], self.LABELS)
+        self.assertEqual([(t, c) for t, c, *_ in labels], [(t, c) for t, c, _ in self.LABELS])
+        for (text, _, size, *_), (_, _, nominal) in zip(labels, self.LABELS):
+            self.assertLessEqual(float(size[:-2]), float(nominal[:-2]), text)
+            self.assertGreaterEqual(float(size[:-2]), 8, text)
+        self.assertEqual(page.js("""return [...document.querySelectorAll(
+            '#Form_About .client > div')].filter(e => e.scrollWidth > e.clientWidth).length"""),
+            0, 'every label shows its whole text')
         for _, _, _, family, *_ in labels:
             self.assertTrue(family.startswith('Verdana'), family)
         client = page.js("""const r = document.querySelector('#Form_About .client')

@@ -47,12 +47,12 @@ export class AboutWindow {
   }
 
   show() {
+    if (!this.dialog.open) {
+      this.dialog.show();
+    }
     if (!this.laidOut) {
       layOutFormAbout(this.dialog);
       this.laidOut = true;
-    }
-    if (!this.dialog.open) {
-      this.dialog.show();
     }
     this.dialog.querySelector('.close').focus();
   }

@@ -84,6 +84,7 @@ export function layOutForm1(document) {
   }
 }
 
+// The About window must be open, so that its labels can be measured.
 export function layOutFormAbout(dialog) {
   const client = dialog.querySelector('.client');
   size(client, formAbout.clientArea);
@@ -91,5 +92,6 @@ export function layOutFormAbout(dialog) {
     const label = client.children[index];
     place(label, row.twips);
     label.style.fontSize = `${row.points}pt`;
+    fitTextToWidth(label);
   });
 }
