@@ -6,12 +6,19 @@ usage: serve_web.py FOLDER [PORT]"""
 
 import functools
 import http.server
+import socket
 import sys
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     # Keep-alive: a page of a dozen files needs no new connection for each.
     protocol_version = 'HTTP/1.1'
+
+    def setup(self):
+        super().setup()
+        # Headers and body go out in separate writes; without this the
+        # second waits for the browser's delayed acknowledgement.
+        self.connection.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
     extensions_map = {
         **http.server.SimpleHTTPRequestHandler.extensions_map,
         '.html': 'text/html; charset=utf-8',
