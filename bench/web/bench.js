@@ -113,15 +113,20 @@ export async function run(samples = 300, flush = false) {
   }
   const oursTimes = [];
   const chartTimes = [];
+  const coreTimes = [];
+  const batch = 50;
   for (let i = 0; i < samples; i++) {
     oursTimes.push(time(paintOurs));
     chartTimes.push(time(paintChart));
+    coreTimes.push(time(() => {
+      for (let k = 0; k < batch; k++) recalculate();
+    }) / batch);
   }
   const summary = (t) => ({ median: median(t), p10: percentile(t, 0.1), p90: percentile(t, 0.9) });
   return {
     ratio: window.devicePixelRatio, segments, samples, flush,
     isolated: window.crossOriginIsolated,
-    ours: summary(oursTimes), chart: summary(chartTimes),
+    ours: summary(oursTimes), chart: summary(chartTimes), core: summary(coreTimes),
     chartVersion: window.Chart.version,
   };
 }

@@ -124,6 +124,8 @@ def main():
                   f"{o['median']:.3f} ({o['p10']:.3f}-{o['p90']:.3f}) | "
                   f"{c['median']:.3f} ({c['p10']:.3f}-{c['p90']:.3f}) | "
                   f"{c['median'] / o['median']:.0f}x |")
+    print(f"the recalculation alone in the WebAssembly core: {r['core']['median'] * 1000:.1f} µs "
+          f"({r['core']['p10'] * 1000:.1f}-{r['core']['p90'] * 1000:.1f})")
     print(f"segments per sample: {r['segments']}, samples: {r['samples']}, Chart.js "
           f"{r['chartVersion']}, cross-origin isolated clock: {r['isolated']}")
     first, later, loaded = readiness(site)

@@ -38,11 +38,6 @@ export class AboutWindow {
     this.dialog = dialog;
     this.laidOut = false;
     dialog.querySelector('.close').addEventListener('click', () => dialog.close());
-    dialog.addEventListener('keydown', (event) => {
-      if (event.key === 'Escape') {
-        dialog.close();
-      }
-    });
     makeMovable(dialog, dialog.querySelector('.caption-bar'));
   }
 
