@@ -14,8 +14,9 @@ build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-co
 build_packages+=(qt6-svg-dev libx11-dev)
 test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool xclip imagemagick
     x11-utils)
-# For the package and desktop-file checks.
-test_packages+=(dpkg-dev file desktop-file-utils appstream)
+# For the package and desktop-file checks; lintian reads the manual page with
+# man-db.
+test_packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db)
 
 install_missing() {
     local missing=()
