@@ -39,6 +39,8 @@ installed_files() {
     echo "$prefix/$DATADIR/icons/hicolor/scalable/apps/$app_id.svg"
     echo "$prefix/$DATADIR/man/man1/wavywall.1.gz"
     echo "$prefix/$DATADIR/doc/$package/changelog.gz"
+    echo "$prefix/$DATADIR/doc/$package/manual.md"
+    echo "$prefix/$DATADIR/doc/$package/manual-window.png"
 }
 
 # The root the package was installed into, "" for the real one.
