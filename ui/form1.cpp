@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "canvas/picturebox.h"
+#include "ui/accessibility.h"
 #include "ui/form1layout.h"
 #include "ui/formabout.h"
 #include "ui/stepscrollbar.h"
@@ -83,6 +84,7 @@ void placeTitle(QLabel &label, const QString &name, TwipRect twips, double dotsP
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent) {
+    installAccessibility();
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_s);
     const double dotsPerInch = logicalDpiX();
