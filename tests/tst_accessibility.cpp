@@ -1,8 +1,8 @@
 // The windows as a screen reader meets them, through Qt's accessibility
 // interfaces: what each control is, what it is called, what the bars say
 // their value is, what the plots say is drawn, and the About window's text.
+#include "tests/support/windowrig.h"
 #include "ui/formabout.h"
-#include "windowrig.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

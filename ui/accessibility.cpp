@@ -48,7 +48,9 @@ public:
 private:
     QScrollBar *bar() const { return static_cast<QScrollBar *>(widget()); }
     static double input(int position) { return position / positionsPerUnit; }
-    static QString inputText(int position) { return numberToText(input(position)); }
+    static QString inputText(int position) {
+        return QString::fromStdU16String(numberToText(input(position)));
+    }
 };
 
 // The About window holds only labels; a reader that opens it hears them as
