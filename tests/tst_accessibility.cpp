@@ -33,6 +33,8 @@ private Q_SLOTS:
     void barsSpeakTheirInputValue_data();
     void barsSpeakTheirInputValue();
     void readerSetsABarByItsInputValue();
+    void plotsDescribeWhatIsDrawn_data();
+    void plotsDescribeWhatIsDrawn();
     void aboutWindowIsADialogWithItsLines();
 };
 
@@ -114,6 +116,80 @@ void AccessibilityTest::readerSetsABarByItsInputValue() {
     QCOMPARE(rig.bar(u"HScroll_Moo"_s)->value(), 150);
     QCOMPARE(rig.box(u"Text_Moo"_s)->text(), u"1.5"_s);
     QVERIFY(!rig.flow().empty());
+}
+
+namespace {
+
+enum class Action {
+    None,
+    Calculate,
+    StepMooBar,
+    TypeMachOneAndCalculate,
+    TypeSubsonicAndCalculate
+};
+
+void perform(testing::WindowRig &rig, Action action) {
+    switch (action) {
+    case Action::None:
+        break;
+    case Action::Calculate:
+        rig.calculate();
+        break;
+    case Action::StepMooBar:
+        rig.bar(u"HScroll_Moo"_s)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Action::TypeMachOneAndCalculate:
+        rig.box(u"Text_Moo"_s)->setText(u"1"_s);
+        rig.calculate();
+        break;
+    case Action::TypeSubsonicAndCalculate:
+        rig.box(u"Text_Moo"_s)->setText(u"0.9"_s);
+        rig.calculate();
+        break;
+    }
+}
+
+const QString flowPicture =
+    u" Kırmızı duvar, 9 yeşil Mach çizgisi ve 8 mavi akım çizgisi; her akım çizgisi duvarın "
+    u"biçimini Mach çizgileri boyunca kaymış olarak tekrarlar."_s;
+
+} // namespace
+
+void AccessibilityTest::plotsDescribeWhatIsDrawn_data() {
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("flow");
+    QTest::addColumn<QString>("pressure");
+
+    const QString empty = u"Çizim boş: henüz hesap yapılmadı."_s;
+    QTest::newRow("empty at start") << Action::None << empty << empty;
+    QTest::newRow("HESAPLA with the starting texts")
+        << Action::Calculate << u"Moo = 1.01, H/L = 0.01, Beta = 0.1418."_s + flowPicture
+        << u"Moo = 1.01, H/L = 0.01, Beta = 0.1418. En büyük Cp = 0.8846 (x = 0.74, 0.76, 1.74, "
+           u"1.76), en küçük Cp = -0.8846 (x = 0.24, 0.26, 1.24, 1.26). Cp işaret değiştirir: "
+           u"x = 0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi."_s;
+    QTest::newRow("one step of the Mach-number bar")
+        << Action::StepMooBar << u"Moo = 1.02, H/L = 0.01, Beta = 0.201."_s + flowPicture
+        << u"Moo = 1.02, H/L = 0.01, Beta = 0.201. En büyük Cp = 0.624 (x = 0.74, 0.76, 1.74, "
+           u"1.76), en küçük Cp = -0.624 (x = 0.24, 0.26, 1.24, 1.26). Cp işaret değiştirir: "
+           u"x = 0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi."_s;
+    QTest::newRow("Mach one: flow drawn, no pressure curve")
+        << Action::TypeMachOneAndCalculate << u"Moo = 1, H/L = 0.01, Beta = 0."_s + flowPicture
+        << u"Moo = 1, H/L = 0.01, Beta = 0. Eğri yok: Moo=1 için teori geçersiz."_s;
+    const QString subsonic = u"Çizim yok: Moo<1 için teori geçersiz. Moo = 0.9, H/L = 0.01."_s;
+    QTest::newRow("subsonic: nothing drawn")
+        << Action::TypeSubsonicAndCalculate << subsonic << subsonic;
+}
+
+// The plots are images whose description says what the last recalculation
+// drew, the message included when a plot has no curve.
+void AccessibilityTest::plotsDescribeWhatIsDrawn() {
+    QFETCH(Action, action);
+    QFETCH(QString, flow);
+    QFETCH(QString, pressure);
+    testing::WindowRig rig;
+    perform(rig, action);
+    QCOMPARE(accessibleOf(rig.flowBox())->text(QAccessible::Description), flow);
+    QCOMPARE(accessibleOf(rig.pressureBox())->text(QAccessible::Description), pressure);
 }
 
 void AccessibilityTest::aboutWindowIsADialogWithItsLines() {

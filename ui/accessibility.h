@@ -7,12 +7,21 @@
 // its text.
 #pragma once
 
+class QWidget;
+
 namespace wavywall {
+
+class FlowModel;
 
 /// Makes Qt ask this program first for the accessible interfaces of its
 /// widgets. Qt keeps one list of factories for the whole process and ignores
 /// a factory it already has, so every window calls this before it builds its
 /// widgets.
 void installAccessibility();
+
+/// Gives the two plot boxes the words for what the model's last
+/// recalculation drew (before any, that they are empty) and tells screen
+/// readers so, even when the words are the same: a calculation was made.
+void describePlotsToReaders(const FlowModel &model, QWidget &flowBox, QWidget &pressureBox);
 
 } // namespace wavywall
