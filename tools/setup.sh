@@ -17,6 +17,9 @@ test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool x
 # For the package and desktop-file checks; lintian reads the manual page with
 # man-db.
 test_packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db)
+# The screen-reader check reads the program over AT-SPI in a D-Bus session of
+# its own.
+test_packages+=(at-spi2-core dbus-daemon python3-pyatspi)
 # The core built as WebAssembly, and a comma locale for the number
 # conversions' locale checks.
 test_packages+=(emscripten locales-all)
