@@ -1,7 +1,8 @@
 // The flow picture of linearized supersonic flow over the wavy wall. The
 // disturbance is constant along the Mach lines x - Beta*y = const, so every
 // streamline repeats the wall's shape, lifted by its height above the wall
-// and shifted downstream by Beta times that height.
+// and shifted downstream by Beta times that height. akım_çiz is Turkish for
+// "draw the flow" (docs/design.md).
 #pragma once
 
 #include "canvas/canvas.h"

@@ -1,7 +1,8 @@
 // The wall pressure coefficient of linearized supersonic flow over the wave
 // y = H cos(2 pi x / L): Cp = -4 pi (H/L) sin(2 pi x / L) / Beta, which is
 // 2/Beta times the wall's slope. Compression (Cp >= 0) is drawn red above the
-// axis, expansion blue below it.
+// axis, expansion blue below it. basınç_çiz is Turkish for "draw the
+// pressure" (docs/design.md).
 #pragma once
 
 #include "canvas/canvas.h"

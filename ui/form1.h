@@ -1,7 +1,8 @@
 // The main window: the Mach number and the wave's height ratio, each as a
 // text box with a scroll bar, the calculate button, the flow picture above
 // the pressure plot, and the About command. The window computes nothing
-// itself; its handlers hand every action to the flow model.
+// itself; its handlers hand every action to the flow model. Controls and
+// handlers keep the program's historic names (docs/design.md has a glossary).
 #pragma once
 
 #include "model/flowmodel.h"
