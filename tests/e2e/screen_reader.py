@@ -42,10 +42,14 @@ def missing_tools():
 def start_display(work):
     """A private X server on a display it picks itself; returns it and its display."""
     display_file = os.path.join(work, "display")
+    # -noreset: the accessibility bus's launcher connects to the X server and
+    # leaves again before the program starts; a server that resets when its
+    # last client leaves would refuse the program's connection meanwhile.
     with open(display_file, "w") as out:
         server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(out.fileno()), "-screen", "0", "1024x768x24",
-             "-nolisten", "tcp"], pass_fds=(out.fileno(),), stderr=subprocess.DEVNULL)
+             "-nolisten", "tcp", "-noreset"], pass_fds=(out.fileno(),),
+            stderr=subprocess.DEVNULL)
     for _ in range(100):
         with open(display_file) as f:
             number = f.read().strip()
@@ -66,7 +70,6 @@ def outer(program):
         return SKIP
     with tempfile.TemporaryDirectory() as work:
         server, display = start_display(work)
-        print(f"X server {display}", flush=True)
         try:
             env = dict(os.environ, DISPLAY=display, **{INNER: "1"})
             env.pop("WAYLAND_DISPLAY", None)
