@@ -3,20 +3,21 @@
 // recalculation. The page writes the texts the user typed into buffers that
 // this surface hands out, calls a recalculation, then reads the display lists
 // as flat arrays (four unit coordinates and one 0x00BBGGRR colour a line),
-// the texts a scroll bar wrote and the messages, straight from the module's
-// memory. A message does not block here: it is collected, and the page shows
-// it in its modal box when the recalculation has returned, which is the
-// same to the user because a message is always the last thing a
-// recalculation does (docs/web.md).
+// the texts a scroll bar wrote, the messages and the words that describe
+// each plot, straight from the module's memory. A message does not block here: it is collected, and
+// the page shows it in its modal box when the recalculation has returned, which is the same to the
+// user because a message is always the last thing a recalculation does (docs/web.md).
 #include "canvas/displaylist.h"
 #include "model/flowmodel.h"
 #include "model/inputboxes.h"
 #include "model/messenger.h"
+#include "model/plotdescription.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace wavywall::web {
@@ -83,12 +84,10 @@ struct Session {
         describe();
     }
 
-    // PLACEHOLDER until describePlots() of model/plotdescription.h is on
-    // main: the plots' titles, which say what they show but not what they
-    // show now.
     void describe() {
-        descriptions[0] = u"Akım çizgileri";
-        descriptions[1] = u"Duvar üzerinde basınç katsayılarının dağılımı";
+        PlotDescriptions described = describePlots(model);
+        descriptions[0] = std::move(described.flow);
+        descriptions[1] = std::move(described.pressure);
     }
 };
 

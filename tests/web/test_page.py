@@ -89,6 +89,12 @@ class PageSession:
         self.js('arguments[0].select()', box)
         box.send_keys(text)
 
+    def description(self, plot):
+        """The plot's accessible description, as screen readers get it."""
+        return self.js("""const id = document.getElementById(arguments[0])
+            .getAttribute('aria-describedby');
+            return document.getElementById(id).textContent;""", plot)
+
     def focused(self):
         return self.js('return document.activeElement.id')
 
@@ -226,6 +232,11 @@ class StartAndLayout(PageTest):
             self.assertEqual(element.get_attribute('aria-controls'), box)
         self.assertEqual(page.focused(), 'Picture_Akım')
         self.assertEqual(page.recalculations(), 0)
+        for plot, title in (('Picture_Akım', 'Akım çizgileri'),
+                            ('Picture_basınç', 'Duvar üzerinde basınç katsayılarının dağılımı')):
+            self.assertEqual(page.by_id(plot).get_attribute('role'), 'img')
+            self.assertEqual(page.by_id(plot).get_attribute('aria-label'), title)
+            self.assertEqual(page.description(plot), 'Çizim boş: henüz hesap yapılmadı.')
         for plot in ('Picture_Akım', 'Picture_basınç'):
             _, _, pixels = page.canvas_pixels(plot)
             self.assertEqual(set(pixels), {flowlines.BACKGROUND})
@@ -272,6 +283,10 @@ class ScrollBars(PageTest):
         self.assertEqual(bar.get_attribute('aria-valuenow'), '102')
         self.assertEqual(bar.get_attribute('aria-valuetext'), '1.02')
         self.assertEqual(page.recalculations(), 1)
+        for plot in ('Picture_Akım', 'Picture_basınç'):
+            self.assertTrue(page.description(plot).startswith('Moo = 1.02, H/L = 0.01, Beta = '),
+                            page.description(plot))
+        self.assertIn('Cp', page.description('Picture_basınç'))
         self.arrow('HScroll_Moo', 'decrease').click()
         self.assertEqual(page.text('Text_Moo'), '1.01')
         self.arrow('HScroll_Moo', 'decrease').click()
@@ -400,6 +415,7 @@ class Messages(PageTest):
         _, _, pixels = self.assert_pixels_match_lines('Picture_basınç',
                                                       flowlines.pressure_lines(0.0, 0.01))
         self.assertEqual(set(pixels), {flowlines.BACKGROUND, flowlines.GREY})
+        self.assertIn(MACH_ONE, page.description('Picture_basınç'))
         # Nothing else reacts while the box is open: clicks, keys, the bars.
         for target in ('Command1', 'Nm_About'):
             ActionChains(page.driver).move_to_element(page.by_id(target)).click().perform()

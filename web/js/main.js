@@ -38,9 +38,11 @@ function texts() {
   return { Moo: textMoo.value, HbL: textHbL.value };
 }
 
+// Each plot's title is its name; what it shows now, in the core's words,
+// is its description.
 function describePlots() {
   for (const { box, plot } of plots) {
-    box.setAttribute('aria-label', core.description(plot));
+    byId(box.getAttribute('aria-describedby')).textContent = core.description(plot);
   }
 }
 
