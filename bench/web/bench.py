@@ -8,7 +8,6 @@ usage: bench/web/bench.py [BUILD_WEB_FOLDER]   (default build/wasm/web)
 Needs the wasm preset built and npm (Chart.js is installed into
 build/webbench/, for the benchmark only; the page never loads it)."""
 
-import http.server
 import functools
 import os
 import shutil

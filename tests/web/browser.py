@@ -4,6 +4,7 @@ selenium, with a fresh profile each time and the browser's console kept."""
 
 import contextlib
 import functools
+import importlib.util
 import http.server
 import os
 import shutil
@@ -21,9 +22,7 @@ def missing_tools():
     for path in (CHROMIUM, CHROMEDRIVER):
         if not os.access(path, os.X_OK):
             return path
-    try:
-        import selenium  # noqa: F401
-    except ImportError:
+    if importlib.util.find_spec('selenium') is None:
         return 'python3-selenium'
     return None
 
@@ -103,8 +102,3 @@ def browser(device_pixel_ratio=1, **sizes):
     finally:
         quit_browser(driver)
 
-
-def free_port():
-    with socket.socket() as s:
-        s.bind(('127.0.0.1', 0))
-        return s.getsockname()[1]

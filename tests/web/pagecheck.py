@@ -1,0 +1,173 @@
+"""What the page's browser tests share: a page in headless Chromium on a
+local server, with helpers that read it (texts, focus, the recalculations it
+ran, the canvases' and the screen's pixels), and a test case that opens the
+page afresh for each test, checks its pixels against independently computed
+lines and requires a clean console after each test."""
+
+import base64
+import io
+import math
+import unittest
+
+import browser
+import flowlines
+
+class PageSession:
+    """One browser on one server, with helpers that read the page."""
+
+    web_folder = None
+
+    def __init__(self, ratio=1):
+        self.server = browser.Server(PageSession.web_folder)
+        self.driver = browser.start_browser(ratio)
+        self.ratio = ratio
+
+    def close(self):
+        browser.quit_browser(self.driver)
+        self.server.stop()
+
+    def open(self):
+        from selenium.webdriver.support.ui import WebDriverWait
+        self.driver.get(self.server.url)
+        WebDriverWait(self.driver, 20).until(lambda d: d.execute_script(
+            "return document.documentElement.dataset.ready === 'true'"))
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def by_id(self, name):
+        return self.driver.find_element('id', name)
+
+    def recalculations(self):
+        return self.js("return performance.getEntriesByName('recalculation').length")
+
+    def text(self, name):
+        return self.by_id(name).get_attribute('value')
+
+    def type_into(self, name, text):
+        box = self.by_id(name)
+        box.click()
+        self.js('arguments[0].select()', box)
+        box.send_keys(text)
+
+    def description(self, plot):
+        """The plot's accessible description, as screen readers get it."""
+        return self.js("""const id = document.getElementById(arguments[0])
+            .getAttribute('aria-describedby');
+            return document.getElementById(id).textContent;""", plot)
+
+    def focused(self):
+        return self.js('return document.activeElement.id')
+
+    def message_open(self):
+        return self.js("return document.getElementById('MsgBox').open")
+
+    def canvas_pixels(self, plot):
+        """The canvas's device pixels as (width, height, rgb rows)."""
+        width, height, data = self.js("""
+            const canvas = document.getElementById(arguments[0]).querySelector('canvas');
+            const bytes = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+            let text = '';
+            for (let i = 0; i < bytes.length; i += 8192) {
+              text += String.fromCharCode.apply(null, bytes.subarray(i, i + 8192));
+            }
+            return [canvas.width, canvas.height, btoa(text)];""", plot)
+        raw = base64.b64decode(data)
+        return width, height, [tuple(raw[i:i + 3]) for i in range(0, len(raw), 4)]
+
+    def screenshot(self):
+        from PIL import Image
+        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert('RGB')
+
+    def inner_area(self, plot):
+        """A plot box's drawing area on the screen, in device pixels."""
+        r = self.js("""const box = document.getElementById(arguments[0]);
+            const b = box.getBoundingClientRect(); const s = getComputedStyle(box);
+            return [b.left + parseFloat(s.borderLeftWidth), b.top + parseFloat(s.borderTopWidth),
+                    box.clientWidth, box.clientHeight];""", plot)
+        k = self.ratio
+        return (round(r[0] * k), round(r[1] * k), round((r[0] + r[2]) * k),
+                round((r[1] + r[3]) * k))
+
+    def console_errors(self):
+        return [e for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
+
+
+class PageTest(unittest.TestCase):
+    ratio = 1
+
+    @classmethod
+    def setUpClass(cls):
+        cls.page = PageSession(cls.ratio)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.page.close()
+
+    def setUp(self):
+        self.page.open()
+
+    def tearDown(self):
+        self.assertEqual(self.page.console_errors(), [])
+
+    def click(self, element_or_name):
+        element = element_or_name
+        if isinstance(element, str):
+            element = self.page.by_id(element)
+        element.click()
+
+    def arrow(self, bar, which):
+        return self.page.by_id(bar).find_element('css selector', f'.arrow.{which}')
+
+    def close_message(self, expected):
+        page = self.page
+        self.assertTrue(page.message_open())
+        self.assertEqual(page.js("return document.getElementById('MsgBox_text').textContent"),
+                         expected)
+        self.assertEqual(page.focused(), 'MsgBox_OK')
+        page.by_id('MsgBox_OK').click()
+        self.assertFalse(page.message_open())
+
+    def assert_pixels_match_lines(self, plot, scale_and_lines):
+        """Every pixel is the background or a line colour lying on a line of
+        that colour; every computed line shows on the canvas."""
+        width, height, pixels = self.page.canvas_pixels(plot)
+        scale, lines = scale_and_lines
+        pen = max(1, round(self.ratio))
+        near = flowlines.near_pixels(scale, lines, width, height, reach=pen + 1)
+        strays = []
+        for index, colour in enumerate(pixels):
+            if colour != flowlines.BACKGROUND:
+                xy = (index % width, index // width)
+                if xy not in near.get(colour, ()):
+                    strays.append((xy, colour))
+        self.assertEqual(strays[:10], [], f'{plot}: pixels on no line of their colour')
+        missing = []
+        for x, y, colour in flowlines.samples(scale, lines, width, height):
+            around = [pixels[yy * width + xx]
+                      for yy in range(max(0, y - 1), min(height, y + 2))
+                      for xx in range(max(0, x - 1), min(width, x + 2))]
+            if all(c == flowlines.BACKGROUND for c in around):
+                missing.append((x, y, colour))
+        self.assertEqual(missing[:10], [], f'{plot}: computed lines not drawn')
+        return width, height, pixels
+
+    def assert_screen_shows_canvas(self, shot, plot):
+        """The screen's pixels of a drawing area are the canvas's, one for
+        one, except under the title label that lies over the plot."""
+        page = self.page
+        width, height, pixels = page.canvas_pixels(plot)
+        area = page.inner_area(plot)
+        self.assertEqual((area[2] - area[0], area[3] - area[1]), (width, height))
+        label = page.js("""const box = document.getElementById(arguments[0]);
+            const l = box.querySelector('.label').getBoundingClientRect();
+            const c = box.querySelector('canvas').getBoundingClientRect();
+            return [l.left - c.left, l.top - c.top, l.right - c.left, l.bottom - c.top];""", plot)
+        k = self.ratio
+        label = [math.floor(label[0] * k), math.floor(label[1] * k),
+                 math.ceil(label[2] * k), math.ceil(label[3] * k)]
+        screen = list(shot.crop(area).getdata())
+        differing = [(i % width, i // width) for i, (a, b) in enumerate(zip(screen, pixels))
+                     if a != b and not (label[0] <= i % width < label[2]
+                                        and label[1] <= i // width < label[3])]
+        self.assertEqual(differing[:10], [], f'{plot}: screen and canvas differ')
