@@ -62,11 +62,21 @@ export function size(element, twips) {
 
 // The labels' widths were drawn for a narrower default font than browsers
 // have; a label whose text would be cut off gets the largest smaller size at
-// which it fits, so every word stays readable.
+// which it fits, so every word stays readable. Text width grows about in
+// proportion to the size: the search starts from that guess, so that the
+// page is measured a few times only.
 export function fitTextToWidth(label, smallestPixels = 8) {
-  let pixels = parseFloat(getComputedStyle(label).fontSize);
-  while (label.scrollWidth > label.clientWidth && pixels - 0.25 >= smallestPixels) {
-    pixels -= 0.25;
+  const room = label.clientWidth;
+  const natural = label.scrollWidth;
+  if (natural <= room) {
+    return;
+  }
+  const step = 0.25;
+  const size = parseFloat(getComputedStyle(label).fontSize);
+  let pixels = Math.max(smallestPixels, Math.floor((size * room) / natural / step) * step);
+  label.style.fontSize = `${pixels}px`;
+  while (label.scrollWidth > room && pixels - step >= smallestPixels) {
+    pixels -= step;
     label.style.fontSize = `${pixels}px`;
   }
 }
