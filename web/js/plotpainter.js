@@ -25,6 +25,18 @@ function pixelOf(colour) {
   return ((r << 24) | (g << 16) | (b << 8) | 0xff) >>> 0;
 }
 
+function union(a, b) {
+  if (!a || !b) {
+    return a ?? b;
+  }
+  return {
+    left: Math.min(a.left, b.left),
+    top: Math.min(a.top, b.top),
+    right: Math.max(a.right, b.right),
+    bottom: Math.max(a.bottom, b.bottom),
+  };
+}
+
 export class PlotPainter {
   constructor(canvas) {
     this.canvas = canvas;
@@ -35,10 +47,14 @@ export class PlotPainter {
     this.pixels = null;
     this.width = 0;
     this.height = 0;
+    this.drawn = null;
     new ResizeObserver((entries) => this.resized(entries)).observe(canvas, {
       box: 'device-pixel-content-box',
     });
-    canvas.addEventListener('contextrestored', () => this.paint());
+    canvas.addEventListener('contextrestored', () => {
+      this.image = null;
+      this.paint();
+    });
   }
 
   // Takes a copy of the core's display list (4 coordinates and 1 colour a
@@ -58,10 +74,14 @@ export class PlotPainter {
     if (width !== this.canvas.width || height !== this.canvas.height || !this.image) {
       this.canvas.width = width;
       this.canvas.height = height;
+      this.image = null;
       this.paint();
     }
   }
 
+  // Only what changed goes to the canvas: the image keeps the last picture,
+  // the box around its lines is cleared, and the part of the image that
+  // held old or new lines is put on the canvas. A new image is put whole.
   paint() {
     const { width, height } = this.canvas;
     this.width = width;
@@ -69,18 +89,47 @@ export class PlotPainter {
     if (width === 0 || height === 0) {
       return;
     }
+    let dirty = this.drawn;
     if (!this.image || this.image.width !== width || this.image.height !== height) {
       this.image = this.context.createImageData(width, height);
       this.pixels = new Uint32Array(this.image.data.buffer);
+      this.pixels.fill(pixelOf(lightYellow));
+      dirty = { left: 0, top: 0, right: width - 1, bottom: height - 1 };
+    } else if (dirty) {
+      for (let y = dirty.top; y <= dirty.bottom; y++) {
+        this.pixels.fill(pixelOf(lightYellow), y * width + dirty.left, y * width + dirty.right + 1);
+      }
     }
-    this.pixels.fill(pixelOf(lightYellow));
+    this.drawn = this.drawLines();
+    dirty = union(dirty, this.drawn);
+    if (dirty) {
+      this.context.putImageData(this.image, 0, 0, dirty.left, dirty.top,
+        dirty.right - dirty.left + 1, dirty.bottom - dirty.top + 1);
+    }
+  }
+
+  // Sets every line of the list; returns the box of pixels they may touch.
+  drawLines() {
     const pen = Math.max(1, Math.round(window.devicePixelRatio || 1));
+    const { width, height } = this;
     const c = this.coordinates;
+    let box = null;
     for (let i = 0; i < this.colours.length; i++) {
       const k = 4 * i;
       this.line(c[k], c[k + 1], c[k + 2], c[k + 3], pixelOf(this.colours[i]), pen);
+      box = union(box, {
+        left: Math.floor(Math.min(c[k], c[k + 2]) * width),
+        top: Math.floor(Math.min(c[k + 1], c[k + 3]) * height),
+        right: Math.floor(Math.max(c[k], c[k + 2]) * width) + pen - 1,
+        bottom: Math.floor(Math.max(c[k + 1], c[k + 3]) * height) + pen - 1,
+      });
     }
-    this.context.putImageData(this.image, 0, 0);
+    return box && {
+      left: Math.max(0, box.left),
+      top: Math.max(0, box.top),
+      right: Math.min(width - 1, box.right),
+      bottom: Math.min(height - 1, box.bottom),
+    };
   }
 
   // Bresenham's line between the device pixels under the two end points,
