@@ -108,40 +108,42 @@ export class PlotPainter {
     }
   }
 
-  // Sets every line of the list; returns the box of pixels they may touch.
+  // Sets every line of the list; returns the box of pixels they touch.
   drawLines() {
     const pen = Math.max(1, Math.round(window.devicePixelRatio || 1));
     const { width, height } = this;
     const c = this.coordinates;
-    let box = null;
+    let left = width;
+    let top = height;
+    let right = -1;
+    let bottom = -1;
     for (let i = 0; i < this.colours.length; i++) {
       const k = 4 * i;
-      this.line(c[k], c[k + 1], c[k + 2], c[k + 3], pixelOf(this.colours[i]), pen);
-      box = union(box, {
-        left: Math.floor(Math.min(c[k], c[k + 2]) * width),
-        top: Math.floor(Math.min(c[k + 1], c[k + 3]) * height),
-        right: Math.floor(Math.max(c[k], c[k + 2]) * width) + pen - 1,
-        bottom: Math.floor(Math.max(c[k + 1], c[k + 3]) * height) + pen - 1,
-      });
+      const x1 = Math.min(width - 1, Math.floor(c[k] * width));
+      const y1 = Math.min(height - 1, Math.floor(c[k + 1] * height));
+      const x2 = Math.min(width - 1, Math.floor(c[k + 2] * width));
+      const y2 = Math.min(height - 1, Math.floor(c[k + 3] * height));
+      this.line(x1, y1, x2, y2, pixelOf(this.colours[i]), pen);
+      left = Math.min(left, x1, x2);
+      top = Math.min(top, y1, y2);
+      right = Math.max(right, x1, x2);
+      bottom = Math.max(bottom, y1, y2);
     }
-    return box && {
-      left: Math.max(0, box.left),
-      top: Math.max(0, box.top),
-      right: Math.min(width - 1, box.right),
-      bottom: Math.min(height - 1, box.bottom),
+    if (right < 0) {
+      return null;
+    }
+    return {
+      left, top, right: Math.min(width - 1, right + pen - 1),
+      bottom: Math.min(height - 1, bottom + pen - 1),
     };
   }
 
-  // Bresenham's line between the device pixels under the two end points,
-  // both ends included, widened to the pen across its major direction.
-  line(u1, v1, u2, v2, pixel, pen) {
+  // Bresenham's line between two device pixels, both ends included, widened
+  // to the pen across its major direction.
+  line(x1, y1, x2, y2, pixel, pen) {
     const { width, height } = this;
-    const column = (u) => Math.min(width - 1, Math.floor(u * width));
-    const row = (v) => Math.min(height - 1, Math.floor(v * height));
-    let x = column(u1);
-    let y = row(v1);
-    const x2 = column(u2);
-    const y2 = row(v2);
+    let x = x1;
+    let y = y1;
     const dx = Math.abs(x2 - x);
     const dy = -Math.abs(y2 - y);
     const sx = x < x2 ? 1 : -1;
