@@ -1,8 +1,12 @@
 // The main window from the keyboard alone: every form of an arrow key moves
-// a focused bar one step the way it points.
+// a focused bar one step the way it points, and the About command has its
+// access key.
+#include "ui/formabout.h"
 #include "windowrig.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -27,6 +31,9 @@ private Q_SLOTS:
     void everyArrowFormStepsItsWay_data();
     void everyArrowFormStepsItsWay();
     void metaArrowsStayWithTheDesktop();
+    void altAOpensAbout();
+    void aboutCommandReadsAbout();
+    void altAloneHighlightsAbout();
 };
 
 void KeyboardTest::everyArrowFormStepsItsWay_data() {
@@ -104,6 +111,37 @@ void KeyboardTest::metaArrowsStayWithTheDesktop() {
         QTest::keyClick(bar, key, Qt::MetaModifier);
         QCOMPARE(bar->value(), 150);
     }
+}
+
+void KeyboardTest::altAOpensAbout() {
+    Window w;
+    QVERIFY(!w.form.aboutWindow());
+    QTest::keyClick(&w.form, Qt::Key_A, Qt::AltModifier);
+    QVERIFY(w.form.aboutWindow());
+    QTRY_VERIFY(w.form.aboutWindow()->isVisible());
+    w.form.aboutWindow()->close();
+}
+
+// The access key is marked the platform's way; the command itself still
+// reads "About", on screen and to a screen reader.
+void KeyboardTest::aboutCommandReadsAbout() {
+    Window w;
+    auto *command = w.find<QAction>(u"Nm_About"_s);
+    QCOMPARE(QKeySequence::mnemonic(command->text()), QKeySequence(Qt::ALT | Qt::Key_A));
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(w.form.menuBar());
+    QVERIFY(bar);
+    QCOMPARE(bar->childCount(), 1);
+    QCOMPARE(bar->child(0)->text(QAccessible::Name), u"About"_s);
+}
+
+void KeyboardTest::altAloneHighlightsAbout() {
+    Window w;
+    QTest::keyPress(&w.form, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(&w.form, Qt::Key_Alt);
+    QCOMPARE(w.form.menuBar()->activeAction(), w.find<QAction>(u"Nm_About"_s));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(w.form.aboutWindow());
+    w.form.aboutWindow()->close();
 }
 
 QTEST_MAIN(KeyboardTest)

@@ -105,7 +105,8 @@ void Form1::setMessageFunction(MessageFunction show) {
 }
 
 void Form1::createMenus() {
-    Nm_About = menuBar()->addAction(u"About"_s);
+    // A for About, underlined the way the desktop shows access keys.
+    Nm_About = menuBar()->addAction(u"&About"_s);
     Nm_About->setObjectName(u"Nm_About"_s);
 }
 
