@@ -2,7 +2,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace wavywall {
 
@@ -66,12 +65,6 @@ void PictureBox::paintEvent(QPaintEvent *event) {
     painter.setClipRect(contentsRect());
     painter.fillRect(contentsRect(), toQColor(colours::lightYellow));
     paintPlot(painter);
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = contentsRect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
 }
 
 // Consecutive lines of one colour go to the painter as one batch; the order of

@@ -10,10 +10,8 @@
 
 namespace wavywall {
 
-/// Ordinary text reads well from this ratio on; focus rings and other
-/// graphics from 3:1.
+/// Ordinary text reads well from this ratio on.
 inline constexpr double textContrast = 4.5;
-inline constexpr double graphicsContrast = 3.0;
 
 /// The contrast ratio of two opaque colours, from 1 to 21, the same either
 /// way round.

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "canvas/picturebox.h"
+#include "ui/focusring.h"
 #include "ui/form1layout.h"
 #include "ui/formabout.h"
 #include "ui/stepscrollbar.h"
@@ -175,6 +176,9 @@ void Form1::setTabOrderAndFocus() {
                               Text_Moo,     HScroll_Moo,    HScroll_HbL};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
+    }
+    for (QWidget *stop : order) {
+        FocusRing::attach(*stop);
     }
     Picture_Akım->setFocus();
 }
