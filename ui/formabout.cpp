@@ -4,6 +4,7 @@
 #include "canvas/picturebox.h"
 #include "ui/contrast.h"
 #include "ui/layouttable.h"
+#include "ui/textfit.h"
 
 #include <QLabel>
 
@@ -64,6 +65,7 @@ void addLabel(QWidget &window, const AboutLine &line, double dotsPerInch) {
         label->setPalette(palette);
     }
     place(*label, QString::fromUtf16(line.name), line.twips, dotsPerInch);
+    fitText(*label);
 }
 
 } // namespace
