@@ -1,11 +1,12 @@
 // Each plot procedure alone onto a recording canvas: the arithmetic of the
 // picture and the cost of handing its lines over, without any painting.
-#include "bench/fakes.h"
+#include "bench/flowinputs.h"
 #include "bench/spread.h"
-#include "canvas/recordingcanvas.h"
 #include "model/flowmodel.h"
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
+#include "tests/support/fakes.h"
+#include "tests/support/recordingcanvas.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,12 +17,12 @@ using namespace wavywall::bench;
 
 // The flow state as a press of the button leaves it for the given texts.
 FlowState stateFor(const FlowInput &input) {
-    TextBoxes boxes;
-    boxes.moo = QString::fromUtf16(input.moo);
-    boxes.hbl = QString::fromUtf16(input.hbl);
+    testing::TextBoxes boxes;
+    boxes.moo = input.moo;
+    boxes.hbl = input.hbl;
     RecordingCanvas flowCanvas;
     RecordingCanvas pressureCanvas;
-    SilentMessenger messenger;
+    testing::SilentMessenger messenger;
     FlowModel model(boxes, flowCanvas, pressureCanvas, messenger);
     model.Form_Load();
     model.Command1_Click();
@@ -52,7 +53,7 @@ BENCHMARK(BM_FlowPlotCompute)
 void BM_PressurePlotCompute(benchmark::State &state) {
     const FlowState flow = stateFor(inputOf(state));
     RecordingCanvas canvas;
-    SilentMessenger messenger;
+    testing::SilentMessenger messenger;
     for (auto _ : state) {
         canvas.reset();
         basınç_çiz(flow, canvas, messenger);
@@ -70,7 +71,7 @@ void BM_BothPlotsCompute(benchmark::State &state) {
     const FlowState flow = stateFor(inputOf(state));
     RecordingCanvas flowCanvas;
     RecordingCanvas pressureCanvas;
-    SilentMessenger messenger;
+    testing::SilentMessenger messenger;
     for (auto _ : state) {
         flowCanvas.reset();
         pressureCanvas.reset();

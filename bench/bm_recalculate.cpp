@@ -2,9 +2,11 @@
 // reading the two text boxes to both plot boxes painted into images, at
 // device pixel ratio 1 and 2. The images stand for the window's backing
 // store: they are kept from one round to the next, as the screen keeps them.
-#include "bench/fakes.h"
+#include "bench/flowinputs.h"
 #include "bench/spread.h"
 #include "canvas/picturebox.h"
+#include "tests/support/fakes.h"
+#include "tests/support/windowrig.h"
 #include "ui/form1.h"
 
 #include <QCoreApplication>
@@ -51,7 +53,8 @@ struct PaintedBox {
 };
 
 struct Window {
-    Form1 form;
+    testing::MessageCallback silent;
+    Form1 form{&silent};
     QPushButton &button = child<QPushButton>(form, u"Command1"_s);
     PaintedBox flow;
     PaintedBox pressure;
@@ -59,7 +62,6 @@ struct Window {
     Window(const FlowInput &input, int dpr)
         : flow(child<PictureBox>(form, u"Picture_Akım"_s), dpr)
         , pressure(child<PictureBox>(form, u"Picture_basınç"_s), dpr) {
-        form.setMessageFunction([](const QString &) {});
         child<QLineEdit>(form, u"Text_Moo"_s).setText(QString::fromUtf16(input.moo));
         child<QLineEdit>(form, u"Text_HbL"_s).setText(QString::fromUtf16(input.hbl));
         // The first paint loads fonts and fills caches, as the window's

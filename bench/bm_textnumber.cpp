@@ -3,38 +3,37 @@
 #include "bench/spread.h"
 #include "model/textnumber.h"
 
-#include <QString>
-
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <string>
 
 namespace {
 
-QString longDigits() {
-    return QStringLiteral("1.") + QString(1000, u'4');
+std::u16string longDigits() {
+    return u"1." + std::u16string(1000, u'4');
 }
 
-QString blanksBetweenDigits() {
-    QString text;
+std::u16string blanksBetweenDigits() {
+    std::u16string text;
     for (int n = 0; n < 200; ++n) {
-        text += QStringLiteral("1 ");
+        text += u"1 ";
     }
     return text;
 }
 
 struct Text {
     const char *name;
-    QString text;
+    std::u16string text;
 };
 
 const std::array<Text, 7> &texts() {
     static const std::array<Text, 7> all{{
-        {"1.01", QStringLiteral("1.01")},
-        {"0.2", QStringLiteral("0.2")},
-        {" 1.5abc", QStringLiteral(" 1.5abc")},
-        {"&HFF", QStringLiteral("&HFF")},
-        {"2e1", QStringLiteral("2e1")},
+        {"1.01", u"1.01"},
+        {"0.2", u"0.2"},
+        {" 1.5abc", u" 1.5abc"},
+        {"&HFF", u"&HFF"},
+        {"2e1", u"2e1"},
         {"1000 digits", longDigits()},
         {"200 blanks", blanksBetweenDigits()},
     }};

@@ -6,9 +6,8 @@
 namespace wavywall {
 
 namespace {
-// A recalculation draws 911 lines; room for them up front keeps drawing free
-// of reallocation.
-constexpr std::size_t expectedLines = 1024;
+// Room for a whole picture's lines in one paint, as the display list has.
+constexpr qsizetype expectedLines = 1024;
 } // namespace
 
 QColor toQColor(Colour colour) {
@@ -21,26 +20,22 @@ PictureBox::PictureBox(QWidget *parent)
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_displayList.reserve(expectedLines);
-    m_runBuffer.reserve(static_cast<qsizetype>(expectedLines));
+    m_runBuffer.reserve(expectedLines);
 }
 
 void PictureBox::Cls() {
-    m_displayList.clear();
+    m_list.Cls();
     requestRepaint();
     Q_EMIT cleared();
 }
 
 void PictureBox::Scale(double x1, double y1, double x2, double y2) {
-    m_scale = UserScale::fromCorners(x1, y1, x2, y2);
+    m_list.Scale(x1, y1, x2, y2);
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, Colour colour) {
-    const UnitLine unit{m_scale.toUnit(x1, y1), m_scale.toUnit(x2, y2)};
-    if (const auto visible = clipToUnitSquare(unit)) {
-        m_displayList.push_back({*visible, colour});
-        requestRepaint();
-    }
+    m_list.Line(x1, y1, x2, y2, colour);
+    requestRepaint();
 }
 
 // Only the drawing area changes; the frame around it stays as painted. One
@@ -75,12 +70,13 @@ void PictureBox::paintPlot(QPainter &painter) const {
     const auto toWidget = [inner](UnitPoint p) {
         return QPointF(inner.left() + p.u * inner.width(), inner.top() + p.v * inner.height());
     };
-    auto run = m_displayList.begin();
-    while (run != m_displayList.end()) {
+    const std::vector<PlotLine> &lines = m_list.lines();
+    auto run = lines.begin();
+    while (run != lines.end()) {
         const Colour colour = run->colour;
         m_runBuffer.clear();
         auto next = run;
-        for (; next != m_displayList.end() && next->colour == colour; ++next) {
+        for (; next != lines.end() && next->colour == colour; ++next) {
             m_runBuffer.append(QLineF(toWidget(next->line.from), toWidget(next->line.to)));
         }
         painter.setPen(QPen(toQColor(colour), 1, Qt::SolidLine, Qt::FlatCap));

@@ -1,11 +1,12 @@
-// A plot box on screen: a sunken frame whose inner area is a Canvas. It keeps
-// the lines drawn since the last Cls as a display list in unit coordinates
-// and paints them on every paint event, so a covered and uncovered window shows
-// its plot again, and so the plot is drawn at the screen's full resolution.
+// A plot box on screen: a sunken frame whose inner area is a Canvas. Its
+// display list keeps the visible lines drawn since the last Cls in unit
+// coordinates; the box only paints that list, on every paint event, so a
+// covered and uncovered window shows its plot again, and so the plot is drawn
+// at the screen's full resolution.
 #pragma once
 
 #include "canvas/canvas.h"
-#include "canvas/userscale.h"
+#include "canvas/displaylist.h"
 
 #include <QFrame>
 #include <QLineF>
@@ -19,10 +20,7 @@ class PictureBox : public QFrame, public Canvas {
     Q_OBJECT
 
 public:
-    struct PlotLine {
-        UnitLine line;
-        Colour colour;
-    };
+    using PlotLine = DisplayList::PlotLine;
 
     explicit PictureBox(QWidget *parent = nullptr);
 
@@ -32,7 +30,7 @@ public:
 
     /// What is on the canvas now: the visible parts of the lines drawn since
     /// the last Cls, in drawing order.
-    const std::vector<PlotLine> &displayList() const { return m_displayList; }
+    const std::vector<PlotLine> &displayList() const { return m_list.lines(); }
 
 Q_SIGNALS:
     /// The canvas was cleared: a plot is about to be drawn anew.
@@ -45,8 +43,7 @@ private:
     void requestRepaint();
     void paintPlot(QPainter &painter) const;
 
-    UserScale m_scale;
-    std::vector<PlotLine> m_displayList;
+    DisplayList m_list;
     mutable QList<QLineF> m_runBuffer;
     bool m_repaintRequested = false;
 };

@@ -4,26 +4,24 @@
 #include "model/pressureplot.h"
 #include "model/textnumber.h"
 
+#include <charconv>
 #include <cmath>
-#include <limits>
+#include <iterator>
 
 namespace wavywall {
 
 namespace {
 
-// The largest sizes the plots form: Beta times the wave height (the Mach
-// lines' start offsets and the streamlines' shifts), twice Beta (the Mach
-// lines' run up to y = 2) and the pressure factor 4 pi H / Beta. A margin of
-// eight keeps every sum of them finite too. An infinite Beta (a Mach number
-// whose square overflows) fails the first test.
+// Both plots must stay finite; each plot knows its own largest terms.
 bool plotsStayFinite(double Beta, double H, double Pi) {
-    constexpr double margin = 8;
-    const double largest = std::numeric_limits<double>::max() / margin;
-    const double absH = std::abs(H);
-    if (Beta * absH > largest || Beta > largest || absH > largest) {
-        return false;
-    }
-    return Beta == 0 || std::isfinite(4 * Pi / Beta * absH * margin);
+    return flowPictureStaysFinite(Beta, H) && pressureCurveStaysFinite(Beta, H, Pi);
+}
+
+// The decimal text of a bar position, as the reading rule would see it typed.
+std::u16string decimalText(std::int16_t position) {
+    char digits[8];
+    const auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), position);
+    return {std::begin(digits), end};
 }
 
 } // namespace
@@ -35,6 +33,8 @@ FlowModel::FlowModel(InputBoxes &inputs, Canvas &flowCanvas, Canvas &pressureCan
     , m_pressureCanvas(pressureCanvas)
     , m_messenger(messenger) {}
 
+// Pi as four times the arctangent of one, the classic way to get the double
+// nearest to pi without writing its digits (docs/design.md).
 void FlowModel::Form_Load() {
     m_state.Pi = std::atan(1.0) * 4;
     m_state.TwoPi = 2 * m_state.Pi;
@@ -42,6 +42,8 @@ void FlowModel::Form_Load() {
     m_state.N = 100;
 }
 
+// The height ratio is read before the Mach number: the order of the reads
+// is part of the recalculation (docs/design.md).
 void FlowModel::Command1_Click() {
     const std::optional<double> HbL = read(Input::HbL);
     const std::optional<double> Moo = read(Input::Moo);
@@ -65,9 +67,9 @@ std::optional<double> FlowModel::read(Input box) const {
 }
 
 // The bar's position goes through its decimal text and back, which gives the
-// same whole number, then becomes the input in hundredths.
+// same whole number, then becomes the input in hundredths (docs/design.md).
 double FlowModel::fromPosition(Input box, std::int16_t position) {
-    const double value = *textToNumber(QString::number(position)) / 100;
+    const double value = *textToNumber(decimalText(position)) / 100;
     m_inputs.setText(box, numberToText(value));
     return value;
 }
@@ -94,7 +96,7 @@ void FlowModel::recalculate(std::optional<double> Moo, std::optional<double> HbL
     redraw();
 }
 
-void FlowModel::refuse(const QString &message) {
+void FlowModel::refuse(std::u16string_view message) {
     m_flowCanvas.Cls();
     m_pressureCanvas.Cls();
     m_messenger.MsgBox(message);

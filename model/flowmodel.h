@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace wavywall {
 
@@ -39,7 +40,7 @@ private:
     std::optional<double> read(Input box) const;
     double fromPosition(Input box, std::int16_t position);
     void recalculate(std::optional<double> Moo, std::optional<double> HbL);
-    void refuse(const QString &message);
+    void refuse(std::u16string_view message);
     void redraw();
 
     InputBoxes &m_inputs;

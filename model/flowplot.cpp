@@ -1,6 +1,7 @@
 #include "model/flowplot.h"
 
 #include <cmath>
+#include <limits>
 
 namespace wavywall {
 
@@ -64,6 +65,7 @@ void drawCurve(const PointTable &Xs, const PointTable &Ys, int j, int N, Colour 
 } // namespace
 
 void akım_çiz(const FlowState &flow, Canvas &canvas) {
+    requireDrawable(flow, "akım_çiz");
     drawFrame(flow, canvas);
     drawMachLines(flow, canvas);
 
@@ -75,9 +77,18 @@ void akım_çiz(const FlowState &flow, Canvas &canvas) {
 }
 
 StreamlineTables streamlineTables(const FlowState &flow) {
+    requireDrawable(flow, "streamlineTables");
     StreamlineTables t;
     computeCurves(flow, t.Xs, t.Ys);
     return t;
+}
+
+// A margin of eight keeps every sum of the largest terms finite too.
+bool flowPictureStaysFinite(double Beta, double H) {
+    constexpr double margin = 8;
+    const double largest = std::numeric_limits<double>::max() / margin;
+    const double absH = std::abs(H);
+    return !(Beta * absH > largest || Beta > largest || absH > largest);
 }
 
 } // namespace wavywall

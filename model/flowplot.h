@@ -1,7 +1,8 @@
 // The flow picture of linearized supersonic flow over the wavy wall. The
 // disturbance is constant along the Mach lines x - Beta*y = const, so every
 // streamline repeats the wall's shape, lifted by its height above the wall
-// and shifted downstream by Beta times that height.
+// and shifted downstream by Beta times that height. akım_çiz is Turkish for
+// "draw the flow" (docs/design.md).
 #pragma once
 
 #include "canvas/canvas.h"
@@ -14,17 +15,29 @@ namespace wavywall {
 /// Number of streamlines in the picture.
 inline constexpr int streamlineCount = 8;
 
+/// The most streamlines the point tables have room for, above the wall.
+inline constexpr int maxStreamlines = 20;
+static_assert(streamlineCount <= maxStreamlines);
+
 /// Points of the wall (curve j = 0) and the streamlines (j = 1..8), indexed
-/// [i][j]: i along the wall (0..N), j across the curves (room for 20).
-using PointTable = std::array<std::array<double, 21>, 101>;
+/// [i][j]: i along the wall (0..N), j across the curves.
+using PointTable = std::array<std::array<double, maxStreamlines + 1>, maxIntervals + 1>;
 
 struct StreamlineTables {
     PointTable Xs;
     PointTable Ys;
 };
 
-/// Computes the wall and streamline points of a flow state.
+/// Computes the wall and streamline points of a loaded flow state (see
+/// requireDrawable).
 StreamlineTables streamlineTables(const FlowState &flow);
+
+/// True when every coordinate of the flow picture stays a finite double:
+/// Beta times the wave height (the Mach lines' start offsets and the
+/// streamlines' shifts), twice Beta (the Mach lines' run up to y = 2) and the
+/// sums of them. An infinite Beta (a Mach number whose square overflows)
+/// fails.
+bool flowPictureStaysFinite(double Beta, double H);
 
 /// Draws the flow picture: 2 grey reference lines, 9 green Mach lines, the
 /// red wall in 100 segments and 8 blue streamlines of 100 segments each,

@@ -6,6 +6,10 @@
 
 namespace wavywall {
 
+/// The most intervals a plot divides the wall into: its point tables hold
+/// maxIntervals + 1 points along the wall.
+inline constexpr int maxIntervals = 100;
+
 struct FlowState {
     double Pi = 0;
     double TwoPi = 0;
@@ -18,5 +22,17 @@ struct FlowState {
     /// Wavelength of the wall.
     std::int16_t L = 0;
 };
+
+/// True for a state the plots can draw from: loaded (a wavelength and at
+/// least one interval) and with no more intervals than their tables hold.
+constexpr bool isDrawable(const FlowState &flow) {
+    return flow.L != 0 && flow.N >= 1 && flow.N <= maxIntervals;
+}
+
+/// Stops a plot that was handed a state it cannot draw: such a state would
+/// write past the point tables or, before the load handler ran, divide by a
+/// zero N and draw lines of NaN. Asserts in debug builds; elsewhere throws
+/// std::invalid_argument.
+void requireDrawable(const FlowState &flow, const char *plot);
 
 } // namespace wavywall

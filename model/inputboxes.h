@@ -1,8 +1,10 @@
 // The two text boxes through which the recalculation reads its inputs and
-// into which a scroll bar writes its value.
+// into which a scroll bar writes its value. Texts cross this boundary as
+// UTF-16, the form the window's text boxes hold them in.
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace wavywall {
 
@@ -11,8 +13,8 @@ enum class Input { Moo, HbL };
 class InputBoxes {
 public:
     virtual ~InputBoxes() = default;
-    virtual QString text(Input box) const = 0;
-    virtual void setText(Input box, const QString &text) = 0;
+    virtual std::u16string text(Input box) const = 0;
+    virtual void setText(Input box, std::u16string_view text) = 0;
 
 protected:
     InputBoxes() = default;

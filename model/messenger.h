@@ -1,15 +1,16 @@
 // How the flow model tells the user something: one modal message, returning
 // when the user has closed it. The window shows a message box; tests record.
+// A message is always the last thing a recalculation does.
 #pragma once
 
-#include <QString>
+#include <string_view>
 
 namespace wavywall {
 
 class Messenger {
 public:
     virtual ~Messenger() = default;
-    virtual void MsgBox(const QString &text) = 0;
+    virtual void MsgBox(std::u16string_view text) = 0;
 
 protected:
     Messenger() = default;
@@ -17,10 +18,11 @@ protected:
     Messenger &operator=(const Messenger &) = default;
 };
 
+// The leading blank is part of each message (docs/design.md).
 namespace messages {
-inline const QString machOne = QStringLiteral(" Moo=1 için teori geçersiz");
-inline const QString subsonic = QStringLiteral(" Moo<1 için teori geçersiz");
-inline const QString tooLarge = QStringLiteral(" Girilen değer çok büyük");
+inline constexpr std::u16string_view machOne = u" Moo=1 için teori geçersiz";
+inline constexpr std::u16string_view subsonic = u" Moo<1 için teori geçersiz";
+inline constexpr std::u16string_view tooLarge = u" Girilen değer çok büyük";
 } // namespace messages
 
 } // namespace wavywall

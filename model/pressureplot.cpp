@@ -1,10 +1,12 @@
 #include "model/pressureplot.h"
 
 #include <cmath>
+#include <limits>
 
 namespace wavywall {
 
 PressureTables pressureTables(const FlowState &flow) {
+    requireDrawable(flow, "pressureTables");
     const double Pi = flow.Pi;
     const double Beta = flow.Beta;
     const double H = flow.H;
@@ -20,6 +22,7 @@ PressureTables pressureTables(const FlowState &flow) {
 }
 
 void basınç_çiz(const FlowState &flow, Canvas &canvas, Messenger &messenger) {
+    requireDrawable(flow, "basınç_çiz");
     canvas.Cls();
     canvas.Scale(-0.2, -5.5, 3.8, 5.5);
     canvas.Line(0, 0, 2, 0, colours::grey);
@@ -39,6 +42,15 @@ void basınç_çiz(const FlowState &flow, Canvas &canvas, Messenger &messenger) 
         canvas.Line(toSingle(t.Xw[i - 1]), toSingle(-t.Cp[i - 1]), toSingle(t.Xw[i]),
                     toSingle(-t.Cp[i]), colour);
     }
+}
+
+bool pressureCurveStaysFinite(double Beta, double H, double Pi) {
+    constexpr double margin = 8;
+    const double absH = std::abs(H);
+    if (absH > std::numeric_limits<double>::max() / margin) {
+        return false;
+    }
+    return Beta == 0 || std::isfinite(4 * Pi / Beta * absH * margin);
 }
 
 } // namespace wavywall

@@ -1,7 +1,8 @@
 // The wall pressure coefficient of linearized supersonic flow over the wave
 // y = H cos(2 pi x / L): Cp = -4 pi (H/L) sin(2 pi x / L) / Beta, which is
 // 2/Beta times the wall's slope. Compression (Cp >= 0) is drawn red above the
-// axis, expansion blue below it.
+// axis, expansion blue below it. basınç_çiz is Turkish for "draw the
+// pressure" (docs/design.md).
 #pragma once
 
 #include "canvas/canvas.h"
@@ -15,12 +16,18 @@ namespace wavywall {
 /// The points of the pressure curve: abscissa along the wall and Cp there,
 /// for i = 0..N.
 struct PressureTables {
-    std::array<double, 101> Xw;
-    std::array<double, 101> Cp;
+    std::array<double, maxIntervals + 1> Xw;
+    std::array<double, maxIntervals + 1> Cp;
 };
 
-/// Computes the pressure curve of a flow state whose Beta is not zero.
+/// Computes the pressure curve of a loaded flow state (see requireDrawable)
+/// whose Beta is not zero.
 PressureTables pressureTables(const FlowState &flow);
+
+/// True when the pressure curve stays finite: its factor 4 pi H / Beta, with
+/// room for the sine and the drawing's sign change. Mach one (Beta = 0) draws
+/// no curve and passes.
+bool pressureCurveStaysFinite(double Beta, double H, double Pi);
 
 /// Draws the Cp distribution along two wavelengths: 2 grey axes and 100
 /// coloured segments. At Beta = 0 (Mach one) only the axes, then a message.

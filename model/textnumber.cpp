@@ -1,32 +1,68 @@
 #include "model/textnumber.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cerrno>
 #include <cmath>
-#include <string>
-#include <system_error>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
 
 namespace wavywall {
 
 namespace {
 
-bool isIgnored(QChar c) {
+bool isIgnored(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-// The text as the reading rule sees it: Latin-1 characters without the blanks,
-// tabs and line feeds. Anything beyond Latin-1 cannot continue a number, so it
+// The text as the reading rule sees it: ASCII characters without the blanks,
+// tabs and line feeds. Anything beyond ASCII cannot continue a number, so it
 // is kept only as a stop mark.
-std::string significantCharacters(QStringView text) {
+std::string significantCharacters(std::u16string_view text) {
     std::string kept;
-    kept.reserve(static_cast<std::size_t>(std::min<qsizetype>(text.size(), 64)));
-    for (const QChar c : text) {
+    kept.reserve(std::min<std::size_t>(text.size(), 64));
+    for (const char16_t c : text) {
         if (isIgnored(c)) {
             continue;
         }
-        kept.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x7f');
+        kept.push_back(c < 0x80 ? static_cast<char>(c) : '\x7f');
     }
     return kept;
+}
+
+// The C library's conversions read and write the decimal point of the
+// thread's locale, which a toolkit may have set from the environment (a
+// comma under de_DE or tr_TR). While one of these lives, this thread uses the
+// "C" locale's numbers; every other thread and the process's locale are left
+// alone.
+class ClassicNumbers {
+public:
+    ClassicNumbers()
+        : m_previous(uselocale(classic())) {}
+    ~ClassicNumbers() { uselocale(m_previous); }
+    ClassicNumbers(const ClassicNumbers &) = delete;
+    ClassicNumbers &operator=(const ClassicNumbers &) = delete;
+
+private:
+    static locale_t classic() {
+        static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
+        return c;
+    }
+    locale_t m_previous;
+};
+
+// strtod rounds correctly in glibc and in the C library of WebAssembly builds
+// alike, for decimal and hexadecimal texts of any length; the text handed to
+// it is already known to be a plain unsigned number. Empty when the value is
+// beyond a double; a value too small for a double comes back as zero.
+std::optional<double> correctlyRounded(const std::string &number) {
+    const ClassicNumbers classicNumbers;
+    errno = 0;
+    const double value = std::strtod(number.c_str(), nullptr);
+    if (errno == ERANGE && std::isinf(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 bool isDigit(char c) {
@@ -45,13 +81,9 @@ std::optional<double> parseHexDigits(std::string_view digits) {
     if (digits.empty()) {
         return 0.0;
     }
-    double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                              std::chars_format::hex);
-    if (error == std::errc::result_out_of_range) {
-        return std::nullopt;
-    }
-    return value;
+    std::string number = "0x";
+    number.append(digits);
+    return correctlyRounded(number);
 }
 
 // Octal digits become the same bits written in hexadecimal, so both whole-
@@ -134,66 +166,25 @@ DecimalExtent measureDecimal(std::string_view text) {
     return {at, hasDigits};
 }
 
-// from_chars reports tiny and huge numbers alike as out of range; the order
-// of magnitude tells which: the place of the mantissa's first non-zero digit
-// plus the exponent, read with saturation so that an exponent of a thousand
-// digits still counts by its sign.
-long long saturatedExponent(std::string_view digits, bool negative) {
-    constexpr long long limit = 1'000'000'000'000LL;
-    long long exponent = 0;
-    for (const char d : digits) {
-        exponent = std::min(limit, exponent * 10 + (d - '0'));
-    }
-    return negative ? -exponent : exponent;
-}
-
-bool isTooSmall(std::string_view number) {
-    if (number[0] == '+' || number[0] == '-') {
-        number.remove_prefix(1);
-    }
-    const std::size_t exponentMark = number.find_first_of("eE");
-    const std::string_view mantissa = number.substr(0, exponentMark);
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
-    const long long magnitude =
-        firstSignificant < point
-            ? static_cast<long long>(point - firstSignificant) - 1
-            : static_cast<long long>(point) - static_cast<long long>(firstSignificant);
-    long long exponent = 0;
-    if (exponentMark != std::string_view::npos) {
-        std::string_view digits = number.substr(exponentMark + 1);
-        const bool negative = !digits.empty() && digits[0] == '-';
-        if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) {
-            digits.remove_prefix(1);
-        }
-        exponent = saturatedExponent(digits, negative);
-    }
-    return magnitude + exponent < 0;
-}
-
 std::optional<double> readDecimal(std::string_view text) {
     const DecimalExtent extent = measureDecimal(text);
     if (!extent.hasDigits) {
         return 0.0;
     }
-    std::string_view number = text.substr(0, extent.length);
+    const std::string_view number = text.substr(0, extent.length);
     const bool negative = number[0] == '-';
     const std::string_view digits =
         (number[0] == '+' || number[0] == '-') ? number.substr(1) : number;
-    double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (!isTooSmall(number)) {
-            return std::nullopt;
-        }
-        value = 0.0;
+    const std::optional<double> value = correctlyRounded(std::string(digits));
+    if (!value) {
+        return std::nullopt;
     }
-    return negative ? -value : value;
+    return negative ? -*value : *value;
 }
 
 } // namespace
 
-std::optional<double> textToNumber(QStringView text) {
+std::optional<double> textToNumber(std::u16string_view text) {
     const std::string kept = significantCharacters(text);
     if (kept.size() >= 2 && kept[0] == '&') {
         const char base = kept[1];
@@ -204,16 +195,17 @@ std::optional<double> textToNumber(QStringView text) {
     return readDecimal(kept);
 }
 
-QString numberToText(double value) {
+std::u16string numberToText(double value) {
     if (value == 0) {
-        return QStringLiteral("0");
+        return u"0";
     }
     char buffer[32];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    QString text = QString::fromLatin1(buffer, end - buffer);
-    text.replace(u'e', u'E');
-    return text;
+    int length = 0;
+    {
+        const ClassicNumbers classicNumbers;
+        length = std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    }
+    return {buffer, buffer + std::clamp(length, 0, static_cast<int>(sizeof buffer) - 1)};
 }
 
 } // namespace wavywall

@@ -4,7 +4,9 @@
 #include "canvas/picturebox.h"
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
-#include "support.h"
+#include "tests/support/fakes.h"
+#include "tests/support/qtstrings.h"
+#include "tests/support/windowrig.h"
 #include "ui/form1.h"
 #include "ui/form1layout.h"
 
@@ -160,8 +162,8 @@ void DrawnOutputTest::titleLooksLikeAPlainLabel() {
 // The screen after a recalculation, repainted as little as the program
 // chooses, is what painting the whole window anew shows.
 void DrawnOutputTest::repaintAfterRecalculationShowsWholePicture() {
-    Form1 form;
-    form.setMessageFunction([](const QString &) {});
+    testing::MessageCallback silent;
+    Form1 form(&silent);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *button = form.findChild<QPushButton *>(u"Command1"_s);

@@ -1,6 +1,7 @@
 // The recalculation behind the button and the two scroll bars: what it reads,
 // what it writes back, what it stores, and what it refuses.
-#include "support.h"
+#include "tests/support/fakes.h"
+#include "tests/support/qtstrings.h"
 
 #include <QTest>
 
@@ -60,15 +61,15 @@ void FlowModelTest::buttonReadsBothBoxes() {
     QFETCH(double, Beta);
     QFETCH(double, H);
     ModelRig rig;
-    rig.boxes.moo = moo;
-    rig.boxes.hbl = hbl;
+    rig.boxes.moo = testing::u16(moo);
+    rig.boxes.hbl = testing::u16(hbl);
     rig.model.Command1_Click();
     QVERIFY2(agrees12(rig.model.state().Beta, Beta),
              qPrintable(QString::number(rig.model.state().Beta, 'g', 17)));
     QCOMPARE(rig.model.state().H, H);
-    QCOMPARE(rig.boxes.moo, moo);
-    QCOMPARE(rig.boxes.hbl, hbl);
-    QVERIFY(rig.messages.shown.isEmpty());
+    QCOMPARE(testing::qstr(rig.boxes.moo), moo);
+    QCOMPARE(testing::qstr(rig.boxes.hbl), hbl);
+    QVERIFY(rig.messages.shown.empty());
 }
 
 void FlowModelTest::machBarWritesItsValue_data() {
@@ -86,22 +87,22 @@ void FlowModelTest::machBarWritesItsValue() {
     QFETCH(QString, text);
     QFETCH(double, Beta);
     ModelRig rig;
-    rig.boxes.hbl = u"0.1"_s;
+    rig.boxes.hbl = u"0.1";
     rig.model.HScroll_Moo_Change(static_cast<std::int16_t>(position));
-    QCOMPARE(rig.boxes.moo, text);
+    QCOMPARE(testing::qstr(rig.boxes.moo), text);
     QVERIFY(agrees12(rig.model.state().Beta, Beta));
     QCOMPARE(rig.model.state().H, 0.1);
 }
 
 void FlowModelTest::heightBarReadsTypedMach() {
     ModelRig rig;
-    rig.boxes.moo = u"1.5"_s;
+    rig.boxes.moo = u"1.5";
     rig.model.HScroll_HbL_Change(20);
-    QCOMPARE(rig.boxes.hbl, u"0.2"_s);
+    QCOMPARE(testing::qstr(rig.boxes.hbl), u"0.2"_s);
     QCOMPARE(rig.model.state().H, 0.2);
     QVERIFY(agrees12(rig.model.state().Beta, 1.11803398875));
     rig.model.HScroll_HbL_Change(1);
-    QCOMPARE(rig.boxes.hbl, u"0.01"_s);
+    QCOMPARE(testing::qstr(rig.boxes.hbl), u"0.01"_s);
     QCOMPARE(rig.model.state().H, 0.01);
 }
 
@@ -119,12 +120,13 @@ void FlowModelTest::eachRecalculationRedrawsBothPlotsOnce() {
 void FlowModelTest::machOneDrawsFlowThenRefusesPressure() {
     for (const QString &moo : {u"1"_s, u"1,01"_s, u"-1"_s}) {
         ModelRig rig;
-        rig.boxes.moo = moo;
+        rig.boxes.moo = testing::u16(moo);
         rig.model.Command1_Click();
         QCOMPARE(rig.model.state().Beta, 0.0);
         QCOMPARE(rig.flowCanvas.lines().size(), 911u);
         QCOMPARE(rig.pressureCanvas.lines().size(), 2u);
-        QCOMPARE(rig.messages.shown, QStringList{u" Moo=1 için teori geçersiz"_s});
+        QCOMPARE(testing::qstrList(rig.messages.shown),
+                 QStringList{u" Moo=1 için teori geçersiz"_s});
     }
 }
 
@@ -154,10 +156,10 @@ void FlowModelTest::refusedInputsClearAndKeepState() {
     ModelRig rig;
     rig.model.Command1_Click();
     const FlowState before = rig.model.state();
-    rig.boxes.moo = moo;
-    rig.boxes.hbl = hbl;
+    rig.boxes.moo = testing::u16(moo);
+    rig.boxes.hbl = testing::u16(hbl);
     rig.model.Command1_Click();
-    QCOMPARE(rig.messages.shown, QStringList{message});
+    QCOMPARE(testing::qstrList(rig.messages.shown), QStringList{message});
     QCOMPARE(rig.model.state().Beta, before.Beta);
     QCOMPARE(rig.model.state().H, before.H);
     QCOMPARE(rig.flowCanvas.clearCount(), 2);
@@ -179,10 +181,10 @@ void FlowModelTest::hugeButFiniteInputsAreDrawn() {
     QFETCH(QString, moo);
     QFETCH(QString, hbl);
     ModelRig rig;
-    rig.boxes.moo = moo;
-    rig.boxes.hbl = hbl;
+    rig.boxes.moo = testing::u16(moo);
+    rig.boxes.hbl = testing::u16(hbl);
     rig.model.Command1_Click();
-    QVERIFY(rig.messages.shown.isEmpty());
+    QVERIFY(rig.messages.shown.empty());
     QCOMPARE(rig.flowCanvas.lines().size(), 911u);
     QCOMPARE(rig.pressureCanvas.lines().size(), 102u);
     for (const auto *canvas : {&rig.flowCanvas, &rig.pressureCanvas}) {

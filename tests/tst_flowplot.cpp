@@ -2,7 +2,8 @@
 // order and colours, for ordinary, limiting and extreme flows.
 #include "canvas/picturebox.h"
 #include "model/flowplot.h"
-#include "support.h"
+#include "tests/support/fakes.h"
+#include "tests/support/qtstrings.h"
 
 #include <QImage>
 #include <QTest>

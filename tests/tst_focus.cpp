@@ -1,8 +1,8 @@
 // Where the keyboard focus is, seen on screen: each of the seven tab stops
 // shows it clearly in light and dark themes, and a focused plot keeps the
 // exact colours of its drawing.
-#include "themes.h"
-#include "windowrig.h"
+#include "tests/support/themes.h"
+#include "tests/support/windowrig.h"
 
 #include <QApplication>
 #include <QImage>
@@ -23,7 +23,7 @@ const QStringList tabOrder = {u"Picture_Akım"_s, u"Picture_basınç"_s, u"Comma
 
 struct Window : wavywall::testing::WindowRig {
     Window() {
-        QApplication::setActiveWindow(&form);
+        form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
     }
 

@@ -1,9 +1,9 @@
 // The main window as its user meets it: what it shows at start, how the
 // bars, the text boxes, the button and the keyboard drive the plots, and the
 // About window beside it.
+#include "tests/support/windowrig.h"
 #include "ui/formabout.h"
 #include "ui/layouttable.h"
-#include "windowrig.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -29,7 +29,10 @@ struct Window : wavywall::testing::WindowRig {
     QSignalSpy flowRedraws{flowBox(), &PictureBox::cleared};
     QSignalSpy pressureRedraws{pressureBox(), &PictureBox::cleared};
 
-    Window() { QApplication::setActiveWindow(&form); }
+    Window() {
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
     int redraws() const {
         return flowRedraws.count() == pressureRedraws.count() ? flowRedraws.count() : -1;
     }
@@ -288,7 +291,7 @@ void Form1Test::machOneShowsMessageOverAxes() {
 void Form1Test::messageStopsHeldArrow() {
     Window w;
     // Like a real message box: modal, and it is where the button comes up.
-    w.form.setMessageFunction([&w](const QString &text) {
+    w.messenger.setFunction([&w](const QString &text) {
         w.messages.append(text);
         QDialog box(&w.form);
         box.setModal(true);

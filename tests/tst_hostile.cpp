@@ -3,7 +3,7 @@
 // program's messages over cleared plots; it never crashes, hangs or leaves a
 // stray line. A drawn picture must equal the one drawn from a plain spelling
 // of the same value, line for line.
-#include "windowrig.h"
+#include "tests/support/windowrig.h"
 
 #include <QApplication>
 #include <QClipboard>

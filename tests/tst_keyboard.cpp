@@ -2,7 +2,7 @@
 // a focused bar one step the way it points, and the About command has its
 // access key.
 #include "ui/formabout.h"
-#include "windowrig.h"
+#include "tests/support/windowrig.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -17,7 +17,7 @@ namespace {
 
 struct Window : wavywall::testing::WindowRig {
     Window() {
-        QApplication::setActiveWindow(&form);
+        form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
     }
 };

@@ -1,7 +1,8 @@
 // The wall pressure coefficient: its values, the colours by sign, and the
 // refusal at Mach one.
 #include "model/pressureplot.h"
-#include "support.h"
+#include "tests/support/fakes.h"
+#include "tests/support/qtstrings.h"
 
 #include <QTest>
 
@@ -104,7 +105,7 @@ void PressurePlotTest::coloursFollowSignOfEndPoint() {
     }
     QCOMPARE(counts[0], 50);
     QCOMPARE(counts[1], 50);
-    QVERIFY(messages.shown.isEmpty());
+    QVERIFY(messages.shown.empty());
 }
 
 void PressurePlotTest::drawsAxesThenCurveFromTables() {
@@ -157,7 +158,7 @@ void PressurePlotTest::machOneDrawsAxesAndRefuses() {
     QCOMPARE(canvas.lines().size(), 2u);
     QCOMPARE(canvas.lines()[0].colour, colours::grey);
     QCOMPARE(canvas.lines()[1].colour, colours::grey);
-    QCOMPARE(messages.shown, QStringList{u" Moo=1 için teori geçersiz"_s});
+    QCOMPARE(testing::qstrList(messages.shown), QStringList{u" Moo=1 için teori geçersiz"_s});
 }
 
 QTEST_GUILESS_MAIN(PressurePlotTest)

@@ -3,7 +3,7 @@
 // and too large inputs). Memory must stay flat once warmed up, every message
 // must come exactly when due, and the last picture must be the one a freshly
 // opened window draws from the same texts.
-#include "windowrig.h"
+#include "tests/support/windowrig.h"
 
 #include <QApplication>
 #include <QHash>
@@ -56,7 +56,7 @@ struct Window : wavywall::testing::WindowRig {
     QHash<QString, int> counted;
 
     Window() {
-        form.setMessageFunction([this](const QString &text) { ++counted[text]; });
+        messenger.setFunction([this](const QString &text) { ++counted[text]; });
     }
     QLineEdit *moo() const { return box(u"Text_Moo"_s); }
     QLineEdit *hbl() const { return box(u"Text_HbL"_s); }

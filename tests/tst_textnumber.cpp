@@ -1,5 +1,6 @@
 // Reading numbers from the text boxes and writing the scroll bars' values.
 #include "model/textnumber.h"
+#include "tests/support/qtstrings.h"
 
 #include <QLocale>
 #include <QTest>
@@ -13,6 +14,7 @@ using namespace Qt::StringLiterals;
 
 using wavywall::numberToText;
 using wavywall::textToNumber;
+namespace testing = wavywall::testing;
 
 Q_DECLARE_METATYPE(std::optional<double>)
 
@@ -89,7 +91,7 @@ void TextNumberTest::readsLeadingNumber_data() {
 void TextNumberTest::readsLeadingNumber() {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    const std::optional<double> value = textToNumber(text);
+    const std::optional<double> value = textToNumber(testing::u16(text));
     QVERIFY(value.has_value());
     QCOMPARE(*value, expected);
 }
@@ -118,7 +120,7 @@ void TextNumberTest::refusesBeyondDoubleRange_data() {
 
 void TextNumberTest::refusesBeyondDoubleRange() {
     QFETCH(QString, text);
-    QCOMPARE(textToNumber(text), std::optional<double>());
+    QCOMPARE(textToNumber(testing::u16(text)), std::optional<double>());
 }
 
 void TextNumberTest::writesShortestText_data() {
@@ -141,27 +143,27 @@ void TextNumberTest::writesShortestText_data() {
 void TextNumberTest::writesShortestText() {
     QFETCH(double, value);
     QFETCH(QString, expected);
-    QCOMPARE(numberToText(value), expected);
+    QCOMPARE(testing::qstr(numberToText(value)), expected);
 }
 
 void TextNumberTest::writesPointUnderCommaLocale() {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const char *cLocale = std::setlocale(LC_ALL, "de_DE.UTF-8");
-    const QString written = numberToText(1.5);
+    const QString written = testing::qstr(numberToText(1.5));
     QLocale::setDefault(previous);
     if (cLocale) {
         std::setlocale(LC_ALL, "C");
     }
     QCOMPARE(written, u"1.5"_s);
-    QCOMPARE(*textToNumber(written), 1.5);
+    QCOMPARE(*textToNumber(testing::u16(written)), 1.5);
 }
 
 void TextNumberTest::barValuesReadBackAsThemselves() {
     for (int position = -200; position <= 200; ++position) {
         const double value = position / 100.0;
-        const QString text = numberToText(value);
-        QVERIFY2(textToNumber(text) == value, qPrintable(text));
+        const std::u16string text = numberToText(value);
+        QVERIFY2(textToNumber(text) == value, qPrintable(testing::qstr(text)));
     }
 }
 

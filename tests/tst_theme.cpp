@@ -1,7 +1,7 @@
 // The program in light and dark desktop themes: every text stays readable,
 // on the theme's own backgrounds and on the fixed light yellow alike,
 // measured from the pixels it paints.
-#include "themes.h"
+#include "tests/support/themes.h"
 #include "ui/form1.h"
 #include "ui/formabout.h"
 

@@ -16,6 +16,9 @@ test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool x
     x11-utils)
 # For the package and desktop-file checks.
 test_packages+=(dpkg-dev file desktop-file-utils appstream)
+# The core built as WebAssembly, and a comma locale for the number
+# conversions' locale checks.
+test_packages+=(emscripten locales-all)
 
 install_missing() {
     local missing=()
@@ -45,6 +48,8 @@ run)
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
+    # Every tool is installed now: a test that misses one fails, not skips.
+    export WAVYWALL_REQUIRE_TOOLS=1
     # The sanitized suite and the fuzzers first; the plain suite, with its
     # memcheck runs, last, so that its summary ends the output.
     build asan

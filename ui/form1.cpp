@@ -4,7 +4,9 @@
 #include "ui/focusring.h"
 #include "ui/form1layout.h"
 #include "ui/formabout.h"
+#include "ui/messageboxmessenger.h"
 #include "ui/stepscrollbar.h"
+#include "ui/textboxinputs.h"
 #include "ui/textfit.h"
 #include "ui/titlelabel.h"
 
@@ -13,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -54,16 +55,19 @@ void placeTitle(QLabel &label, const QString &name, TwipRect twips, double dotsP
 
 } // namespace
 
-Form1::Form1(QWidget *parent)
+Form1::Form1(Messenger *messenger, QWidget *parent)
     : QMainWindow(parent) {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_s);
     const double dotsPerInch = logicalDpiX();
     createMenus();
     createControls(dotsPerInch);
-    InputBoxes &boxes = *this;
-    Messenger &messenger = *this;
-    m_model = std::make_unique<FlowModel>(boxes, *Picture_Akım, *Picture_basınç, messenger);
+    if (!messenger) {
+        m_messageBox = std::make_unique<MessageBoxMessenger>(*this);
+        messenger = m_messageBox.get();
+    }
+    m_inputs = std::make_unique<TextBoxInputs>(*Text_Moo, *Text_HbL);
+    m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *messenger);
     connectHandlers();
     setTabOrderAndFocus();
     Form_Load();
@@ -72,10 +76,6 @@ Form1::Form1(QWidget *parent)
 }
 
 Form1::~Form1() = default;
-
-void Form1::setMessageFunction(MessageFunction show) {
-    m_showMessage = std::move(show);
-}
 
 void Form1::createMenus() {
     // A for About, underlined the way the desktop shows access keys.
@@ -183,25 +183,6 @@ void Form1::Nm_About_Click() {
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
-}
-
-QString Form1::text(Input box) const {
-    return (box == Input::Moo ? Text_Moo : Text_HbL)->text();
-}
-
-void Form1::setText(Input box, const QString &text) {
-    (box == Input::Moo ? Text_Moo : Text_HbL)->setText(text);
-}
-
-void Form1::MsgBox(const QString &text) {
-    if (m_showMessage) {
-        m_showMessage(text);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, this);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
 }
 
 } // namespace wavywall

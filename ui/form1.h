@@ -1,16 +1,15 @@
 // The main window: the Mach number and the wave's height ratio, each as a
 // text box with a scroll bar, the calculate button, the flow picture above
 // the pressure plot, and the About command. The window computes nothing
-// itself; its handlers hand every action to the flow model.
+// itself; its handlers hand every action to the flow model. Controls and
+// handlers keep the program's historic names (docs/design.md has a glossary).
 #pragma once
 
 #include "model/flowmodel.h"
-#include "model/inputboxes.h"
 #include "model/messenger.h"
 
 #include <QMainWindow>
 
-#include <functional>
 #include <memory>
 
 class QGroupBox;
@@ -22,19 +21,18 @@ class QScrollBar;
 namespace wavywall {
 
 class Form_About;
+class MessageBoxMessenger;
 class PictureBox;
+class TextBoxInputs;
 
-class Form1 : public QMainWindow, private InputBoxes, private Messenger {
+class Form1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    using MessageFunction = std::function<void(const QString &)>;
-
-    explicit Form1(QWidget *parent = nullptr);
+    /// The flow model's messages go to the given messenger, which must
+    /// outlive the window; without one, to a modal message box.
+    explicit Form1(Messenger *messenger = nullptr, QWidget *parent = nullptr);
     ~Form1() override;
-
-    /// Replaces the modal message box, so that tests never wait on a dialog.
-    void setMessageFunction(MessageFunction show);
 
     /// The About window, once the About command has created it.
     Form_About *aboutWindow() const { return m_about.get(); }
@@ -55,10 +53,6 @@ private:
     void HScroll_HbL_Change();
     void Nm_About_Click();
 
-    QString text(Input box) const override;
-    void setText(Input box, const QString &text) override;
-    void MsgBox(const QString &text) override;
-
     QAction *Nm_About = nullptr;
     QGroupBox *Frame1 = nullptr;
     QScrollBar *HScroll_HbL = nullptr;
@@ -73,9 +67,10 @@ private:
     PictureBox *Picture_Akım = nullptr;
     QLabel *Label3 = nullptr;
 
+    std::unique_ptr<MessageBoxMessenger> m_messageBox;
+    std::unique_ptr<TextBoxInputs> m_inputs;
     std::unique_ptr<FlowModel> m_model;
     std::unique_ptr<Form_About> m_about;
-    MessageFunction m_showMessage;
 };
 
 } // namespace wavywall

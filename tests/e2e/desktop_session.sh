@@ -23,6 +23,15 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Without its tools the session is skipped (exit 77), except in the full test
+# command (WAVYWALL_REQUIRE_TOOLS=1), which installs them.
+for tool in Xvfb xdotool xclip xprop /usr/bin/convert; do
+    command -v "$tool" >/dev/null && continue
+    [ "${WAVYWALL_REQUIRE_TOOLS:-0}" = 1 ] && fail "$tool is missing (tools/setup.sh test installs it)"
+    echo "SKIP: $tool is missing (tools/setup.sh test installs it)"
+    exit 77
+done
+
 # A private X server on the first free display.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &

@@ -1,34 +1,44 @@
 // Stand-ins for the window around the flow model: text boxes held as plain
 // strings and a message box that only records what it was asked to show.
+// Plain C++, shared by the tests, the fuzzers and the benchmarks.
 #pragma once
 
-#include "canvas/recordingcanvas.h"
 #include "model/flowmodel.h"
 #include "model/inputboxes.h"
 #include "model/messenger.h"
+#include "tests/support/recordingcanvas.h"
 
-#include <QString>
-#include <QStringList>
-
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace wavywall::testing {
 
 class TextBoxes final : public InputBoxes {
 public:
-    QString moo = QStringLiteral("1.01");
-    QString hbl = QStringLiteral("0.01");
+    std::u16string moo = u"1.01";
+    std::u16string hbl = u"0.01";
 
-    QString text(Input box) const override { return box == Input::Moo ? moo : hbl; }
-    void setText(Input box, const QString &text) override {
+    std::u16string text(Input box) const override { return box == Input::Moo ? moo : hbl; }
+    void setText(Input box, std::u16string_view text) override {
         (box == Input::Moo ? moo : hbl) = text;
     }
 };
 
 class MessageLog final : public Messenger {
 public:
-    QStringList shown;
-    void MsgBox(const QString &text) override { shown.append(text); }
+    std::vector<std::u16string> shown;
+    void MsgBox(std::u16string_view text) override { shown.emplace_back(text); }
+};
+
+/// A message box that only counts, so that millions of Mach-one
+/// recalculations in a benchmark leave no trace behind.
+class SilentMessenger final : public Messenger {
+public:
+    int shown = 0;
+    void MsgBox(std::u16string_view) override { ++shown; }
 };
 
 /// A flow model wired to recording canvases, loaded as the window loads it.

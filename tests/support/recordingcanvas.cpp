@@ -1,4 +1,4 @@
-#include "canvas/recordingcanvas.h"
+#include "tests/support/recordingcanvas.h"
 
 namespace wavywall {
 

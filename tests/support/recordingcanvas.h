@@ -1,5 +1,6 @@
 // A canvas that keeps a log of what was asked of it instead of drawing: the
-// plots' output as data, for tests, benchmarks and fuzzing.
+// plots' output as data, exactly as the floats were handed over, for tests,
+// benchmarks and fuzzing.
 #pragma once
 
 #include "canvas/canvas.h"

@@ -1,10 +1,10 @@
-#include "numberoracle.h"
+#include "tests/support/numberoracle.h"
 
-#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 #include <string>
 #include <vector>
@@ -16,10 +16,9 @@ namespace {
 // The characters that can matter, as ASCII: blanks, tabs and line feeds
 // dropped; the first character beyond ASCII ends the text, since nothing
 // after it can belong to the number.
-std::string cleaned(QStringView text) {
+std::string cleaned(std::u16string_view text) {
     std::string out;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
+    for (const char16_t u : text) {
         if (u == u' ' || u == u'\t' || u == u'\n') {
             continue;
         }
@@ -153,7 +152,7 @@ std::optional<double> decimalValue(const std::string &prefix) {
 
 } // namespace
 
-std::optional<double> oracleNumber(QStringView text) {
+std::optional<double> oracleNumber(std::u16string_view text) {
     const std::string s = cleaned(text);
     if (s.size() >= 2 && s[0] == '&') {
         const char kind = s[1];
@@ -171,7 +170,7 @@ bool sameReading(std::optional<double> a, std::optional<double> b) {
     if (!a || !b) {
         return !a && !b;
     }
-    return std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b);
+    return std::memcmp(&*a, &*b, sizeof(double)) == 0;
 }
 
 } // namespace wavywall::fuzz

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "canvas/picturebox.h"
+#include "model/messenger.h"
+#include "tests/support/qtstrings.h"
 #include "ui/form1.h"
 
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace wavywall::testing {
@@ -20,14 +23,30 @@ using namespace Qt::StringLiterals;
 
 using PlotLines = std::vector<PictureBox::PlotLine>;
 
-struct WindowRig {
-    Form1 form;
-    QStringList messages;
-
-    WindowRig() {
-        form.setMessageFunction([this](const QString &text) { messages.append(text); });
-        form.show();
+/// A messenger that hands each message to a function instead of showing a
+/// modal box, so that widget tests never wait on a dialog.
+class MessageCallback final : public Messenger {
+public:
+    using Function = std::function<void(const QString &)>;
+    explicit MessageCallback(Function show = {})
+        : m_show(std::move(show)) {}
+    void setFunction(Function show) { m_show = std::move(show); }
+    void MsgBox(std::u16string_view text) override {
+        if (m_show) {
+            m_show(qstr(text));
+        }
     }
+
+private:
+    Function m_show;
+};
+
+struct WindowRig {
+    QStringList messages;
+    MessageCallback messenger{[this](const QString &text) { messages.append(text); }};
+    Form1 form{&messenger};
+
+    WindowRig() { form.show(); }
 
     template <typename T> T *find(const QString &name) const {
         T *child = form.findChild<T *>(name);

@@ -5,14 +5,13 @@
 // whole numbers.
 #pragma once
 
-#include <QStringView>
-
 #include <optional>
+#include <string_view>
 
 namespace wavywall::fuzz {
 
 /// The value the text should read as; empty when it lies beyond a double.
-std::optional<double> oracleNumber(QStringView text);
+std::optional<double> oracleNumber(std::u16string_view text);
 
 /// True when both are empty or both hold the same double, sign of zero included.
 bool sameReading(std::optional<double> a, std::optional<double> b);

@@ -1,0 +1,37 @@
+// What a plot leaves on its canvas, as data every front end can paint: the
+// visible parts of the lines drawn since the last Cls, clipped to the drawing
+// area and kept in unit coordinates ((0, 0) upper-left, (1, 1) lower-right),
+// in drawing order. The desktop's plot box and the web page both paint this
+// list; neither maps or clips a line itself, so both show the same picture.
+#pragma once
+
+#include "canvas/canvas.h"
+#include "canvas/userscale.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace wavywall {
+
+class DisplayList final : public Canvas {
+public:
+    struct PlotLine {
+        UnitLine line;
+        Colour colour;
+    };
+
+    DisplayList();
+
+    void Cls() override;
+    void Scale(double x1, double y1, double x2, double y2) override;
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+
+    /// The visible line pieces since the last Cls, in drawing order.
+    const std::vector<PlotLine> &lines() const { return m_lines; }
+
+private:
+    UserScale m_scale;
+    std::vector<PlotLine> m_lines;
+};
+
+} // namespace wavywall
