@@ -1,8 +1,8 @@
 // The main window from the keyboard alone: every form of an arrow key moves
 // a focused bar one step the way it points, and the About command has its
 // access key.
-#include "ui/formabout.h"
 #include "tests/support/windowrig.h"
+#include "ui/formabout.h"
 
 #include <QAccessible>
 #include <QApplication>
