@@ -14,6 +14,8 @@ build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-co
 build_packages+=(qt6-svg-dev libx11-dev)
 test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool xclip imagemagick
     x11-utils)
+# Reads the screenshots of the end-to-end sessions.
+test_packages+=(python3-pil)
 # For the package and desktop-file checks.
 test_packages+=(dpkg-dev file desktop-file-utils appstream)
 # The core built as WebAssembly, and a comma locale for the number
