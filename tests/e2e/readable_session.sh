@@ -53,7 +53,8 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 [ -s "$work/display" ] || fail "the X server did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
 
 # Starts the program with the given environment and waits for its window.
 start() {
@@ -138,12 +139,14 @@ echo "dark desktop: window $window_colour, client area from row $client_top"
 # inside its frame, HESAPLA's strokes inside the button's bevel.
 read -r x y w h < <(rect 120 480 615 285 "$frame_x" "$frame_y")
 read -r glyphs whole < <(pixels glyphs "$work/dark.png" $((x + 2)) $((y + 2)) $((w - 4)) $((h - 4)))
-[ "$glyphs" = 4 ] && [ "$whole" = whole ] ||
+if [ "$glyphs" != 4 ] || [ "$whole" != whole ]; then
     fail "Text_Moo shows $glyphs glyphs ($whole), not the four of 1.01"
+fi
 read -r x y w h < <(rect 240 1680 1215 495 "$frame_x" "$frame_y")
 read -r left right width < <(pixels inkspan "$work/dark.png" "$x" "$y" "$w" "$h" '#FCFCFC')
-[ "$left" -ge 2 ] && [ "$right" -le $((width - 3)) ] ||
+if [ "$left" -lt 2 ] || [ "$right" -gt $((width - 3)) ]; then
     fail "HESAPLA's text spans columns $left to $right of the button's $width"
+fi
 echo "texts whole: 1.01 in four glyphs, HESAPLA within columns $left to $right of $width"
 
 # HESAPLA by the mouse draws the plots; five Tabs from it reach the flow
