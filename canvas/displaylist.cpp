@@ -20,11 +20,4 @@ void DisplayList::Scale(double x1, double y1, double x2, double y2) {
     m_scale = UserScale::fromCorners(x1, y1, x2, y2);
 }
 
-void DisplayList::Line(float x1, float y1, float x2, float y2, Colour colour) {
-    const UnitLine unit{m_scale.toUnit(x1, y1), m_scale.toUnit(x2, y2)};
-    if (const auto visible = clipToUnitSquare(unit)) {
-        m_lines.push_back({*visible, colour});
-    }
-}
-
 } // namespace wavywall

@@ -24,7 +24,14 @@ public:
 
     void Cls() override;
     void Scale(double x1, double y1, double x2, double y2) override;
-    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    /// Inline: a picture hands over a thousand lines per recalculation, and a
+    /// plot box keeps them through this call.
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override {
+        const UnitLine unit{m_scale.toUnit(x1, y1), m_scale.toUnit(x2, y2)};
+        if (const auto visible = clipToUnitSquare(unit)) {
+            m_lines.push_back({*visible, colour});
+        }
+    }
 
     /// The visible line pieces since the last Cls, in drawing order.
     const std::vector<PlotLine> &lines() const { return m_lines; }
