@@ -3,7 +3,9 @@
 // exact colours of its drawing.
 #include "tests/support/themes.h"
 #include "tests/support/windowrig.h"
+#include "ui/focusring.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QTest>
@@ -76,6 +78,7 @@ private Q_SLOTS:
     void everyTabStopShowsFocus();
     void focusedPlotKeepsItsColours_data();
     void focusedPlotKeepsItsColours();
+    void ringIsNoPartOfWhatScreenReadersRead();
 };
 
 void FocusTest::everyTabStopShowsFocus_data() {
@@ -124,6 +127,21 @@ void FocusTest::focusedPlotKeepsItsColours() {
     QTest::mouseClick(box, Qt::LeftButton, {}, inner.center());
     QCOMPARE(QApplication::focusWidget(), box);
     QCOMPARE(w.shown(*box).copy(inner), unfocused);
+}
+
+// What a screen reader finds in a focused control is the control's own.
+void FocusTest::ringIsNoPartOfWhatScreenReadersRead() {
+    Window w;
+    for (const QString &name : tabOrder) {
+        auto *stop = w.find<QWidget>(name);
+        QVERIFY(stop->findChild<FocusRing *>());
+        w.find<QWidget>(name == tabOrder[0] ? tabOrder[1] : tabOrder[0])->setFocus();
+        w.tabTo(name);
+        QAccessibleInterface *control = QAccessible::queryAccessibleInterface(stop);
+        for (int i = 0; i < control->childCount(); ++i) {
+            QVERIFY(!qobject_cast<FocusRing *>(control->child(i)->object()));
+        }
+    }
 }
 
 QTEST_MAIN(FocusTest)
