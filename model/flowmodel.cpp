@@ -75,6 +75,7 @@ double FlowModel::fromPosition(Input box, std::int16_t position) {
 }
 
 void FlowModel::recalculate(std::optional<double> Moo, std::optional<double> HbL) {
+    m_last = Recalculation{Moo, HbL, {}};
     if (!Moo || !HbL) {
         refuse(messages::tooLarge);
         return;
@@ -97,6 +98,7 @@ void FlowModel::recalculate(std::optional<double> Moo, std::optional<double> HbL
 }
 
 void FlowModel::refuse(std::u16string_view message) {
+    m_last->refusal = message;
     m_flowCanvas.Cls();
     m_pressureCanvas.Cls();
     m_messenger.MsgBox(message);

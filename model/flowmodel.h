@@ -18,6 +18,19 @@
 
 namespace wavywall {
 
+/// What a recalculation worked with: the inputs it read and, when it drew
+/// nothing, the message it gave instead. Screen readers are told from it what
+/// the plots show.
+struct Recalculation {
+    /// The inputs as read; empty when a text lay beyond the range of a double.
+    std::optional<double> Moo;
+    std::optional<double> HbL;
+    /// The message of a refused recalculation, which cleared both plots;
+    /// empty when it drew them (Mach one draws the flow picture and the
+    /// pressure plot's axes).
+    std::u16string_view refusal;
+};
+
 class FlowModel {
 public:
     FlowModel(InputBoxes &inputs, Canvas &flowCanvas, Canvas &pressureCanvas, Messenger &messenger);
@@ -35,6 +48,8 @@ public:
     const FlowState &state() const { return m_state; }
     /// True once a recalculation has stored Beta and H.
     bool hasFlow() const { return m_hasFlow; }
+    /// The last recalculation, once there has been one.
+    const std::optional<Recalculation> &lastRecalculation() const { return m_last; }
 
 private:
     std::optional<double> read(Input box) const;
@@ -49,6 +64,7 @@ private:
     Messenger &m_messenger;
     FlowState m_state;
     bool m_hasFlow = false;
+    std::optional<Recalculation> m_last;
 };
 
 } // namespace wavywall

@@ -5,8 +5,8 @@
 #
 #   tests/packaging.sh STEP
 #
-# The steps share a work folder and run in the order layout, package, install,
-# validate, run, remove (ctest fixtures see to that). Where the tests run as
+# The steps share a work folder and run in the order layout, package, lint,
+# install, validate, run, remove (ctest fixtures see to that). Where the tests run as
 # root the package is installed for real with apt-get and removed again at the
 # end; otherwise, or when wavywall was installed before, it is unpacked into a
 # scratch root instead, so the machine is left as it was found.
@@ -42,6 +42,10 @@ installed_files() {
     echo "$prefix/$DATADIR/applications/$app_id.desktop"
     echo "$prefix/$DATADIR/metainfo/$app_id.metainfo.xml"
     echo "$prefix/$DATADIR/icons/hicolor/scalable/apps/$app_id.svg"
+    echo "$prefix/$DATADIR/man/man1/wavywall.1.gz"
+    echo "$prefix/$DATADIR/doc/$package/changelog.gz"
+    echo "$prefix/$DATADIR/doc/$package/manual.md"
+    echo "$prefix/$DATADIR/doc/$package/manual-window.png"
 }
 
 # The root the package was installed into, "" for the real one.
@@ -83,6 +87,23 @@ step_package() {
             fail "Depends lacks $library"
     done
     echo "$deb" >"$WORK_DIR/deb-path"
+}
+
+# Debian's own checker: any error or warning fails the step (its notes, the
+# I: lines, are advice). The changelog's newest entry names the version, as
+# dpkg and the package's users read it.
+step_lint() {
+    need lintian
+    local deb changelog_version
+    deb=$(cat "$WORK_DIR/deb-path")
+    lintian --fail-on error,warning --info "$deb" ||
+        fail "lintian reported errors or warnings on $(basename "$deb")"
+    changelog_version=$(dpkg-deb --fsys-tarfile "$deb" |
+        tar -xO ./usr/share/doc/$package/changelog.gz | gzip -dc |
+        sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p')
+    [ "$changelog_version" = "$VERSION" ] ||
+        fail "the changelog's newest entry is version '$changelog_version', not $VERSION"
+    echo "lintian found no error or warning; the changelog starts at version $VERSION"
 }
 
 already_installed() {
@@ -241,6 +262,6 @@ step_remove() {
 }
 
 case "$step" in
-layout | package | install | validate | run | remove) "step_$step" ;;
+layout | package | lint | install | validate | run | remove) "step_$step" ;;
 *) fail "unknown step $step" ;;
 esac

@@ -14,10 +14,14 @@ build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-co
 build_packages+=(qt6-svg-dev libx11-dev)
 test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool xclip imagemagick
     x11-utils)
+# For the package and desktop-file checks; lintian reads the manual page with
+# man-db.
+test_packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db)
+# The screen-reader check reads the program over AT-SPI in a D-Bus session of
+# its own.
+test_packages+=(at-spi2-core dbus-daemon python3-pyatspi)
 # Reads the screenshots of the end-to-end sessions.
 test_packages+=(python3-pil)
-# For the package and desktop-file checks.
-test_packages+=(dpkg-dev file desktop-file-utils appstream)
 # The core built as WebAssembly, and a comma locale for the number
 # conversions' locale checks.
 test_packages+=(emscripten locales-all)

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "canvas/picturebox.h"
+#include "ui/accessibility.h"
 #include "ui/focusring.h"
 #include "ui/form1layout.h"
 #include "ui/formabout.h"
@@ -57,6 +58,7 @@ void placeTitle(QLabel &label, const QString &name, TwipRect twips, double dotsP
 
 Form1::Form1(Messenger *messenger, QWidget *parent)
     : QMainWindow(parent) {
+    installAccessibility();
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_s);
     const double dotsPerInch = logicalDpiX();
@@ -160,18 +162,22 @@ void Form1::setTabOrderAndFocus() {
 
 void Form1::Form_Load() {
     m_model->Form_Load();
+    describePlotsToReaders(*m_model, *Picture_Akım, *Picture_basınç);
 }
 
 void Form1::Command1_Click() {
     m_model->Command1_Click();
+    describePlotsToReaders(*m_model, *Picture_Akım, *Picture_basınç);
 }
 
 void Form1::HScroll_Moo_Change() {
     m_model->HScroll_Moo_Change(static_cast<std::int16_t>(HScroll_Moo->value()));
+    describePlotsToReaders(*m_model, *Picture_Akım, *Picture_basınç);
 }
 
 void Form1::HScroll_HbL_Change() {
     m_model->HScroll_HbL_Change(static_cast<std::int16_t>(HScroll_HbL->value()));
+    describePlotsToReaders(*m_model, *Picture_Akım, *Picture_basınç);
 }
 
 // One About window for the whole run, with no owner, so that it neither

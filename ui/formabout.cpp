@@ -2,6 +2,7 @@
 
 #include "canvas/colour.h"
 #include "canvas/picturebox.h"
+#include "ui/accessibility.h"
 #include "ui/contrast.h"
 #include "ui/layouttable.h"
 #include "ui/textfit.h"
@@ -73,6 +74,7 @@ void addLabel(QWidget &window, const AboutLine &line, double dotsPerInch) {
 Form_About::Form_About()
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint) {
+    installAccessibility();
     setObjectName(u"Form_About"_s);
     setWindowTitle(u"About"_s);
     const QColor lightYellow = toQColor(colours::lightYellow);

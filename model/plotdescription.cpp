@@ -1,0 +1,150 @@
+#include "model/plotdescription.h"
+
+#include "model/flowplot.h"
+#include "model/pressureplot.h"
+#include "model/textnumber.h"
+
+#include <cmath>
+#include <vector>
+
+namespace wavywall {
+
+namespace {
+
+// Derived numbers are spoken to four significant digits: enough to compare
+// two results, short enough to listen to. The inputs are spoken as read.
+constexpr int spokenDigits = 4;
+
+// The pressure plot shows Cp from -5.5 to 5.5; a curve beyond is cut off.
+constexpr double visibleCp = 5.5;
+
+// Mach lines start on the wall every quarter wavelength over two wavelengths.
+constexpr int machLineCount = 9;
+
+double rounded(double value) {
+    if (value == 0 || !std::isfinite(value)) {
+        return value;
+    }
+    const double scale = std::pow(10.0, spokenDigits - 1 - std::floor(std::log10(std::abs(value))));
+    return std::isfinite(scale) ? std::round(value * scale) / scale : value;
+}
+
+std::u16string spoken(double value) {
+    return numberToText(rounded(value));
+}
+
+std::u16string spokenList(const std::vector<double> &values) {
+    std::u16string text;
+    for (const double value : values) {
+        text += (text.empty() ? u"" : u", ") + spoken(value);
+    }
+    return text;
+}
+
+// The messages start with a blank, which also separates them from what goes
+// before.
+std::u16string noPlot(std::u16string_view message, const Recalculation &last) {
+    std::u16string text = u"Çizim yok:" + std::u16string(message) + u".";
+    if (last.Moo && last.HbL) {
+        text += u" Moo = " + numberToText(*last.Moo) + u", H/L = " + numberToText(*last.HbL) + u".";
+    }
+    return text;
+}
+
+std::u16string inputsAndBeta(const Recalculation &last, const FlowState &flow) {
+    return u"Moo = " + numberToText(*last.Moo) + u", H/L = " + numberToText(*last.HbL) +
+           u", Beta = " + spoken(flow.Beta) + u".";
+}
+
+std::u16string flowPicture() {
+    return u" Kırmızı duvar, " + numberToText(machLineCount) + u" yeşil Mach çizgisi ve " +
+           numberToText(streamlineCount) +
+           u" mavi akım çizgisi; her akım çizgisi duvarın biçimini Mach çizgileri boyunca kaymış "
+           u"olarak tekrarlar.";
+}
+
+struct Extreme {
+    double value;
+    std::vector<double> at;
+};
+
+// The largest (or, with a negative sign, the smallest) Cp of the curve, and
+// every abscissa where Cp, as spoken, equals it.
+Extreme extreme(const PressureTables &t, int N, double sign) {
+    Extreme e{t.Cp[0], {}};
+    for (int i = 0; i <= N; ++i) {
+        if (sign * t.Cp[i] > sign * e.value) {
+            e.value = t.Cp[i];
+        }
+    }
+    for (int i = 0; i <= N; ++i) {
+        if (rounded(t.Cp[i]) == rounded(e.value)) {
+            e.at.push_back(t.Xw[i]);
+        }
+    }
+    return e;
+}
+
+// Where the curve crosses the axis: between two points of opposite sign,
+// with any exact zeros between them passed over, at the straight segment's
+// crossing.
+std::vector<double> signChanges(const PressureTables &t, int N) {
+    std::vector<double> crossings;
+    int previous = -1;
+    for (int i = 0; i <= N; ++i) {
+        if (t.Cp[i] == 0) {
+            continue;
+        }
+        if (previous >= 0 && std::signbit(t.Cp[previous]) != std::signbit(t.Cp[i])) {
+            const double share = t.Cp[previous] / (t.Cp[previous] - t.Cp[i]);
+            crossings.push_back(t.Xw[previous] + share * (t.Xw[i] - t.Xw[previous]));
+        }
+        previous = i;
+    }
+    return crossings;
+}
+
+std::u16string pressureCurve(const FlowState &flow) {
+    const PressureTables t = pressureTables(flow);
+    const Extreme highest = extreme(t, flow.N, 1);
+    const Extreme lowest = extreme(t, flow.N, -1);
+    if (highest.value == 0 && lowest.value == 0) {
+        return u" Cp her yerde 0: eğri eksenin üzerinde.";
+    }
+    std::u16string text = u" En büyük Cp = " + spoken(highest.value) + u" (x = " +
+                          spokenList(highest.at) + u"), en küçük Cp = " + spoken(lowest.value) +
+                          u" (x = " + spokenList(lowest.at) + u").";
+    const std::vector<double> crossings = signChanges(t, flow.N);
+    text += crossings.empty() ? u" Cp işaret değiştirmez."
+                              : u" Cp işaret değiştirir: x = " + spokenList(crossings) + u".";
+    text += u" Cp ≥ 0 kırmızı, Cp < 0 mavi.";
+    if (highest.value > visibleCp || lowest.value < -visibleCp) {
+        text += u" Eğrinin " + spoken(-visibleCp) + u" ile " + spoken(visibleCp) +
+                u" aralığı dışındaki kısmı çizimde kesilir.";
+    }
+    return text;
+}
+
+} // namespace
+
+PlotDescriptions describePlots(const FlowModel &model) {
+    const std::optional<Recalculation> &last = model.lastRecalculation();
+    if (!last) {
+        const std::u16string empty = u"Çizim boş: henüz hesap yapılmadı.";
+        return {empty, empty};
+    }
+    if (!last->refusal.empty()) {
+        const std::u16string text = noPlot(last->refusal, *last);
+        return {text, text};
+    }
+    const FlowState &flow = model.state();
+    const std::u16string header = inputsAndBeta(*last, flow);
+    // At Mach one the pressure plot keeps its axes and says why it has no
+    // curve.
+    const std::u16string pressure = flow.Beta == 0
+                                        ? u" Eğri yok:" + std::u16string(messages::machOne) + u"."
+                                        : pressureCurve(flow);
+    return {header + flowPicture(), header + pressure};
+}
+
+} // namespace wavywall

@@ -1,0 +1,25 @@
+// What the two plots show, in words, for readers who cannot see them: a
+// screen reader on the desktop, the page's text alternative on the web. Each
+// description states the inputs and Beta of the last recalculation; the
+// pressure plot's also where Cp is largest and smallest and where it changes
+// sign; a plot without a curve gives the message instead. The texts are
+// Turkish, like the window around the plots, and write numbers as the text
+// boxes do, with '.'.
+#pragma once
+
+#include "model/flowmodel.h"
+
+#include <string>
+
+namespace wavywall {
+
+struct PlotDescriptions {
+    std::u16string flow;
+    std::u16string pressure;
+};
+
+/// Describes what the model's last recalculation drew; before any, that the
+/// plots are empty.
+PlotDescriptions describePlots(const FlowModel &model);
+
+} // namespace wavywall

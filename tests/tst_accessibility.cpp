@@ -1,0 +1,214 @@
+// The windows as a screen reader meets them, through Qt's accessibility
+// interfaces: what each control is, what it is called, what the bars say
+// their value is, what the plots say is drawn, and the About window's text.
+#include "tests/support/windowrig.h"
+#include "ui/formabout.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QLabel>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+using namespace wavywall;
+
+namespace {
+
+QAccessibleInterface *accessibleOf(QObject *object) {
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    if (!iface) {
+        qFatal("no accessible interface for %s", qPrintable(object->objectName()));
+    }
+    return iface;
+}
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void controlsHaveRolesAndNames_data();
+    void controlsHaveRolesAndNames();
+    void barsSpeakTheirInputValue_data();
+    void barsSpeakTheirInputValue();
+    void readerSetsABarByItsInputValue();
+    void plotsDescribeWhatIsDrawn_data();
+    void plotsDescribeWhatIsDrawn();
+    void aboutWindowIsADialogWithItsLines();
+};
+
+void AccessibilityTest::controlsHaveRolesAndNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("flow plot is an image")
+        << u"Picture_Akım"_s << int(QAccessible::Graphic) << u"Akım çizgileri"_s;
+    QTest::newRow("pressure plot is an image")
+        << u"Picture_basınç"_s << int(QAccessible::Graphic)
+        << u"Duvar üzerinde basınç katsayılarının dağılımı"_s;
+    QTest::newRow("Mach-number bar")
+        << u"HScroll_Moo"_s << int(QAccessible::ScrollBar) << u"Moo kaydırma çubuğu"_s;
+    QTest::newRow("height-ratio bar")
+        << u"HScroll_HbL"_s << int(QAccessible::ScrollBar) << u"H/L kaydırma çubuğu"_s;
+    QTest::newRow("Mach-number box") << u"Text_Moo"_s << int(QAccessible::EditableText) << u"Moo"_s;
+    QTest::newRow("calculate button") << u"Command1"_s << int(QAccessible::Button) << u"HESAPLA"_s;
+}
+
+void AccessibilityTest::controlsHaveRolesAndNames() {
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    testing::WindowRig rig;
+    QAccessibleInterface *iface = accessibleOf(rig.find<QWidget>(control));
+    QCOMPARE(int(iface->role()), role);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+}
+
+void AccessibilityTest::barsSpeakTheirInputValue_data() {
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+
+    QTest::newRow("Moo at start") << u"HScroll_Moo"_s << 0 << u"1.01"_s << 1.01 << 1.01 << 2.0;
+    QTest::newRow("Moo one step right")
+        << u"HScroll_Moo"_s << 1 << u"1.02"_s << 1.02 << 1.01 << 2.0;
+    QTest::newRow("Moo at its end") << u"HScroll_Moo"_s << 99 << u"2"_s << 2.0 << 1.01 << 2.0;
+    QTest::newRow("H/L at start") << u"HScroll_HbL"_s << 0 << u"0.01"_s << 0.01 << 0.01 << 0.2;
+    QTest::newRow("H/L nine steps right")
+        << u"HScroll_HbL"_s << 9 << u"0.1"_s << 0.1 << 0.01 << 0.2;
+}
+
+// The value a reader speaks is the input the bar gives, as its text box
+// shows it, before and after the bar moves.
+void AccessibilityTest::barsSpeakTheirInputValue() {
+    QFETCH(QString, bar);
+    QFETCH(int, steps);
+    QFETCH(QString, spoken);
+    QFETCH(double, value);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    testing::WindowRig rig;
+    QScrollBar *scrollBar = rig.bar(bar);
+    for (int i = 0; i < steps; ++i) {
+        scrollBar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }
+    QAccessibleInterface *iface = accessibleOf(scrollBar);
+    QCOMPARE(iface->text(QAccessible::Value), spoken);
+    QAccessibleValueInterface *values = iface->valueInterface();
+    QVERIFY(values);
+    QCOMPARE(values->currentValue().toDouble(), value);
+    QCOMPARE(values->minimumValue().toDouble(), minimum);
+    QCOMPARE(values->maximumValue().toDouble(), maximum);
+    QCOMPARE(values->minimumStepSize().toDouble(), 0.01);
+}
+
+// A reader may also set the value; it moves the bar, which recalculates as
+// any other move does.
+void AccessibilityTest::readerSetsABarByItsInputValue() {
+    testing::WindowRig rig;
+    QAccessibleValueInterface *values = accessibleOf(rig.bar(u"HScroll_Moo"_s))->valueInterface();
+    values->setCurrentValue(1.5);
+    QCOMPARE(rig.bar(u"HScroll_Moo"_s)->value(), 150);
+    QCOMPARE(rig.box(u"Text_Moo"_s)->text(), u"1.5"_s);
+    QVERIFY(!rig.flow().empty());
+}
+
+namespace {
+
+enum class Action {
+    None,
+    Calculate,
+    StepMooBar,
+    TypeMachOneAndCalculate,
+    TypeSubsonicAndCalculate
+};
+
+void perform(testing::WindowRig &rig, Action action) {
+    switch (action) {
+    case Action::None:
+        break;
+    case Action::Calculate:
+        rig.calculate();
+        break;
+    case Action::StepMooBar:
+        rig.bar(u"HScroll_Moo"_s)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Action::TypeMachOneAndCalculate:
+        rig.box(u"Text_Moo"_s)->setText(u"1"_s);
+        rig.calculate();
+        break;
+    case Action::TypeSubsonicAndCalculate:
+        rig.box(u"Text_Moo"_s)->setText(u"0.9"_s);
+        rig.calculate();
+        break;
+    }
+}
+
+const QString flowPicture =
+    u" Kırmızı duvar, 9 yeşil Mach çizgisi ve 8 mavi akım çizgisi; her akım çizgisi duvarın "
+    u"biçimini Mach çizgileri boyunca kaymış olarak tekrarlar."_s;
+
+} // namespace
+
+void AccessibilityTest::plotsDescribeWhatIsDrawn_data() {
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("flow");
+    QTest::addColumn<QString>("pressure");
+
+    const QString empty = u"Çizim boş: henüz hesap yapılmadı."_s;
+    QTest::newRow("empty at start") << Action::None << empty << empty;
+    QTest::newRow("HESAPLA with the starting texts")
+        << Action::Calculate << u"Moo = 1.01, H/L = 0.01, Beta = 0.1418."_s + flowPicture
+        << u"Moo = 1.01, H/L = 0.01, Beta = 0.1418. En büyük Cp = 0.8846 (x = 0.74, 0.76, 1.74, "
+           u"1.76), en küçük Cp = -0.8846 (x = 0.24, 0.26, 1.24, 1.26). Cp işaret değiştirir: "
+           u"x = 0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi."_s;
+    QTest::newRow("one step of the Mach-number bar")
+        << Action::StepMooBar << u"Moo = 1.02, H/L = 0.01, Beta = 0.201."_s + flowPicture
+        << u"Moo = 1.02, H/L = 0.01, Beta = 0.201. En büyük Cp = 0.624 (x = 0.74, 0.76, 1.74, "
+           u"1.76), en küçük Cp = -0.624 (x = 0.24, 0.26, 1.24, 1.26). Cp işaret değiştirir: "
+           u"x = 0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi."_s;
+    QTest::newRow("Mach one: flow drawn, no pressure curve")
+        << Action::TypeMachOneAndCalculate << u"Moo = 1, H/L = 0.01, Beta = 0."_s + flowPicture
+        << u"Moo = 1, H/L = 0.01, Beta = 0. Eğri yok: Moo=1 için teori geçersiz."_s;
+    const QString subsonic = u"Çizim yok: Moo<1 için teori geçersiz. Moo = 0.9, H/L = 0.01."_s;
+    QTest::newRow("subsonic: nothing drawn")
+        << Action::TypeSubsonicAndCalculate << subsonic << subsonic;
+}
+
+// The plots are images whose description says what the last recalculation
+// drew, the message included when a plot has no curve.
+void AccessibilityTest::plotsDescribeWhatIsDrawn() {
+    QFETCH(Action, action);
+    QFETCH(QString, flow);
+    QFETCH(QString, pressure);
+    testing::WindowRig rig;
+    perform(rig, action);
+    QCOMPARE(accessibleOf(rig.flowBox())->text(QAccessible::Description), flow);
+    QCOMPARE(accessibleOf(rig.pressureBox())->text(QAccessible::Description), pressure);
+}
+
+void AccessibilityTest::aboutWindowIsADialogWithItsLines() {
+    Form_About about;
+    about.show();
+    QAccessibleInterface *iface = accessibleOf(&about);
+    QCOMPARE(iface->role(), QAccessible::Dialog);
+    QCOMPARE(iface->text(QAccessible::Name), u"About"_s);
+    QCOMPARE(iface->text(QAccessible::Description),
+             u"Program for Calculating\nLinearized supersonic\npotential flows\n"
+             u"by the wavywall developers\nApril 2006\nFor comments and questions e-mail to\n"
+             u"wavywall@example.org"_s);
+    // Each line is also a piece of static text of its own.
+    QCOMPARE(iface->childCount(), 7);
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QCOMPARE(iface->child(i)->role(), QAccessible::StaticText);
+        QVERIFY(!iface->child(i)->text(QAccessible::Name).isEmpty());
+    }
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
