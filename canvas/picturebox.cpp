@@ -2,13 +2,28 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+
+#include <cmath>
 
 namespace wavywall {
 
 namespace {
 // Room for a whole picture's lines in one paint, as the display list has.
 constexpr qsizetype expectedLines = 1024;
+
+// The canvas's pen is one pixel wide. At a whole device pixel ratio that is a
+// whole number of device pixels; at a fractional one (125 %) a pen of 1.25
+// device pixels falls on one or two rows by where a segment lies, and shows
+// blobs where segments meet, and a wider aliased pen is no more even. There
+// the pen is one device pixel, the same everywhere along a curve.
+QPen plotPen(const QColor &colour, qreal deviceScale) {
+    QPen pen(colour, 1, Qt::SolidLine, Qt::FlatCap);
+    if (deviceScale != std::round(deviceScale)) {
+        pen.setCosmetic(true);
+    }
+    return pen;
+}
+
 } // namespace
 
 QColor toQColor(Colour colour) {
@@ -61,12 +76,6 @@ void PictureBox::paintEvent(QPaintEvent *event) {
     painter.setClipRect(contentsRect());
     painter.fillRect(contentsRect(), toQColor(colours::lightYellow));
     paintPlot(painter);
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = contentsRect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
 }
 
 // Consecutive lines of one colour go to the painter as one batch; the order of
@@ -86,7 +95,7 @@ void PictureBox::paintPlot(QPainter &painter) const {
         for (; next != lines.end() && next->colour == colour; ++next) {
             m_runBuffer.append(QLineF(toWidget(next->line.from), toWidget(next->line.to)));
         }
-        painter.setPen(QPen(toQColor(colour), 1, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(plotPen(toQColor(colour), painter.deviceTransform().m11()));
         painter.drawLines(m_runBuffer);
         run = next;
     }

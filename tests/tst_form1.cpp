@@ -98,7 +98,8 @@ void Form1Test::showsInitialState() {
     QTRY_COMPARE(QApplication::focusWidget(), w.picture(u"Picture_Akım"_s));
     const QList<QAction *> menu = w.form.menuBar()->actions();
     QCOMPARE(menu.size(), 1);
-    QCOMPARE(menu.front()->text(), u"About"_s);
+    // "About", with A as its access key.
+    QCOMPARE(menu.front()->text(), u"&About"_s);
     QVERIFY(!w.button()->isDefault() && !w.button()->autoDefault());
     // No length limit: a long text is kept whole.
     const QString longText = u"2"_s + QString(100000, u'0');

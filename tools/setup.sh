@@ -22,6 +22,8 @@ test_packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db)
 # The screen-reader check reads the program over AT-SPI in a D-Bus session of
 # its own.
 test_packages+=(at-spi2-core dbus-daemon python3-pyatspi)
+# Reads the screenshots of the end-to-end sessions.
+test_packages+=(python3-pil)
 # The core built as WebAssembly, and a comma locale for the number
 # conversions' locale checks.
 test_packages+=(emscripten locales-all)

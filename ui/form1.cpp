@@ -2,14 +2,15 @@
 
 #include "canvas/picturebox.h"
 #include "ui/accessibility.h"
+#include "ui/focusring.h"
 #include "ui/form1layout.h"
 #include "ui/formabout.h"
 #include "ui/messageboxmessenger.h"
 #include "ui/stepscrollbar.h"
 #include "ui/textboxinputs.h"
+#include "ui/textfit.h"
 #include "ui/titlelabel.h"
 
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,8 +19,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include <algorithm>
-#include <cmath>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -45,40 +44,14 @@ template <typename Label = QLabel> QLabel *makeLabel(QWidget *parent, const QStr
     return label;
 }
 
-// The labels' widths are fixed by the layout, which was drawn for a narrower
-// default font than most desktops have. A label whose text would be cut off
-// gets the largest smaller size of the same face at which it fits, so that
-// every word stays readable.
-void fitTextToWidth(QLabel &label) {
-    constexpr double smallestPointSize = 6.5;
-    constexpr double step = 0.25;
-    QFont font = label.font();
-    const double room = label.contentsRect().width();
-    const auto width = [&label](const QFont &f) {
-        return QFontMetricsF(f).horizontalAdvance(label.text());
-    };
-    const double natural = width(font);
-    if (natural <= room) {
-        return;
-    }
-    // Text width grows about in proportion to the size: start from that
-    // guess, then step down the little that hinting may still need.
-    const double guess = std::floor(font.pointSizeF() * room / natural / step) * step;
-    font.setPointSizeF(std::max(guess, smallestPointSize));
-    while (width(font) > room && font.pointSizeF() - step >= smallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - step);
-    }
-    label.setFont(font);
-}
-
 // A title label inside a plot box stands in the box's inner area and is cut
-// off where it reaches past it.
+// off where it reaches past it; its text fits what remains.
 void placeTitle(QLabel &label, const QString &name, TwipRect twips, double dotsPerInch,
                 const PictureBox &box) {
     const QRect inner = box.contentsRect();
     place(label, name, twips, dotsPerInch, inner.topLeft());
-    fitTextToWidth(label);
     label.setGeometry(label.geometry() & inner);
+    fitText(label);
 }
 
 } // namespace
@@ -107,7 +80,8 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
 Form1::~Form1() = default;
 
 void Form1::createMenus() {
-    Nm_About = menuBar()->addAction(u"About"_s);
+    // A for About, underlined the way the desktop shows access keys.
+    Nm_About = menuBar()->addAction(u"&About"_s);
     Nm_About->setObjectName(u"Nm_About"_s);
 }
 
@@ -142,8 +116,11 @@ void Form1::createFrameControls(double dotsPerInch) {
     place(*Label1, u"Label1"_s, layout::Label1, dotsPerInch);
     Label2 = makeLabel(Frame1, u"H/L ="_s);
     place(*Label2, u"Label2"_s, layout::Label2, dotsPerInch);
-    fitTextToWidth(*Label1);
-    fitTextToWidth(*Label2);
+    fitText(*Label1);
+    fitText(*Label2);
+    fitText(*Text_Moo);
+    fitText(*Text_HbL);
+    fitText(*Command1);
     // The bars overlap the boxes' right edge by a hair; they stay on top.
     HScroll_Moo->raise();
     HScroll_HbL->raise();
@@ -176,6 +153,9 @@ void Form1::setTabOrderAndFocus() {
                               Text_Moo,     HScroll_Moo,    HScroll_HbL};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
+    }
+    for (QWidget *stop : order) {
+        FocusRing::attach(*stop);
     }
     Picture_Akım->setFocus();
 }

@@ -3,7 +3,9 @@
 #include "canvas/colour.h"
 #include "canvas/picturebox.h"
 #include "ui/accessibility.h"
+#include "ui/contrast.h"
 #include "ui/layouttable.h"
+#include "ui/textfit.h"
 
 #include <QLabel>
 
@@ -64,6 +66,7 @@ void addLabel(QWidget &window, const AboutLine &line, double dotsPerInch) {
         label->setPalette(palette);
     }
     place(*label, QString::fromUtf16(line.name), line.twips, dotsPerInch);
+    fitText(*label);
 }
 
 } // namespace
@@ -74,8 +77,13 @@ Form_About::Form_About()
     installAccessibility();
     setObjectName(u"Form_About"_s);
     setWindowTitle(u"About"_s);
+    const QColor lightYellow = toQColor(colours::lightYellow);
     QPalette background = palette();
-    background.setColor(QPalette::Window, toQColor(colours::lightYellow));
+    background.setColor(QPalette::Window, lightYellow);
+    // A dark theme's text colour is near-white: unreadable on the fixed
+    // light yellow, so such a theme's lines get a dark colour instead.
+    const QColor text = background.color(QPalette::WindowText);
+    background.setColor(QPalette::WindowText, readableOn(lightYellow, text, textContrast));
     setPalette(background);
     setAutoFillBackground(true);
     const double dotsPerInch = logicalDpiX();

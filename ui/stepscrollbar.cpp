@@ -1,11 +1,11 @@
 #include "ui/stepscrollbar.h"
 
+#include "ui/barkeys.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
-
-#include <optional>
 
 namespace wavywall {
 
@@ -23,27 +23,6 @@ public:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
-
-std::optional<QAbstractSlider::SliderAction> actionFor(int key) {
-    switch (key) {
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        return QAbstractSlider::SliderSingleStepAdd;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        return QAbstractSlider::SliderSingleStepSub;
-    case Qt::Key_PageDown:
-        return QAbstractSlider::SliderPageStepAdd;
-    case Qt::Key_PageUp:
-        return QAbstractSlider::SliderPageStepSub;
-    case Qt::Key_End:
-        return QAbstractSlider::SliderToMaximum;
-    case Qt::Key_Home:
-        return QAbstractSlider::SliderToMinimum;
-    default:
-        return std::nullopt;
-    }
-}
 
 } // namespace
 
@@ -81,10 +60,11 @@ void StepScrollBar::forgetPress() {
 }
 
 void StepScrollBar::keyPressEvent(QKeyEvent *event) {
-    const auto action =
-        event->modifiers() == Qt::NoModifier ? actionFor(event->key()) : std::nullopt;
+    // Qt's own handling would turn some keys around; what the bar does not
+    // answer goes to its window.
+    const auto action = barActionFor(event->key(), event->modifiers());
     if (!action) {
-        QScrollBar::keyPressEvent(event);
+        event->ignore();
         return;
     }
     triggerAction(*action);

@@ -140,5 +140,11 @@ xdotool mousemove 1000 700
 sleep 0.5
 picture=$output/manual-about.png
 import -window "$about" "$picture"
-expect_pixels "$picture" "240x136+0+0" "#008000" "title lines" 50
+# Antialiased text reaches its exact colour in few pixels, and fewer where a
+# line is shrunk to fit its label: the title lines are the pixels whose green
+# stands out clearly from their red and blue.
+greens=$(/usr/bin/convert "$picture" -crop 240x136+0+0 +repage -format %c histogram:info:- |
+    awk '{ split($2, c, /[(),]/); if (c[3] - (c[2] > c[4] ? c[2] : c[4]) >= 64) s += $1 }
+         END { print s + 0 }')
+[ "$greens" -ge 50 ] || fail "$(basename "$picture"): the title lines show only $greens green pixels"
 echo "wrote $picture"

@@ -1,0 +1,65 @@
+// The desktop themes the widget tests dress the program in: Qt's own light
+// palette and two dark ones, with the colours of KDE's Breeze Dark and of
+// GNOME's Adwaita dark as Qt's platform themes hand them over.
+#pragma once
+
+#include <QApplication>
+#include <QColor>
+#include <QPalette>
+#include <QStyle>
+#include <QTest>
+
+#include <cmath>
+
+namespace wavywall::testing {
+
+enum class Theme { Light, BreezeDark, AdwaitaDark };
+
+inline QPalette darkPalette(QColor window, QColor text, QColor base, QColor highlight) {
+    QPalette p(text, window, window.lighter(130), window.darker(150), window.darker(120), text,
+               text, base, window);
+    p.setColor(QPalette::Highlight, highlight);
+    p.setColor(QPalette::HighlightedText, text);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Button, window);
+    return p;
+}
+
+inline QPalette paletteOf(Theme theme) {
+    switch (theme) {
+    case Theme::BreezeDark:
+        return darkPalette(QColor(0x31363b), QColor(0xfcfcfc), QColor(0x232629), QColor(0x3daee9));
+    case Theme::AdwaitaDark:
+        return darkPalette(QColor(0x353535), QColor(0xeeeeec), QColor(0x2d2d2d), QColor(0x15539e));
+    case Theme::Light:
+        break;
+    }
+    return QApplication::style()->standardPalette();
+}
+
+/// Dresses the application in a theme for the life of the object.
+struct ThemeScope {
+    explicit ThemeScope(Theme theme) { QApplication::setPalette(paletteOf(theme)); }
+    ~ThemeScope() { QApplication::setPalette(QApplication::style()->standardPalette()); }
+    ThemeScope(const ThemeScope &) = delete;
+    ThemeScope &operator=(const ThemeScope &) = delete;
+};
+
+/// The contrast ratio of two colours as the Web Content Accessibility
+/// Guidelines define it, from the sRGB relative luminance.
+inline double wcagContrast(QRgb a, QRgb b) {
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace wavywall::testing
+
+Q_DECLARE_METATYPE(wavywall::testing::Theme)

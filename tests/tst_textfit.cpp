@@ -1,0 +1,191 @@
+// Every text the layout fixes shows whole, at desktop fonts up to 16 pt and
+// at the resolution the test runs at (the suite runs it again at 120 and
+// 144 dots per inch without Qt's own scaling): shrunk where the desktop's
+// size does not fit, and no further than it must.
+#include "ui/form1.h"
+#include "ui/formabout.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+using namespace wavywall;
+
+namespace {
+
+// The line a text box shows inside its frame, less its two-pixel side and
+// one-pixel top and bottom margins, and the cursor's pixel after the text:
+// a longer text scrolls and hides its first characters.
+QSizeF lineRoom(const QLineEdit &box) {
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.rect = box.rect();
+    option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+    option.state |= QStyle::State_Sunken;
+    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
+    return {contents.width() - 4.0 - 1.0, contents.height() - 2.0};
+}
+
+// A button's text is centred on the face inside its bevel.
+QSizeF faceRoom(const QPushButton &button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.rect = button.rect();
+    option.text = button.text();
+    return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).size();
+}
+
+struct Shown {
+    QString text;
+    QFont font;
+    QSizeF room;
+};
+
+Shown shownBy(QWidget *control) {
+    if (auto *box = qobject_cast<QLineEdit *>(control)) {
+        return {box->text(), box->font(), lineRoom(*box)};
+    }
+    if (auto *button = qobject_cast<QPushButton *>(control)) {
+        return {button->text(), button->font(), faceRoom(*button)};
+    }
+    auto *label = qobject_cast<QLabel *>(control);
+    return {label->text(), label->font(), label->contentsRect().size()};
+}
+
+// Lines are placed by their height in whole pixels.
+bool fitsIn(const QFont &font, const QString &text, QSizeF room) {
+    return QFontMetricsF(font).horizontalAdvance(text) <= room.width() &&
+           QFontMetrics(font).height() <= room.height();
+}
+
+/// The desktop's font at a size, for the life of the object.
+struct DesktopFont {
+    QFont before = QApplication::font();
+    explicit DesktopFont(double pointSize) {
+        QFont font = before;
+        font.setPointSizeF(pointSize);
+        QApplication::setFont(font);
+    }
+    ~DesktopFont() { QApplication::setFont(before); }
+    DesktopFont(const DesktopFont &) = delete;
+    DesktopFont &operator=(const DesktopFont &) = delete;
+};
+
+} // namespace
+
+class TextFitTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void mainWindowTextsShowWhole_data();
+    void mainWindowTextsShowWhole();
+    void aboutLinesShowWhole_data();
+    void aboutLinesShowWhole();
+    void desktopFontKeptWhereItFits_data();
+    void desktopFontKeptWhereItFits();
+};
+
+// The suite names the resolution each run is meant for.
+void TextFitTest::initTestCase() {
+    const QByteArray expected = qgetenv("WAVYWALL_EXPECTED_DPI");
+    if (!expected.isEmpty()) {
+        QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInch(), expected.toDouble());
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 1.0);
+    }
+}
+
+void TextFitTest::mainWindowTextsShowWhole_data() {
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<QString>("control");
+    for (const double size : {9.0, 10.0, 11.0, 12.0, 13.0, 14.0, 15.0, 16.0}) {
+        for (const char *control :
+             {"Text_Moo", "Text_HbL", "Command1", "Label1", "Label2", "Label3", "Label4"}) {
+            QTest::addRow("%g pt, %s", size, control) << size << QString::fromLatin1(control);
+        }
+    }
+}
+
+// Whole, and at the largest quarter-point size that is whole.
+void TextFitTest::mainWindowTextsShowWhole() {
+    QFETCH(double, pointSize);
+    QFETCH(QString, control);
+    const DesktopFont desktop(pointSize);
+    Form1 form;
+    const Shown shown = shownBy(form.findChild<QWidget *>(control));
+    QVERIFY2(fitsIn(shown.font, shown.text, shown.room),
+             qPrintable(u"'%1' at %2 pt needs %3 x %4 px, has %5 x %6"_s.arg(shown.text)
+                            .arg(shown.font.pointSizeF())
+                            .arg(QFontMetricsF(shown.font).horizontalAdvance(shown.text))
+                            .arg(QFontMetrics(shown.font).height())
+                            .arg(shown.room.width())
+                            .arg(shown.room.height())));
+    QVERIFY(shown.font.pointSizeF() <= pointSize);
+    if (shown.font.pointSizeF() < pointSize) {
+        QFont larger = shown.font;
+        larger.setPointSizeF(shown.font.pointSizeF() + 0.25);
+        QVERIFY(!fitsIn(larger, shown.text, shown.room));
+    }
+}
+
+void TextFitTest::aboutLinesShowWhole_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<double>("pointSize");
+    QTest::newRow("title, first line") << u"Label2"_s << 9.75;
+    QTest::newRow("title, second line") << u"Label3"_s << 9.75;
+    QTest::newRow("title, third line") << u"Label1"_s << 9.75;
+    QTest::newRow("credit line") << u"Label7"_s << 8.25;
+    QTest::newRow("date") << u"Label8"_s << 8.25;
+    QTest::newRow("comments line") << u"Label4"_s << 8.25;
+    QTest::newRow("address") << u"Label5"_s << 8.25;
+}
+
+// The About window's lines have sizes of their own, which only the
+// resolution and the face that stands in for Verdana change.
+void TextFitTest::aboutLinesShowWhole() {
+    QFETCH(QString, label);
+    QFETCH(double, pointSize);
+    Form_About about;
+    const Shown shown = shownBy(about.findChild<QLabel *>(label));
+    QVERIFY2(fitsIn(shown.font, shown.text, shown.room),
+             qPrintable(u"'%1' at %2 pt needs %3 px, has %4"_s.arg(shown.text)
+                            .arg(shown.font.pointSizeF())
+                            .arg(QFontMetricsF(shown.font).horizontalAdvance(shown.text))
+                            .arg(shown.room.width())));
+    QVERIFY(shown.font.pointSizeF() <= pointSize);
+    if (shown.font.pointSizeF() < pointSize) {
+        QFont larger = shown.font;
+        larger.setPointSizeF(shown.font.pointSizeF() + 0.25);
+        QVERIFY(!fitsIn(larger, shown.text, shown.room));
+    }
+}
+
+void TextFitTest::desktopFontKeptWhereItFits_data() {
+    QTest::addColumn<QString>("control");
+    QTest::newRow("Mach box") << u"Text_Moo"_s;
+    QTest::newRow("height box") << u"Text_HbL"_s;
+    QTest::newRow("button") << u"Command1"_s;
+}
+
+// At a small desktop font the controls keep the desktop's own font, and
+// with it every later change of the desktop's font.
+void TextFitTest::desktopFontKeptWhereItFits() {
+    QFETCH(QString, control);
+    const DesktopFont desktop(8);
+    Form1 form;
+    QWidget *widget = form.findChild<QWidget *>(control);
+    QVERIFY(!widget->testAttribute(Qt::WA_SetFont));
+    QCOMPARE(widget->font(), QApplication::font());
+}
+
+QTEST_MAIN(TextFitTest)
+#include "tst_textfit.moc"

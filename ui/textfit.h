@@ -1,0 +1,37 @@
+// Every text the layout fixes shows whole. The layout gives each control a
+// fixed rectangle, drawn for a narrower default font than most desktops have;
+// with a large desktop font, or at a resolution the platform does not scale
+// for, a text would be cut off or, in a text box, scrolled so that its first
+// digits vanish. Such a control gets the largest smaller size of its own face
+// at which its one line of text fits, and keeps its font where it fits.
+#pragma once
+
+#include <QFont>
+#include <QSizeF>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace wavywall {
+
+/// The room for one line of text inside each kind of control, in
+/// device-independent pixels: the label's contents; the text box's line
+/// inside its frame and margins, less the cursor's pixel at the end; the
+/// button's face inside its bevel.
+QSizeF textRoom(const QLabel &label);
+QSizeF textRoom(const QLineEdit &box);
+QSizeF textRoom(const QPushButton &button);
+
+/// The font itself where the text fits the room; otherwise the largest
+/// smaller size of the same face, in quarter points and not below 6.5 pt, at
+/// which its advance and its line height fit.
+QFont fittingFont(const QFont &font, const QString &text, QSizeF room);
+
+/// Shrinks the control's font where its present text would not show whole.
+void fitText(QLabel &label);
+void fitText(QLineEdit &box);
+void fitText(QPushButton &button);
+
+} // namespace wavywall
