@@ -10,44 +10,12 @@ set -euo pipefail
 program=$1
 closewindow=$2
 screenshot=${3:-wavywall-desktop.png}
-work=$(mktemp -d)
-server_pid=
-program_pid=
+. "$(dirname "$0")/xsession.sh"
 
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+require_tools Xvfb xdotool xclip xprop /usr/bin/convert
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Without its tools the session is skipped (exit 77), except in the full test
-# command (WAVYWALL_REQUIRE_TOOLS=1), which installs them.
-for tool in Xvfb xdotool xclip xprop /usr/bin/convert; do
-    command -v "$tool" >/dev/null && continue
-    [ "${WAVYWALL_REQUIRE_TOOLS:-0}" = 1 ] && fail "$tool is missing (tools/setup.sh test installs it)"
-    echo "SKIP: $tool is missing (tools/setup.sh test installs it)"
-    exit 77
-done
-
-# A private X server on the first free display.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-server_pid=$!
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "the X server did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
-program_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Tesvelin' | head -n1) ||
-    fail "the main window did not appear"
-sleep 0.5
+start_x_server
+start_program
 caption=$(xprop -id "$window" _NET_WM_NAME | sed -E 's/^[^"]*"(.*)"$/\1/')
 [ "$caption" = "Tesvelin üzerinde küçük bozuntulu süpersonik akım" ] ||
     fail "the window's caption reads '$caption'"

@@ -12,44 +12,13 @@ set -euo pipefail
 
 program=$1
 output=$2
-work=$(mktemp -d)
-server_pid=
-program_pid=
+. "$(dirname "$0")/xsession.sh"
 
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Without its tools the run is skipped (exit 77), except in the full test
-# command (WAVYWALL_REQUIRE_TOOLS=1), which installs them.
-for tool in Xvfb xdotool import /usr/bin/convert; do
-    command -v "$tool" >/dev/null && continue
-    [ "${WAVYWALL_REQUIRE_TOOLS:-0}" = 1 ] && fail "$tool is missing (tools/setup.sh test installs it)"
-    echo "SKIP: $tool is missing (tools/setup.sh test installs it)"
-    exit 77
-done
+require_tools Xvfb xdotool import /usr/bin/convert
 
 mkdir -p "$output"
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-server_pid=$!
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "the X server did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
-program_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tesvelin' | head -n1) ||
-    fail "the main window did not appear"
-sleep 0.5
+start_x_server
+start_program
 
 # Without a window manager the window sits at the screen's origin and its
 # client area starts below the menu bar; the flow plot's light-yellow inner

@@ -15,56 +15,20 @@ program=$1
 closewindow=$2
 prefix=${3:-wavywall-readable}
 here=$(dirname "$0")
-work=$(mktemp -d)
-server_pid=
-program_pid=
+. "$here/xsession.sh"
 
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Without its tools the session is skipped (exit 77), except in the full test
-# command (WAVYWALL_REQUIRE_TOOLS=1), which installs them.
-for tool in Xvfb xdotool xclip /usr/bin/convert; do
-    command -v "$tool" >/dev/null && continue
-    [ "${WAVYWALL_REQUIRE_TOOLS:-0}" = 1 ] && fail "$tool is missing (tools/setup.sh test installs it)"
-    echo "SKIP: $tool is missing (tools/setup.sh test installs it)"
-    exit 77
-done
-if ! /usr/bin/python3 -c 'import PIL' 2>/dev/null; then
-    [ "${WAVYWALL_REQUIRE_TOOLS:-0}" = 1 ] && fail "python3-pil is missing (tools/setup.sh test installs it)"
-    echo "SKIP: python3-pil is missing (tools/setup.sh test installs it)"
-    exit 77
-fi
+require_tools Xvfb xdotool xclip /usr/bin/convert
+/usr/bin/python3 -c 'import PIL' 2>/dev/null || skip_or_fail python3-pil
 
 pixels() { /usr/bin/python3 "$here/pixels.py" "$@"; }
 shoot() { import -window root "$1"; }
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-server_pid=$!
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "the X server did not start"
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
+start_x_server
 
 # Starts the program with the given environment and waits for its window.
 start() {
-    env -u QT_QPA_PLATFORM -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u XDG_CONFIG_HOME \
-        -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORM=xcb "$@" "$program" \
-        >"$work/program.log" 2>&1 &
-    program_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Tesvelin' | head -n1) ||
-        fail "the main window did not appear"
-    sleep 0.5
+    start_program -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u XDG_CONFIG_HOME \
+        -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS "$@"
 }
 
 stop() {
