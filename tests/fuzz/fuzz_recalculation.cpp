@@ -12,6 +12,7 @@
 #include "tests/support/fakes.h"
 #include "tests/support/numberoracle.h"
 #include "tests/support/recordingcanvas.h"
+#include "tests/support/teecanvas.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -32,31 +33,6 @@ namespace {
 
 using Boxes = testing::TextBoxes;
 using Log = testing::MessageLog;
-
-// Hands every operation to a recording canvas and to a plot box, so that one
-// run checks both what was asked and what the plot box kept.
-class BothCanvases final : public Canvas {
-public:
-    BothCanvases(RecordingCanvas &record, PictureBox &box)
-        : m_record(record)
-        , m_box(box) {}
-    void Cls() override {
-        m_record.Cls();
-        m_box.Cls();
-    }
-    void Scale(double x1, double y1, double x2, double y2) override {
-        m_record.Scale(x1, y1, x2, y2);
-        m_box.Scale(x1, y1, x2, y2);
-    }
-    void Line(float x1, float y1, float x2, float y2, Colour colour) override {
-        m_record.Line(x1, y1, x2, y2, colour);
-        m_box.Line(x1, y1, x2, y2, colour);
-    }
-
-private:
-    RecordingCanvas &m_record;
-    PictureBox &m_box;
-};
 
 struct Screen {
     std::unique_ptr<QApplication> app;
@@ -184,8 +160,9 @@ void recalculate(Action action, const std::u16string &moo, const std::u16string 
     Run run;
     run.texts.moo = moo;
     run.texts.hbl = hbl;
-    BothCanvases flow(run.flow, *screen().flowBox);
-    BothCanvases pressure(run.pressure, *screen().pressureBox);
+    // One run checks both what was asked and what the plot box kept.
+    testing::TeeCanvas flow(run.flow, *screen().flowBox);
+    testing::TeeCanvas pressure(run.pressure, *screen().pressureBox);
     FlowModel model(run.texts, flow, pressure, run.log);
     model.Form_Load();
     std::optional<double> Moo = fuzz::oracleNumber(moo);

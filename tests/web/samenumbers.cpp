@@ -13,6 +13,7 @@
 #include "model/pressureplot.h"
 #include "tests/support/fakes.h"
 #include "tests/support/recordingcanvas.h"
+#include "tests/support/teecanvas.h"
 
 #include <cinttypes>
 #include <cmath>
@@ -48,23 +49,10 @@ struct Digest {
 };
 
 // Records the floats handed over and builds the page's display list at once.
-class BothCanvases final : public Canvas {
-public:
+struct BothCanvases {
     RecordingCanvas recording;
     DisplayList display;
-
-    void Cls() override {
-        recording.Cls();
-        display.Cls();
-    }
-    void Scale(double x1, double y1, double x2, double y2) override {
-        recording.Scale(x1, y1, x2, y2);
-        display.Scale(x1, y1, x2, y2);
-    }
-    void Line(float x1, float y1, float x2, float y2, Colour colour) override {
-        recording.Line(x1, y1, x2, y2, colour);
-        display.Line(x1, y1, x2, y2, colour);
-    }
+    testing::TeeCanvas both{recording, display};
 };
 
 std::string hexUnits(std::u16string_view text) {
@@ -120,7 +108,7 @@ struct Rig {
     BothCanvases flow;
     BothCanvases pressure;
     testing::MessageLog messages;
-    FlowModel model{boxes, flow, pressure, messages};
+    FlowModel model{boxes, flow.both, pressure.both, messages};
     Rig() { model.Form_Load(); }
 };
 
