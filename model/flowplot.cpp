@@ -20,7 +20,7 @@ void drawFrame(const FlowState &flow, Canvas &canvas) {
 // to-downstream up to y = 2, above the visible region. An integer counter
 // keeps the last start exactly at x0 = 2.
 void drawMachLines(const FlowState &flow, Canvas &canvas) {
-    for (int k = 0; k <= 8; ++k) {
+    for (int k = 0; k < machLineCount; ++k) {
         const double x0 = k * 0.25;
         const double y0 = flow.H * std::cos(flow.TwoPi * x0);
         const double c = x0 - flow.Beta * y0;

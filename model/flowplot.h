@@ -15,6 +15,10 @@ namespace wavywall {
 /// Number of streamlines in the picture.
 inline constexpr int streamlineCount = 8;
 
+/// Number of Mach lines: one from the wall every quarter wavelength over two
+/// wavelengths, both ends included.
+inline constexpr int machLineCount = 9;
+
 /// The most streamlines the point tables have room for, above the wall.
 inline constexpr int maxStreamlines = 20;
 static_assert(streamlineCount <= maxStreamlines);

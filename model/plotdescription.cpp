@@ -18,9 +18,6 @@ constexpr int spokenDigits = 4;
 // The pressure plot shows Cp from -5.5 to 5.5; a curve beyond is cut off.
 constexpr double visibleCp = 5.5;
 
-// Mach lines start on the wall every quarter wavelength over two wavelengths.
-constexpr int machLineCount = 9;
-
 double rounded(double value) {
     if (value == 0 || !std::isfinite(value)) {
         return value;
