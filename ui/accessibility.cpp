@@ -1,6 +1,5 @@
 #include "ui/accessibility.h"
 
-#include "model/plotdescription.h"
 #include "model/textnumber.h"
 
 #include <QAccessibleWidget>
@@ -91,22 +90,10 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object) {
     return nullptr;
 }
 
-void describe(QWidget &box, const std::u16string &text) {
-    box.setAccessibleDescription(QString::fromStdU16String(text));
-    QAccessibleEvent event(&box, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
 } // namespace
 
 void installAccessibility() {
     QAccessible::installFactory(interfaceFor);
-}
-
-void describePlotsToReaders(const FlowModel &model, QWidget &flowBox, QWidget &pressureBox) {
-    const PlotDescriptions descriptions = describePlots(model);
-    describe(flowBox, descriptions.flow);
-    describe(pressureBox, descriptions.pressure);
 }
 
 } // namespace wavywall

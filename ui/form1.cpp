@@ -6,6 +6,7 @@
 #include "ui/form1layout.h"
 #include "ui/formabout.h"
 #include "ui/messageboxmessenger.h"
+#include "ui/plotdescriber.h"
 #include "ui/stepscrollbar.h"
 #include "ui/textboxinputs.h"
 #include "ui/textfit.h"
@@ -70,6 +71,7 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
     }
     m_inputs = std::make_unique<TextBoxInputs>(*Text_Moo, *Text_HbL);
     m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *messenger);
+    m_describer = std::make_unique<PlotDescriber>(*m_model, *Picture_Akım, *Picture_basınç);
     connectHandlers();
     setTabOrderAndFocus();
     Form_Load();
@@ -162,22 +164,22 @@ void Form1::setTabOrderAndFocus() {
 
 void Form1::Form_Load() {
     m_model->Form_Load();
-    describePlotsToReaders(*m_model, *Picture_Akım, *Picture_basınç);
+    m_describer->update();
 }
 
 void Form1::Command1_Click() {
     m_model->Command1_Click();
-    describePlotsToReaders(*m_model, *Picture_Akım, *Picture_basınç);
+    m_describer->update();
 }
 
 void Form1::HScroll_Moo_Change() {
     m_model->HScroll_Moo_Change(static_cast<std::int16_t>(HScroll_Moo->value()));
-    describePlotsToReaders(*m_model, *Picture_Akım, *Picture_basınç);
+    m_describer->update();
 }
 
 void Form1::HScroll_HbL_Change() {
     m_model->HScroll_HbL_Change(static_cast<std::int16_t>(HScroll_HbL->value()));
-    describePlotsToReaders(*m_model, *Picture_Akım, *Picture_basınç);
+    m_describer->update();
 }
 
 // One About window for the whole run, with no owner, so that it neither

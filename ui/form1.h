@@ -23,6 +23,7 @@ namespace wavywall {
 class Form_About;
 class MessageBoxMessenger;
 class PictureBox;
+class PlotDescriber;
 class TextBoxInputs;
 
 class Form1 : public QMainWindow {
@@ -70,6 +71,7 @@ private:
     std::unique_ptr<MessageBoxMessenger> m_messageBox;
     std::unique_ptr<TextBoxInputs> m_inputs;
     std::unique_ptr<FlowModel> m_model;
+    std::unique_ptr<PlotDescriber> m_describer;
     std::unique_ptr<Form_About> m_about;
 };
 
