@@ -29,6 +29,9 @@ inline constexpr Colour grey = RGB(200, 200, 200);
 inline constexpr Colour red = RGB(255, 0, 0);
 inline constexpr Colour green = RGB(0, 255, 0);
 inline constexpr Colour blue = RGB(0, 0, 255);
+/// The second-order Cp: a colour no other line uses, dark enough to read on
+/// the plots' light yellow.
+inline constexpr Colour purple = RGB(128, 0, 128);
 /// Background of both plot boxes (and of the About window): light yellow.
 inline constexpr Colour lightYellow = RGB(255, 255, 192);
 } // namespace colours

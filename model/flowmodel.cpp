@@ -2,6 +2,7 @@
 
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
+#include "model/secondorder.h"
 #include "model/textnumber.h"
 
 #include <charconv>
@@ -75,38 +76,67 @@ double FlowModel::fromPosition(Input box, std::int16_t position) {
 }
 
 void FlowModel::recalculate(std::optional<double> Moo, std::optional<double> HbL) {
-    m_last = Recalculation{Moo, HbL, {}};
+    m_last = Recalculation{Moo, HbL, {}, {}};
     if (!Moo || !HbL) {
         refuse(messages::tooLarge);
         return;
     }
-    // Beta is real only for supersonic flow.
-    if (std::abs(*Moo) < 1) {
-        refuse(messages::subsonic);
+    if (*Moo == 0) {
+        refuse(messages::machZero);
         return;
     }
-    const double Beta = std::sqrt(std::pow(*Moo, 2) - 1);
+    // Beta is real only for supersonic flow; below Mach one the disturbance
+    // decays with sqrt(1 - Moo^2) instead.
+    const bool subsonic = std::abs(*Moo) < 1;
+    const double Beta = subsonic ? m_state.Beta : std::sqrt(std::pow(*Moo, 2) - 1);
+    const double BetaPrime = subsonic ? std::sqrt(1 - std::pow(*Moo, 2)) : 0;
     const double H = *HbL * m_state.L;
-    if (!plotsStayFinite(Beta, H, m_state.Pi)) {
+    if (!plotsStayFinite(subsonic ? BetaPrime : Beta, H, m_state.Pi)) {
         refuse(messages::tooLarge);
         return;
     }
+    store(Beta, BetaPrime, H);
+    m_last->validity = assessValidity(*Moo, *HbL);
+    redraw();
+}
+
+void FlowModel::store(double Beta, double BetaPrime, double H) {
     m_state.Beta = Beta;
+    m_state.BetaPrime = BetaPrime;
     m_state.H = H;
     m_hasFlow = true;
-    redraw();
 }
 
 void FlowModel::refuse(std::u16string_view message) {
     m_last->refusal = message;
     m_flowCanvas.Cls();
     m_pressureCanvas.Cls();
+    if (m_secondOrderLayer) {
+        m_secondOrderLayer->Cls();
+    }
     m_messenger.MsgBox(message);
 }
 
+// The second-order layer is drawn before the pressure plot, whose message at
+// Mach one must stay the last thing of the recalculation.
 void FlowModel::redraw() {
     akım_çiz(m_state, m_flowCanvas);
+    drawSecondOrder();
     basınç_çiz(m_state, m_pressureCanvas, m_messenger);
+}
+
+void FlowModel::setSecondOrderLayer(Canvas *layer) {
+    m_secondOrderLayer = layer;
+    const bool drawn = m_last && m_last->refusal.empty();
+    if (layer && drawn) {
+        drawSecondOrder();
+    }
+}
+
+void FlowModel::drawSecondOrder() {
+    if (m_secondOrderLayer) {
+        ikinci_mertebe_çiz(m_state, *m_secondOrderLayer);
+    }
 }
 
 } // namespace wavywall

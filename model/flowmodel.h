@@ -2,15 +2,17 @@
 // three user actions (the calculate button, either scroll bar) into one
 // recalculation that redraws the flow picture and then the pressure plot.
 //
-// Inputs outside linear supersonic theory never reach the plots: a Mach
-// number below one, or a number or result beyond the range of a double,
-// clears both plots and says so; Beta and H keep their previous values.
+// A Mach number below one draws the subsonic wall instead. Inputs that make
+// no picture never reach the plots: a Mach number read as 0, or a number or
+// result beyond the range of a double, clears both plots and says so; Beta
+// and H keep their previous values.
 #pragma once
 
 #include "canvas/canvas.h"
 #include "model/flowstate.h"
 #include "model/inputboxes.h"
 #include "model/messenger.h"
+#include "model/validity.h"
 
 #include <cstdint>
 #include <optional>
@@ -29,6 +31,8 @@ struct Recalculation {
     /// empty when it drew them (Mach one draws the flow picture and the
     /// pressure plot's axes).
     std::u16string_view refusal;
+    /// Where linear theory holds for these inputs; empty when refused.
+    std::optional<Validity> validity;
 };
 
 class FlowModel {
@@ -51,17 +55,25 @@ public:
     /// The last recalculation, once there has been one.
     const std::optional<Recalculation> &lastRecalculation() const { return m_last; }
 
+    /// Draws the second-order Cp into the given layer of the pressure plot
+    /// from now on, at once from the last drawn flow; with nullptr, no
+    /// longer. The caller clears the layer it stops passing.
+    void setSecondOrderLayer(Canvas *layer);
+
 private:
     std::optional<double> read(Input box) const;
     double fromPosition(Input box, std::int16_t position);
     void recalculate(std::optional<double> Moo, std::optional<double> HbL);
     void refuse(std::u16string_view message);
+    void store(double Beta, double BetaPrime, double H);
     void redraw();
+    void drawSecondOrder();
 
     InputBoxes &m_inputs;
     Canvas &m_flowCanvas;
     Canvas &m_pressureCanvas;
     Messenger &m_messenger;
+    Canvas *m_secondOrderLayer = nullptr;
     FlowState m_state;
     bool m_hasFlow = false;
     std::optional<Recalculation> m_last;

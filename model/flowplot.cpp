@@ -54,6 +54,26 @@ void computeCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys) {
     }
 }
 
+// Below Mach one the disturbance decays away from the wall: the streamline
+// that starts at height h follows y = h + H exp(-2 pi beta' h / L)
+// cos(2 pi x / L), straight above the wall point, with no shift downstream
+// (Ackeret/Prandtl-Glauert; Liepmann & Roshko, Elements of Gasdynamics, 8).
+void computeSubsonicCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys) {
+    const int N = flow.N;
+    const int L = flow.L;
+    for (int i = 0; i <= N; ++i) {
+        const double x = static_cast<double>(i) / N * 2 * L;
+        const double wave = std::cos(2 * flow.Pi / L * x);
+        Xs[i][0] = x;
+        Ys[i][0] = flow.H * wave;
+        for (int j = 1; j <= Ns; ++j) {
+            const double h = static_cast<double>(j) / Ns * 1.5;
+            Xs[i][j] = x;
+            Ys[i][j] = h + flow.H * std::exp(-2 * flow.Pi * flow.BetaPrime * h / L) * wave;
+        }
+    }
+}
+
 void drawCurve(const PointTable &Xs, const PointTable &Ys, int j, int N, Colour colour,
                Canvas &canvas) {
     for (int i = 1; i <= N; ++i) {
@@ -67,7 +87,10 @@ void drawCurve(const PointTable &Xs, const PointTable &Ys, int j, int N, Colour 
 void akım_çiz(const FlowState &flow, Canvas &canvas) {
     requireDrawable(flow, "akım_çiz");
     drawFrame(flow, canvas);
-    drawMachLines(flow, canvas);
+    // Subsonic disturbances travel upstream too: there are no Mach lines.
+    if (!isSubsonic(flow)) {
+        drawMachLines(flow, canvas);
+    }
 
     const StreamlineTables t = streamlineTables(flow);
     drawCurve(t.Xs, t.Ys, 0, flow.N, colours::red, canvas);
@@ -79,7 +102,11 @@ void akım_çiz(const FlowState &flow, Canvas &canvas) {
 StreamlineTables streamlineTables(const FlowState &flow) {
     requireDrawable(flow, "streamlineTables");
     StreamlineTables t;
-    computeCurves(flow, t.Xs, t.Ys);
+    if (isSubsonic(flow)) {
+        computeSubsonicCurves(flow, t.Xs, t.Ys);
+    } else {
+        computeCurves(flow, t.Xs, t.Ys);
+    }
     return t;
 }
 

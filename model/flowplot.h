@@ -2,7 +2,9 @@
 // disturbance is constant along the Mach lines x - Beta*y = const, so every
 // streamline repeats the wall's shape, lifted by its height above the wall
 // and shifted downstream by Beta times that height. akım_çiz is Turkish for
-// "draw the flow" (docs/design.md).
+// "draw the flow" (docs/design.md). Below Mach one the picture is the
+// subsonic wall: streamlines straight above the wall whose waves decay with
+// height, and no Mach lines.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -45,7 +47,8 @@ bool flowPictureStaysFinite(double Beta, double H);
 
 /// Draws the flow picture: 2 grey reference lines, 9 green Mach lines, the
 /// red wall in 100 segments and 8 blue streamlines of 100 segments each,
-/// always 911 lines in that order.
+/// always 911 lines in that order; a subsonic flow the same without the
+/// Mach lines, 902 lines.
 void akım_çiz(const FlowState &flow, Canvas &canvas);
 
 } // namespace wavywall

@@ -21,7 +21,17 @@ struct FlowState {
     double H = 0;
     /// Wavelength of the wall.
     std::int16_t L = 0;
+    /// sqrt(1 - Moo^2) of a subsonic flow, 0 above Mach one. A subsonic
+    /// recalculation stores it and H and leaves Beta, which has no real
+    /// value there, as it was.
+    double BetaPrime = 0;
 };
+
+/// True for a flow below Mach one, whose disturbance decays away from the
+/// wall instead of running along Mach lines.
+constexpr bool isSubsonic(const FlowState &flow) {
+    return flow.BetaPrime != 0;
+}
 
 /// True for a state the plots can draw from: loaded (a wavelength and at
 /// least one interval) and with no more intervals than their tables hold.

@@ -21,7 +21,9 @@ protected:
 // The leading blank is part of each message (docs/design.md).
 namespace messages {
 inline constexpr std::u16string_view machOne = u" Moo=1 için teori geçersiz";
-inline constexpr std::u16string_view subsonic = u" Moo<1 için teori geçersiz";
+/// An empty or mistyped Mach-number box (also "0,8", read up to its comma)
+/// reads as 0, which would otherwise draw a plausible still-air picture.
+inline constexpr std::u16string_view machZero = u" Mach sayısı 0 olarak okundu";
 inline constexpr std::u16string_view tooLarge = u" Girilen değer çok büyük";
 } // namespace messages
 

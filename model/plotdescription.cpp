@@ -3,6 +3,7 @@
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
 #include "model/textnumber.h"
+#include "model/validityreport.h"
 
 #include <cmath>
 #include <vector>
@@ -26,10 +27,6 @@ double rounded(double value) {
     return std::isfinite(scale) ? std::round(value * scale) / scale : value;
 }
 
-std::u16string spoken(double value) {
-    return numberToText(rounded(value));
-}
-
 std::u16string spokenList(const std::vector<double> &values) {
     std::u16string text;
     for (const double value : values) {
@@ -49,11 +46,18 @@ std::u16string noPlot(std::u16string_view message, const Recalculation &last) {
 }
 
 std::u16string inputsAndBeta(const Recalculation &last, const FlowState &flow) {
-    return u"Moo = " + numberToText(*last.Moo) + u", H/L = " + numberToText(*last.HbL) +
-           u", Beta = " + spoken(flow.Beta) + u".";
+    const std::u16string beta = isSubsonic(flow) ? u", Beta′ = " + spoken(flow.BetaPrime)
+                                                 : u", Beta = " + spoken(flow.Beta);
+    return u"Moo = " + numberToText(*last.Moo) + u", H/L = " + numberToText(*last.HbL) + beta +
+           u".";
 }
 
-std::u16string flowPicture() {
+std::u16string flowPicture(const FlowState &flow) {
+    if (isSubsonic(flow)) {
+        return u" Kırmızı duvar ve " + numberToText(streamlineCount) +
+               u" mavi akım çizgisi; ses altı akımda Mach çizgisi yok, akım çizgileri duvarın "
+               u"biçimini duvardan uzaklaştıkça sönerek tekrarlar.";
+    }
     return u" Kırmızı duvar, " + numberToText(machLineCount) + u" yeşil Mach çizgisi ve " +
            numberToText(streamlineCount) +
            u" mavi akım çizgisi; her akım çizgisi duvarın biçimini Mach çizgileri boyunca kaymış "
@@ -138,10 +142,18 @@ PlotDescriptions describePlots(const FlowModel &model) {
     const std::u16string header = inputsAndBeta(*last, flow);
     // At Mach one the pressure plot keeps its axes and says why it has no
     // curve.
-    const std::u16string pressure = flow.Beta == 0
+    const std::u16string pressure = !isSubsonic(flow) && flow.Beta == 0
                                         ? u" Eğri yok:" + std::u16string(messages::machOne) + u"."
                                         : pressureCurve(flow);
-    return {header + flowPicture(), header + pressure};
+    const std::u16string verdict = u" " + verdictSentence(*last->validity);
+    return {header + flowPicture(flow) + verdict, header + pressure + verdict};
+}
+
+std::u16string spoken(double value) {
+    if (std::isinf(value)) {
+        return value < 0 ? u"-∞" : u"∞";
+    }
+    return numberToText(rounded(value));
 }
 
 } // namespace wavywall

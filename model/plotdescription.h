@@ -4,7 +4,8 @@
 // pressure plot's also where Cp is largest and smallest and where it changes
 // sign; a plot without a curve gives the message instead. The texts are
 // Turkish, like the window around the plots, and write numbers as the text
-// boxes do, with '.'.
+// boxes do, with '.'. Each description of a drawn plot ends with the verdict
+// on linear theory, in one sentence.
 #pragma once
 
 #include "model/flowmodel.h"
@@ -21,5 +22,9 @@ struct PlotDescriptions {
 /// Describes what the model's last recalculation drew; before any, that the
 /// plots are empty.
 PlotDescriptions describePlots(const FlowModel &model);
+
+/// A derived number as the descriptions speak it: four significant digits,
+/// written with '.', and an infinite one as the sign and ∞.
+std::u16string spoken(double value);
 
 } // namespace wavywall

@@ -5,6 +5,23 @@
 
 namespace wavywall {
 
+namespace {
+
+// Below Mach one Cp = -4 pi (H/L) cos(2 pi x / L) / beta' is symmetric about
+// each crest, where the flow is fastest (Ackeret/Prandtl-Glauert; Liepmann &
+// Roshko, Elements of Gasdynamics, 8).
+void subsonicCp(const FlowState &flow, PressureTables &t) {
+    const int N = flow.N;
+    const int L = flow.L;
+    for (int i = 0; i <= N; ++i) {
+        t.Xw[i] = static_cast<double>(i) / N * 2 * L;
+        const double c = std::cos(2 * flow.Pi / L * t.Xw[i]);
+        t.Cp[i] = -4 * flow.Pi / flow.BetaPrime * flow.H / L * c;
+    }
+}
+
+} // namespace
+
 PressureTables pressureTables(const FlowState &flow) {
     requireDrawable(flow, "pressureTables");
     const double Pi = flow.Pi;
@@ -13,6 +30,10 @@ PressureTables pressureTables(const FlowState &flow) {
     const int N = flow.N;
     const int L = flow.L;
     PressureTables t;
+    if (isSubsonic(flow)) {
+        subsonicCp(flow, t);
+        return t;
+    }
     for (int i = 0; i <= N; ++i) {
         t.Xw[i] = static_cast<double>(i) / N * 2 * L;
         const double s = std::sin(2 * Pi / L * t.Xw[i]);
@@ -29,7 +50,7 @@ void basınç_çiz(const FlowState &flow, Canvas &canvas, Messenger &messenger) 
     canvas.Line(0, -1.5f, 0, 1.5f, colours::grey);
 
     // Linear theory breaks down at Mach one, where Beta vanishes.
-    if (flow.Beta == 0) {
+    if (!isSubsonic(flow) && flow.Beta == 0) {
         messenger.MsgBox(messages::machOne);
         return;
     }

@@ -2,7 +2,8 @@
 // y = H cos(2 pi x / L): Cp = -4 pi (H/L) sin(2 pi x / L) / Beta, which is
 // 2/Beta times the wall's slope. Compression (Cp >= 0) is drawn red above the
 // axis, expansion blue below it. basınç_çiz is Turkish for "draw the
-// pressure" (docs/design.md).
+// pressure" (docs/design.md). Below Mach one the curve is the subsonic
+// wall's, Cp = -4 pi (H/L) cos(2 pi x / L) / beta'.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -20,8 +21,8 @@ struct PressureTables {
     std::array<double, maxIntervals + 1> Cp;
 };
 
-/// Computes the pressure curve of a loaded flow state (see requireDrawable)
-/// whose Beta is not zero.
+/// Computes the pressure curve of a loaded flow state (see requireDrawable):
+/// a subsonic one, or a supersonic one whose Beta is not zero.
 PressureTables pressureTables(const FlowState &flow);
 
 /// True when the pressure curve stays finite: its factor 4 pi H / Beta, with

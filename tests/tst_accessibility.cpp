@@ -126,7 +126,7 @@ enum class Action {
     Calculate,
     StepMooBar,
     TypeMachOneAndCalculate,
-    TypeSubsonicAndCalculate
+    TypeReadAsZeroAndCalculate
 };
 
 void perform(testing::WindowRig &rig, Action action) {
@@ -143,8 +143,8 @@ void perform(testing::WindowRig &rig, Action action) {
         rig.box(u"Text_Moo"_s)->setText(u"1"_s);
         rig.calculate();
         break;
-    case Action::TypeSubsonicAndCalculate:
-        rig.box(u"Text_Moo"_s)->setText(u"0.9"_s);
+    case Action::TypeReadAsZeroAndCalculate:
+        rig.box(u"Text_Moo"_s)->setText(u"0,8"_s);
         rig.calculate();
         break;
     }
@@ -153,6 +153,13 @@ void perform(testing::WindowRig &rig, Action action) {
 const QString flowPicture =
     u" Kırmızı duvar, 9 yeşil Mach çizgisi ve 8 mavi akım çizgisi; her akım çizgisi duvarın "
     u"biçimini Mach çizgileri boyunca kaymış olarak tekrarlar."_s;
+
+// The verdict on linear theory that ends each description of a drawn plot:
+// the steepest wall angle against the Prandtl-Meyer angle, in degrees.
+QString sonic(const QString &thetaMax, const QString &nu) {
+    return u" Doğrusal teori geçersiz: en dik duvar açısı θmax = "_s + thetaMax + u"° ≥ ν = "_s +
+           nu + u"°, yükselen yüzde akım ses hızına ulaşır."_s;
+}
 
 } // namespace
 
@@ -164,21 +171,28 @@ void AccessibilityTest::plotsDescribeWhatIsDrawn_data() {
     const QString empty = u"Çizim boş: henüz hesap yapılmadı."_s;
     QTest::newRow("empty at start") << Action::None << empty << empty;
     QTest::newRow("HESAPLA with the starting texts")
-        << Action::Calculate << u"Moo = 1.01, H/L = 0.01, Beta = 0.1418."_s + flowPicture
+        << Action::Calculate
+        << u"Moo = 1.01, H/L = 0.01, Beta = 0.1418."_s + flowPicture +
+               sonic(u"3.595"_s, u"0.04472"_s)
         << u"Moo = 1.01, H/L = 0.01, Beta = 0.1418. En büyük Cp = 0.8846 (x = 0.74, 0.76, 1.74, "
            u"1.76), en küçük Cp = -0.8846 (x = 0.24, 0.26, 1.24, 1.26). Cp işaret değiştirir: "
-           u"x = 0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi."_s;
+           u"x = 0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi."_s +
+               sonic(u"3.595"_s, u"0.04472"_s);
     QTest::newRow("one step of the Mach-number bar")
-        << Action::StepMooBar << u"Moo = 1.02, H/L = 0.01, Beta = 0.201."_s + flowPicture
+        << Action::StepMooBar
+        << u"Moo = 1.02, H/L = 0.01, Beta = 0.201."_s + flowPicture + sonic(u"3.595"_s, u"0.1257"_s)
         << u"Moo = 1.02, H/L = 0.01, Beta = 0.201. En büyük Cp = 0.624 (x = 0.74, 0.76, 1.74, "
            u"1.76), en küçük Cp = -0.624 (x = 0.24, 0.26, 1.24, 1.26). Cp işaret değiştirir: "
-           u"x = 0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi."_s;
+           u"x = 0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi."_s +
+               sonic(u"3.595"_s, u"0.1257"_s);
     QTest::newRow("Mach one: flow drawn, no pressure curve")
-        << Action::TypeMachOneAndCalculate << u"Moo = 1, H/L = 0.01, Beta = 0."_s + flowPicture
-        << u"Moo = 1, H/L = 0.01, Beta = 0. Eğri yok: Moo=1 için teori geçersiz."_s;
-    const QString subsonic = u"Çizim yok: Moo<1 için teori geçersiz. Moo = 0.9, H/L = 0.01."_s;
-    QTest::newRow("subsonic: nothing drawn")
-        << Action::TypeSubsonicAndCalculate << subsonic << subsonic;
+        << Action::TypeMachOneAndCalculate
+        << u"Moo = 1, H/L = 0.01, Beta = 0."_s + flowPicture + sonic(u"3.595"_s, u"0"_s)
+        << u"Moo = 1, H/L = 0.01, Beta = 0. Eğri yok: Moo=1 için teori geçersiz."_s +
+               sonic(u"3.595"_s, u"0"_s);
+    const QString readAsZero = u"Çizim yok: Mach sayısı 0 olarak okundu. Moo = 0, H/L = 0.01."_s;
+    QTest::newRow("Mach number read as 0: nothing drawn")
+        << Action::TypeReadAsZeroAndCalculate << readAsZero << readAsZero;
 }
 
 // The plots are images whose description says what the last recalculation

@@ -304,7 +304,7 @@ void Form1Test::messageStopsHeldArrow() {
     QScrollBar *bar = w.bar(u"HScroll_HbL"_s);
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     QTest::qWait(1500);
-    QCOMPARE(w.messages, QStringList{u" Moo<1 için teori geçersiz"_s});
+    QCOMPARE(w.messages, QStringList{u" Mach sayısı 0 olarak okundu"_s});
     QCOMPARE(bar->value(), 2);
     QCOMPARE(w.box(u"Text_HbL"_s)->text(), u"0.02"_s);
     QVERIFY(!bar->isSliderDown());

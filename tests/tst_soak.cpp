@@ -84,7 +84,7 @@ void step(Window &w, int i) {
         w.calculate();
         break;
     case 4:
-        w.moo()->setText(u"0.5"_s);
+        w.moo()->setText(u"0,8"_s);
         w.calculate();
         break;
     case 5:
@@ -125,7 +125,7 @@ void SoakTest::longRunStaysFlatAndExact() {
     const int each = total / steps;
     QCOMPARE(w.counted.size(), 3);
     QCOMPARE(w.counted.value(u" Moo=1 için teori geçersiz"_s), each);
-    QCOMPARE(w.counted.value(u" Moo<1 için teori geçersiz"_s), each);
+    QCOMPARE(w.counted.value(u" Mach sayısı 0 olarak okundu"_s), each);
     QCOMPARE(w.counted.value(u" Girilen değer çok büyük"_s), each);
 
     // The rotation ends on too large a Mach number; a bar's value and then

@@ -51,6 +51,24 @@ constexpr std::u16string_view positiveWaveLows =
     u" (x = 0.24, 0.26, 1.24, 1.26). Cp işaret değiştirir: x = 0.5, 1, 1.5. Cp ≥ 0 kırmızı, "
     u"Cp < 0 mavi.";
 
+// The verdict that ends each description of a drawn plot, for the steepest
+// wall angle atan(2 pi H/L) against the Prandtl-Meyer angle of Moo, both in
+// degrees to four digits (worked out apart from the program).
+std::u16string sonic(std::u16string_view thetaMax, std::u16string_view nu) {
+    return u" Doğrusal teori geçersiz: en dik duvar açısı θmax = " + std::u16string(thetaMax) +
+           u"° ≥ ν = " + std::u16string(nu) + u"°, yükselen yüzde akım ses hızına ulaşır.";
+}
+const std::u16string at101 = sonic(u"3.595", u"0.04472");
+const std::u16string at102 = sonic(u"3.595", u"0.1257");
+const std::u16string flatGood = u" Doğrusal teori iyi: ikinci mertebe payı r = 0 ≤ 0.1.";
+
+// Below Mach one, Cp = -4 pi (H/L) cos(2 pi x) / beta' with beta' = sqrt(0.75)
+// and the critical Cp of Moo = 0.5.
+constexpr std::u16string_view subsonicHeader = u"Moo = 0.5, H/L = 0.01, Beta′ = 0.866.";
+constexpr std::u16string_view subsonicVerdict =
+    u" Doğrusal teori geçerli: en küçük Cp = -0.1451 > Cp* = -2.133, akım her yerde ses altı "
+    u"kalır.";
+
 // The typed texts are built as strings before they are moved into the boxes:
 // GCC 12 warns falsely (-Wrestrict) about the inlined copy of a literal in
 // optimised builds.
@@ -65,60 +83,77 @@ const Described described[] = {
     {"before any recalculation", [](ModelRig &) {}, u"Çizim boş: henüz hesap yapılmadı.",
      u"Çizim boş: henüz hesap yapılmadı."},
     {"the starting texts calculated", [](ModelRig &r) { r.model.Command1_Click(); },
-     u"Moo = 1.01, H/L = 0.01, Beta = 0.1418." + std::u16string(flowPicture),
+     u"Moo = 1.01, H/L = 0.01, Beta = 0.1418." + std::u16string(flowPicture) + at101,
      u"Moo = 1.01, H/L = 0.01, Beta = 0.1418. En büyük Cp = 0.8846 " +
-         std::u16string(positiveWave) + u"-0.8846" + std::u16string(positiveWaveLows)},
+         std::u16string(positiveWave) + u"-0.8846" + std::u16string(positiveWaveLows) + at101},
     {"one step of the Mach-number bar", [](ModelRig &r) { r.model.HScroll_Moo_Change(102); },
-     u"Moo = 1.02, H/L = 0.01, Beta = 0.201." + std::u16string(flowPicture),
+     u"Moo = 1.02, H/L = 0.01, Beta = 0.201." + std::u16string(flowPicture) + at102,
      u"Moo = 1.02, H/L = 0.01, Beta = 0.201. En büyük Cp = 0.624 " + std::u16string(positiveWave) +
-         u"-0.624" + std::u16string(positiveWaveLows)},
+         u"-0.624" + std::u16string(positiveWaveLows) + at102},
     {"both bars at their ends",
      [](ModelRig &r) {
          r.model.HScroll_Moo_Change(200);
          r.model.HScroll_HbL_Change(20);
      },
-     u"Moo = 2, H/L = 0.2, Beta = 1.732." + std::u16string(flowPicture),
+     u"Moo = 2, H/L = 0.2, Beta = 1.732." + std::u16string(flowPicture) + sonic(u"51.49", u"26.38"),
      u"Moo = 2, H/L = 0.2, Beta = 1.732. En büyük Cp = 1.448 " + std::u16string(positiveWave) +
-         u"-1.448" + std::u16string(positiveWaveLows)},
+         u"-1.448" + std::u16string(positiveWaveLows) + sonic(u"51.49", u"26.38")},
     {"a negative height mirrors the curve",
      [](ModelRig &r) {
          r.boxes.hbl = std::u16string(u"-0.01");
          r.model.Command1_Click();
      },
-     u"Moo = 1.01, H/L = -0.01, Beta = 0.1418." + std::u16string(flowPicture),
+     u"Moo = 1.01, H/L = -0.01, Beta = 0.1418." + std::u16string(flowPicture) + at101,
      u"Moo = 1.01, H/L = -0.01, Beta = 0.1418. En büyük Cp = 0.8846 (x = 0.24, 0.26, 1.24, "
      u"1.26), en küçük Cp = -0.8846 (x = 0.74, 0.76, 1.74, 1.76). Cp işaret değiştirir: x = "
-     u"0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi."},
+     u"0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi." +
+         at101},
     {"a curve taller than the plot is cut",
      [](ModelRig &r) {
          r.boxes.hbl = std::u16string(u"0.1");
          r.model.Command1_Click();
      },
-     u"Moo = 1.01, H/L = 0.1, Beta = 0.1418." + std::u16string(flowPicture),
+     u"Moo = 1.01, H/L = 0.1, Beta = 0.1418." + std::u16string(flowPicture) +
+         sonic(u"32.14", u"0.04472"),
      u"Moo = 1.01, H/L = 0.1, Beta = 0.1418. En büyük Cp = 8.846 " + std::u16string(positiveWave) +
          u"-8.846" + std::u16string(positiveWaveLows) +
-         u" Eğrinin -5.5 ile 5.5 aralığı dışındaki kısmı çizimde kesilir."},
+         u" Eğrinin -5.5 ile 5.5 aralığı dışındaki kısmı çizimde kesilir." +
+         sonic(u"32.14", u"0.04472")},
     {"a flat wall",
      [](ModelRig &r) {
          r.boxes.hbl = std::u16string(u"0");
          r.model.Command1_Click();
      },
-     u"Moo = 1.01, H/L = 0, Beta = 0.1418." + std::u16string(flowPicture),
-     u"Moo = 1.01, H/L = 0, Beta = 0.1418. Cp her yerde 0: eğri eksenin üzerinde."},
+     u"Moo = 1.01, H/L = 0, Beta = 0.1418." + std::u16string(flowPicture) + flatGood,
+     u"Moo = 1.01, H/L = 0, Beta = 0.1418. Cp her yerde 0: eğri eksenin üzerinde." + flatGood},
     {"Mach one draws the flow and no curve",
      [](ModelRig &r) {
          r.boxes.moo = std::u16string(u"1,5");
          r.model.Command1_Click();
      },
-     u"Moo = 1, H/L = 0.01, Beta = 0." + std::u16string(flowPicture),
-     u"Moo = 1, H/L = 0.01, Beta = 0. Eğri yok: Moo=1 için teori geçersiz."},
-    {"a subsonic Mach number draws nothing",
+     u"Moo = 1, H/L = 0.01, Beta = 0." + std::u16string(flowPicture) + sonic(u"3.595", u"0"),
+     u"Moo = 1, H/L = 0.01, Beta = 0. Eğri yok: Moo=1 için teori geçersiz." +
+         sonic(u"3.595", u"0")},
+    {"a subsonic Mach number draws the subsonic wall",
      [](ModelRig &r) {
          r.boxes.moo = std::u16string(u"0.5");
          r.model.Command1_Click();
      },
-     u"Çizim yok: Moo<1 için teori geçersiz. Moo = 0.5, H/L = 0.01.",
-     u"Çizim yok: Moo<1 için teori geçersiz. Moo = 0.5, H/L = 0.01."},
+     std::u16string(subsonicHeader) +
+         u" Kırmızı duvar ve 8 mavi akım çizgisi; ses altı akımda Mach çizgisi yok, akım "
+         u"çizgileri duvarın biçimini duvardan uzaklaştıkça sönerek tekrarlar." +
+         std::u16string(subsonicVerdict),
+     std::u16string(subsonicHeader) +
+         u" En büyük Cp = 0.1451 (x = 0.5, 1.5), en küçük Cp = -0.1451 (x = 0, 1, 2). Cp işaret "
+         u"değiştirir: x = 0.25, 0.75, 1.25, 1.75. Cp ≥ 0 kırmızı, Cp < 0 mavi." +
+         std::u16string(subsonicVerdict)},
+    {"a Mach number read as 0 draws nothing",
+     [](ModelRig &r) {
+         r.boxes.moo = std::u16string(u"0,8");
+         r.model.Command1_Click();
+     },
+     u"Çizim yok: Mach sayısı 0 olarak okundu. Moo = 0, H/L = 0.01.",
+     u"Çizim yok: Mach sayısı 0 olarak okundu. Moo = 0, H/L = 0.01."},
     {"a number beyond a double draws nothing",
      [](ModelRig &r) {
          r.boxes.moo = std::u16string(u"1E999");
@@ -138,9 +173,9 @@ const Described described[] = {
          r.model.Command1_Click();
          r.model.HScroll_Moo_Change(102);
      },
-     u"Moo = 1.02, H/L = 0.01, Beta = 0.201." + std::u16string(flowPicture),
+     u"Moo = 1.02, H/L = 0.01, Beta = 0.201." + std::u16string(flowPicture) + at102,
      u"Moo = 1.02, H/L = 0.01, Beta = 0.201. En büyük Cp = 0.624 " + std::u16string(positiveWave) +
-         u"-0.624" + std::u16string(positiveWaveLows)},
+         u"-0.624" + std::u16string(positiveWaveLows) + at102},
 };
 
 void eachRecalculationIsDescribed() {
@@ -167,7 +202,7 @@ void theModelRecordsItsLastRecalculation() {
     rig.boxes.moo = u"abc";
     rig.model.Command1_Click();
     CHECK(rig.model.lastRecalculation()->Moo == 0.0);
-    CHECK(rig.model.lastRecalculation()->refusal == messages::subsonic);
+    CHECK(rig.model.lastRecalculation()->refusal == messages::machZero);
     rig.boxes.hbl = u"1E400";
     rig.model.Command1_Click();
     CHECK(!rig.model.lastRecalculation()->HbL);

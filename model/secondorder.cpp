@@ -1,0 +1,38 @@
+#include "model/secondorder.h"
+
+#include "model/validity.h"
+
+#include <cmath>
+
+namespace wavywall {
+
+SecondOrderTables secondOrderTables(const FlowState &flow) {
+    requireDrawable(flow, "secondOrderTables");
+    const double Pi = flow.Pi;
+    const int N = flow.N;
+    const int L = flow.L;
+    const Busemann b = busemann(flow.Beta);
+    SecondOrderTables t;
+    for (int i = 0; i <= N; ++i) {
+        t.Xw[i] = static_cast<double>(i) / N * 2 * L;
+        const double theta = std::atan(-2 * Pi * flow.H / L * std::sin(2 * Pi / L * t.Xw[i]));
+        t.Cp2[i] = b.C1 * theta + b.C2 * theta * theta;
+    }
+    return t;
+}
+
+void ikinci_mertebe_çiz(const FlowState &flow, Canvas &layer) {
+    requireDrawable(flow, "ikinci_mertebe_çiz");
+    layer.Cls();
+    layer.Scale(-0.2, -5.5, 3.8, 5.5);
+    if (isSubsonic(flow) || flow.Beta == 0) {
+        return;
+    }
+    const SecondOrderTables t = secondOrderTables(flow);
+    for (int i = 1; i <= flow.N; ++i) {
+        layer.Line(toSingle(t.Xw[i - 1]), toSingle(-t.Cp2[i - 1]), toSingle(t.Xw[i]),
+                   toSingle(-t.Cp2[i]), colours::purple);
+    }
+}
+
+} // namespace wavywall
