@@ -54,6 +54,22 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, Colour colour) {
     requestRepaint();
 }
 
+void PictureBox::Overlay::Cls() {
+    if (!list.lines().empty()) {
+        m_box.requestRepaint();
+    }
+    list.Cls();
+}
+
+void PictureBox::Overlay::Scale(double x1, double y1, double x2, double y2) {
+    list.Scale(x1, y1, x2, y2);
+}
+
+void PictureBox::Overlay::Line(float x1, float y1, float x2, float y2, Colour colour) {
+    list.Line(x1, y1, x2, y2, colour);
+    m_box.requestRepaint();
+}
+
 // Only the drawing area changes; the frame around it stays as painted. One
 // request covers every line drawn until the repaint comes.
 void PictureBox::requestRepaint() {
@@ -75,18 +91,18 @@ void PictureBox::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     painter.fillRect(contentsRect(), toQColor(colours::lightYellow));
-    paintPlot(painter);
+    paintPlot(painter, m_list.lines());
+    paintPlot(painter, m_overlay.list.lines());
 }
 
 // Consecutive lines of one colour go to the painter as one batch; the order of
 // the batches is the drawing order, so overdraw is as the plot drew it.
-void PictureBox::paintPlot(QPainter &painter) const {
+void PictureBox::paintPlot(QPainter &painter, const std::vector<PlotLine> &lines) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QRectF inner = contentsRect();
     const auto toWidget = [inner](UnitPoint p) {
         return QPointF(inner.left() + p.u * inner.width(), inner.top() + p.v * inner.height());
     };
-    const std::vector<PlotLine> &lines = m_list.lines();
     auto run = lines.begin();
     while (run != lines.end()) {
         const Colour colour = run->colour;

@@ -2,7 +2,9 @@
 // display list keeps the visible lines drawn since the last Cls in unit
 // coordinates; the box only paints that list, on every paint event, so a
 // covered and uncovered window shows its plot again, and so the plot is drawn
-// at the screen's full resolution.
+// at the screen's full resolution. A second list, the overlay, is painted
+// over the plot: the pressure plot's second-order layer. It is empty unless
+// a plot draws into it.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -32,6 +34,10 @@ public:
     /// the last Cls, in drawing order.
     const std::vector<PlotLine> &displayList() const { return m_list.lines(); }
 
+    /// The layer painted over the plot, a canvas of its own.
+    Canvas &overlay() { return m_overlay; }
+    const std::vector<PlotLine> &overlayList() const { return m_overlay.list.lines(); }
+
 Q_SIGNALS:
     /// The canvas was cleared: a plot is about to be drawn anew.
     void cleared();
@@ -40,10 +46,25 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Keeps the overlay's lines and asks its box for a repaint.
+    class Overlay final : public Canvas {
+    public:
+        explicit Overlay(PictureBox &box)
+            : m_box(box) {}
+        void Cls() override;
+        void Scale(double x1, double y1, double x2, double y2) override;
+        void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+        DisplayList list;
+
+    private:
+        PictureBox &m_box;
+    };
+
     void requestRepaint();
-    void paintPlot(QPainter &painter) const;
+    void paintPlot(QPainter &painter, const std::vector<PlotLine> &lines) const;
 
     DisplayList m_list;
+    Overlay m_overlay{*this};
     mutable QList<QLineF> m_runBuffer;
     bool m_repaintRequested = false;
 };

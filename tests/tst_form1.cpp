@@ -97,9 +97,10 @@ void Form1Test::showsInitialState() {
     QVERIFY(!w.form.model().hasFlow());
     QTRY_COMPARE(QApplication::focusWidget(), w.picture(u"Picture_Akım"_s));
     const QList<QAction *> menu = w.form.menuBar()->actions();
-    QCOMPARE(menu.size(), 1);
-    // "About", with A as its access key.
+    QCOMPARE(menu.size(), 2);
+    // "About", with A as its access key, first; the Teori menu after it.
     QCOMPARE(menu.front()->text(), u"&About"_s);
+    QCOMPARE(menu.back()->text(), u"&Teori"_s);
     QVERIFY(!w.button()->isDefault() && !w.button()->autoDefault());
     // No length limit: a long text is kept whole.
     const QString longText = u"2"_s + QString(100000, u'0');

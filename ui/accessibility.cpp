@@ -53,8 +53,8 @@ private:
     }
 };
 
-// The About window holds only labels; a reader that opens it hears them as
-// the dialog's text, from top to bottom.
+// The About and validity windows hold only labels; a reader that opens one
+// hears them as the dialog's text, from top to bottom.
 class AboutWindowAccessible final : public QAccessibleWidget {
 public:
     explicit AboutWindowAccessible(QWidget *window)
@@ -84,7 +84,7 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object) {
     if (className == "wavywall::StepScrollBar"_L1) {
         return new InputBarAccessible(static_cast<QScrollBar *>(widget));
     }
-    if (className == "wavywall::Form_About"_L1) {
+    if (className == "wavywall::Form_About"_L1 || className == "wavywall::Form_Validity"_L1) {
         return new AboutWindowAccessible(widget);
     }
     return nullptr;

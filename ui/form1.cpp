@@ -5,6 +5,7 @@
 #include "ui/focusring.h"
 #include "ui/form1layout.h"
 #include "ui/formabout.h"
+#include "ui/formvalidity.h"
 #include "ui/messageboxmessenger.h"
 #include "ui/plotdescriber.h"
 #include "ui/stepscrollbar.h"
@@ -12,10 +13,13 @@
 #include "ui/textfit.h"
 #include "ui/titlelabel.h"
 
+#include "model/validityreport.h"
+
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -85,6 +89,14 @@ void Form1::createMenus() {
     // A for About, underlined the way the desktop shows access keys.
     Nm_About = menuBar()->addAction(u"&About"_s);
     Nm_About->setObjectName(u"Nm_About"_s);
+    // Teori: the theory behind the plots, after About, which stays first.
+    QMenu *theory = menuBar()->addMenu(u"&Teori"_s);
+    theory->setObjectName(u"Nm_Teori"_s);
+    Nm_İkinciMertebe = theory->addAction(u"İ&kinci mertebe Cp"_s);
+    Nm_İkinciMertebe->setObjectName(u"Nm_İkinciMertebe"_s);
+    Nm_İkinciMertebe->setCheckable(true);
+    Nm_Geçerlilik = theory->addAction(u"&Geçerlilik…"_s);
+    Nm_Geçerlilik->setObjectName(u"Nm_Geçerlilik"_s);
 }
 
 void Form1::createControls(double dotsPerInch) {
@@ -148,6 +160,8 @@ void Form1::connectHandlers() {
     connect(HScroll_Moo, &QScrollBar::valueChanged, this, &Form1::HScroll_Moo_Change);
     connect(HScroll_HbL, &QScrollBar::valueChanged, this, &Form1::HScroll_HbL_Change);
     connect(Nm_About, &QAction::triggered, this, &Form1::Nm_About_Click);
+    connect(Nm_İkinciMertebe, &QAction::toggled, this, &Form1::Nm_İkinciMertebe_Click);
+    connect(Nm_Geçerlilik, &QAction::triggered, this, &Form1::Nm_Geçerlilik_Click);
 }
 
 void Form1::setTabOrderAndFocus() {
@@ -164,22 +178,22 @@ void Form1::setTabOrderAndFocus() {
 
 void Form1::Form_Load() {
     m_model->Form_Load();
-    m_describer->update();
+    afterRecalculation();
 }
 
 void Form1::Command1_Click() {
     m_model->Command1_Click();
-    m_describer->update();
+    afterRecalculation();
 }
 
 void Form1::HScroll_Moo_Change() {
     m_model->HScroll_Moo_Change(static_cast<std::int16_t>(HScroll_Moo->value()));
-    m_describer->update();
+    afterRecalculation();
 }
 
 void Form1::HScroll_HbL_Change() {
     m_model->HScroll_HbL_Change(static_cast<std::int16_t>(HScroll_HbL->value()));
-    m_describer->update();
+    afterRecalculation();
 }
 
 // One About window for the whole run, with no owner, so that it neither
@@ -191,6 +205,34 @@ void Form1::Nm_About_Click() {
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
+}
+
+// The second-order curve is drawn over the pressure plot while checked; the
+// linear plot is never redrawn for it.
+void Form1::Nm_İkinciMertebe_Click(bool checked) {
+    Canvas &layer = Picture_basınç->overlay();
+    m_model->setSecondOrderLayer(checked ? &layer : nullptr);
+    if (!checked) {
+        layer.Cls();
+    }
+}
+
+// One validity window for the whole run, with no owner, like About.
+void Form1::Nm_Geçerlilik_Click() {
+    if (!m_validity) {
+        m_validity = std::make_unique<Form_Validity>();
+    }
+    m_validity->showLines(validityLines(*m_model));
+    m_validity->show();
+    m_validity->raise();
+    m_validity->activateWindow();
+}
+
+void Form1::afterRecalculation() {
+    m_describer->update();
+    if (m_validity && m_validity->isVisible()) {
+        m_validity->showLines(validityLines(*m_model));
+    }
 }
 
 } // namespace wavywall

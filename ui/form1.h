@@ -1,6 +1,7 @@
 // The main window: the Mach number and the wave's height ratio, each as a
 // text box with a scroll bar, the calculate button, the flow picture above
-// the pressure plot, and the About command. The window computes nothing
+// the pressure plot, the About command and the Teori menu (the second-order
+// Cp over the pressure plot, the validity window). The window computes nothing
 // itself; its handlers hand every action to the flow model. Controls and
 // handlers keep the program's historic names (docs/design.md has a glossary).
 #pragma once
@@ -21,6 +22,7 @@ class QScrollBar;
 namespace wavywall {
 
 class Form_About;
+class Form_Validity;
 class MessageBoxMessenger;
 class PictureBox;
 class PlotDescriber;
@@ -37,6 +39,8 @@ public:
 
     /// The About window, once the About command has created it.
     Form_About *aboutWindow() const { return m_about.get(); }
+    /// The validity window, once "Geçerlilik…" has created it.
+    Form_Validity *validityWindow() const { return m_validity.get(); }
 
     const FlowModel &model() const { return *m_model; }
 
@@ -53,8 +57,13 @@ private:
     void HScroll_Moo_Change();
     void HScroll_HbL_Change();
     void Nm_About_Click();
+    void Nm_İkinciMertebe_Click(bool checked);
+    void Nm_Geçerlilik_Click();
+    void afterRecalculation();
 
     QAction *Nm_About = nullptr;
+    QAction *Nm_İkinciMertebe = nullptr;
+    QAction *Nm_Geçerlilik = nullptr;
     QGroupBox *Frame1 = nullptr;
     QScrollBar *HScroll_HbL = nullptr;
     QScrollBar *HScroll_Moo = nullptr;
@@ -73,6 +82,7 @@ private:
     std::unique_ptr<FlowModel> m_model;
     std::unique_ptr<PlotDescriber> m_describer;
     std::unique_ptr<Form_About> m_about;
+    std::unique_ptr<Form_Validity> m_validity;
 };
 
 } // namespace wavywall

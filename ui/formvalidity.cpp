@@ -1,0 +1,56 @@
+#include "ui/formvalidity.h"
+
+#include "ui/accessibility.h"
+
+#include <QKeySequence>
+#include <QLabel>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace wavywall {
+
+namespace {
+// The verdict is the longest line; the window is wide enough for most of it
+// in the desktop's font and wraps the rest.
+constexpr int widthInCharacters = 48;
+} // namespace
+
+Form_Validity::Form_Validity()
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint) {
+    installAccessibility();
+    setObjectName(u"Form_Validity"_s);
+    setWindowTitle(u"Geçerlilik"_s);
+    setAccessibleName(u"Geçerlilik"_s);
+    m_text = new QLabel(this);
+    m_text->setObjectName(u"Label_Validity"_s);
+    m_text->setAccessibleName(u"Doğrusal teorinin geçerliliği"_s);
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setWordWrap(true);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Reachable and readable from the keyboard: focus, then select and copy.
+    m_text->setFocusPolicy(Qt::StrongFocus);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * widthInCharacters);
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(m_text);
+    column->setSizeConstraint(QLayout::SetMinimumSize);
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    }
+}
+
+void Form_Validity::showLines(const std::vector<std::u16string> &lines) {
+    QStringList text;
+    for (const std::u16string &line : lines) {
+        text.append(QString::fromStdU16String(line));
+    }
+    m_text->setText(text.join(u'\n'));
+    m_text->setAccessibleDescription(m_text->text());
+    adjustSize();
+}
+
+} // namespace wavywall
