@@ -2,7 +2,8 @@
 // with its two input texts, two display lists and the messages of the last
 // recalculation. The page writes the texts the user typed into buffers that
 // this surface hands out, calls a recalculation, then reads the display lists
-// as flat arrays (four unit coordinates and one 0x00BBGGRR colour a line),
+// as flat arrays (four unit coordinates and one 0x00BBGGRR colour a line;
+// the pressure plot's second-order layer is a third list, empty while off),
 // the texts a scroll bar wrote, the messages and the words that describe
 // each plot, straight from the module's memory. A message does not block here: it is collected, and
 // the page shows it in its modal box when the recalculation has returned, which is the same to the
@@ -12,6 +13,7 @@
 #include "model/inputboxes.h"
 #include "model/messenger.h"
 #include "model/plotdescription.h"
+#include "model/validityreport.h"
 
 #include <array>
 #include <cstdint>
@@ -71,17 +73,36 @@ struct Session {
     TextBoxes boxes;
     DisplayList flowCanvas;
     DisplayList pressureCanvas;
+    DisplayList secondOrderLayer;
     MessageLog messenger;
     FlowModel model{boxes, flowCanvas, pressureCanvas, messenger};
-    std::array<FlatList, 2> flat;
+    std::array<FlatList, 3> flat;
     std::array<std::u16string, 2> descriptions;
+    std::u16string validity;
 
     template <typename Action> void recalculate(Action action) {
         messenger.clear();
         action();
         flat[0].fill(flowCanvas);
         flat[1].fill(pressureCanvas);
+        flat[2].fill(secondOrderLayer);
         describe();
+    }
+
+    void showSecondOrder(bool on) {
+        model.setSecondOrderLayer(on ? &secondOrderLayer : nullptr);
+        if (!on) {
+            secondOrderLayer.Cls();
+        }
+        flat[2].fill(secondOrderLayer);
+    }
+
+    // The validity window's lines, one a line.
+    void assess() {
+        validity.clear();
+        for (const std::u16string &line : validityLines(model)) {
+            validity += (validity.empty() ? u"" : u"\n") + line;
+        }
     }
 
     void describe() {
@@ -100,7 +121,11 @@ namespace {
 Input inputOf(int input) {
     return input == 0 ? Input::Moo : Input::HbL;
 }
+// 0 the flow picture, 1 the pressure plot, 2 its second-order layer.
 std::size_t plotOf(int plot) {
+    return plot <= 0 ? 0 : plot == 1 ? 1 : 2;
+}
+std::size_t describedPlotOf(int plot) {
     return plot == 0 ? 0 : 1;
 }
 } // namespace
@@ -179,11 +204,26 @@ int wavywall_message_length(Session *session, int index) {
 }
 
 const char16_t *wavywall_description(Session *session, int plot) {
-    return session->descriptions[plotOf(plot)].data();
+    return session->descriptions[describedPlotOf(plot)].data();
 }
 
 int wavywall_description_length(Session *session, int plot) {
-    return static_cast<int>(session->descriptions[plotOf(plot)].size());
+    return static_cast<int>(session->descriptions[describedPlotOf(plot)].size());
+}
+
+void wavywall_set_second_order(Session *session, int on) {
+    session->showSecondOrder(on != 0);
+}
+
+// The validity of the last recalculation, in lines; valid until the next call
+// of this function.
+const char16_t *wavywall_validity(Session *session) {
+    session->assess();
+    return session->validity.data();
+}
+
+int wavywall_validity_length(Session *session) {
+    return static_cast<int>(session->validity.size());
 }
 
 } // extern "C"

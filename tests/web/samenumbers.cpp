@@ -107,9 +107,13 @@ struct Rig {
     testing::TextBoxes boxes;
     BothCanvases flow;
     BothCanvases pressure;
+    BothCanvases secondOrder;
     testing::MessageLog messages;
     FlowModel model{boxes, flow.both, pressure.both, messages};
-    Rig() { model.Form_Load(); }
+    Rig() {
+        model.Form_Load();
+        model.setSecondOrderLayer(&secondOrder.both);
+    }
 };
 
 using Action = std::function<void(Rig &)>;
@@ -128,10 +132,12 @@ void runCase(int number, const Action &action, int only) {
     }
     report("flow", rig.flow, false);
     report("pressure", rig.pressure, false);
+    report("second-order", rig.secondOrder, false);
     std::printf("\n");
     if (full) {
         report("flow", rig.flow, true);
         report("pressure", rig.pressure, true);
+        report("second-order", rig.secondOrder, true);
         std::printf("\n");
     }
 }
@@ -154,6 +160,10 @@ std::vector<std::u16string> typedTexts() {
                                          u"1.5x",
                                          u"2e1",
                                          u"0.5",
+                                         u"0.8",
+                                         u"-0.3",
+                                         u"0.9999",
+                                         u"0,8",
                                          u"0",
                                          u"-0",
                                          u"1e308",

@@ -7,7 +7,7 @@
 import createCoreModule from '../wavywall-core.js';
 
 export const Input = Object.freeze({ Moo: 0, HbL: 1 });
-export const Plot = Object.freeze({ flow: 0, pressure: 1 });
+export const Plot = Object.freeze({ flow: 0, pressure: 1, secondOrder: 2 });
 
 const decoder = new TextDecoder('utf-16le');
 
@@ -83,6 +83,19 @@ export class Core {
         m._wavywall_message_length(this.session, i)));
     }
     return list;
+  }
+
+  // Draws the second-order Cp into its layer (Plot.secondOrder) from now on,
+  // at once from the last picture; or no longer, and empties the layer.
+  setSecondOrder(on) {
+    this.module._wavywall_set_second_order(this.session, on ? 1 : 0);
+  }
+
+  // Where linear theory holds for the last recalculation, in lines.
+  validity() {
+    const m = this.module;
+    const pointer = m._wavywall_validity(this.session);
+    return this.utf16(pointer, m._wavywall_validity_length(this.session));
   }
 
   // What each plot shows now, in words, for its text alternative.

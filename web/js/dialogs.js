@@ -2,7 +2,8 @@
 // nothing else in the page reacts, and its promise settles when the user has
 // closed it (OK by click, Return or Space; Escape too, as with any message
 // box that has only OK). The About window is one non-modal window, laid out
-// on its first use and shown again, unchanged, on every later one.
+// on its first use and shown again, unchanged, on every later one. The
+// validity window is non-modal too, and shows the lines it is given.
 
 import { layOutFormAbout } from './layout.js';
 
@@ -50,6 +51,37 @@ export class AboutWindow {
       this.laidOut = true;
     }
     this.dialog.querySelector('.close').focus();
+  }
+}
+
+export class ValidityWindow {
+  constructor(dialog) {
+    this.dialog = dialog;
+    this.text = dialog.querySelector('#Validity_text');
+    dialog.querySelector('.close').addEventListener('click', () => dialog.close());
+    // A non-modal dialog does not close on Escape by itself.
+    dialog.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape') {
+        dialog.close();
+      }
+    });
+    makeMovable(dialog, dialog.querySelector('.caption-bar'));
+  }
+
+  get open() {
+    return this.dialog.open;
+  }
+
+  show(text) {
+    this.update(text);
+    if (!this.dialog.open) {
+      this.dialog.show();
+    }
+    this.dialog.querySelector('.close').focus();
+  }
+
+  update(text) {
+    this.text.textContent = text;
   }
 }
 

@@ -6,10 +6,11 @@
 // it is closed.
 
 import { Core, Input, Plot } from './core.js';
-import { AboutWindow, MessageBox } from './dialogs.js';
+import { AboutWindow, MessageBox, ValidityWindow } from './dialogs.js';
 import { layOutForm1 } from './layout.js';
 import { PlotPainter } from './plotpainter.js';
 import { StepScrollBar } from './scrollbar.js';
+import { TheoryMenu } from './theorymenu.js';
 
 const byId = (id) => document.getElementById(id);
 
@@ -28,6 +29,7 @@ for (const entry of plots) {
 }
 const messageBox = new MessageBox(byId('MsgBox'));
 const about = new AboutWindow(byId('Form_About'));
+const validity = new ValidityWindow(byId('Form_Validity'));
 let messageOpen = false;
 
 const core = await Core.load();
@@ -54,13 +56,35 @@ function recalculate(action) {
   }
   performance.mark('recalculation');
   action();
-  for (const { painter, plot } of plots) {
-    const list = core.displayList(plot);
-    painter.show(list.coordinates, list.colours);
-  }
+  paintPlots();
   describePlots();
+  if (validity.open) {
+    validity.update(core.validity());
+  }
   const messages = core.messages();
   return messages.length > 0 ? showMessages(messages) : undefined;
+}
+
+// The pressure plot's second-order layer is painted after its curve; while
+// it is off the layer is empty and the plot is painted exactly as before.
+function paintPlots() {
+  for (const { painter, plot } of plots) {
+    const list = core.displayList(plot);
+    if (plot !== Plot.pressure) {
+      painter.show(list.coordinates, list.colours);
+      continue;
+    }
+    const layer = core.displayList(Plot.secondOrder);
+    painter.show(joined(Float64Array, list.coordinates, layer.coordinates),
+      joined(Uint32Array, list.colours, layer.colours));
+  }
+}
+
+function joined(Type, first, second) {
+  const both = new Type(first.length + second.length);
+  both.set(first);
+  both.set(second, first.length);
+  return both;
 }
 
 async function showMessages(messages) {
@@ -92,6 +116,15 @@ byId('Command1').addEventListener('click', () => {
   recalculate(() => core.command1Click(texts()));
 });
 byId('Nm_About').addEventListener('click', () => about.show());
+new TheoryMenu(byId('Nm_Teori'), byId('Teori_menu'), {
+  secondOrder(on) {
+    core.setSecondOrder(on);
+    paintPlots();
+  },
+  validity() {
+    validity.show(core.validity());
+  },
+});
 
 performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';

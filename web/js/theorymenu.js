@@ -1,0 +1,78 @@
+// The Teori menu of the menu bar: a button that opens a small menu with the
+// checkable "İkinci mertebe Cp" and "Geçerlilik…". Keys as in a desktop menu:
+// Enter, Space or Down opens it on its first item, Up and Down move, Home and
+// End jump, Escape closes it and returns to the button; a click elsewhere
+// closes it too.
+
+export class TheoryMenu {
+  constructor(button, menu, handlers) {
+    this.button = button;
+    this.menu = menu;
+    this.items = [...menu.querySelectorAll('[role^="menuitem"]')];
+    this.secondOrder = menu.querySelector('#Nm_İkinciMertebe');
+    button.addEventListener('click', () => (this.isOpen ? this.close() : this.open()));
+    button.addEventListener('keydown', (event) => {
+      if (event.key === 'ArrowDown') {
+        event.preventDefault();
+        this.open();
+      }
+    });
+    menu.addEventListener('keydown', (event) => this.key(event));
+    this.secondOrder.addEventListener('click', () => {
+      const on = this.secondOrder.getAttribute('aria-checked') !== 'true';
+      this.setSecondOrder(on);
+      this.close();
+      handlers.secondOrder(on);
+    });
+    menu.querySelector('#Nm_Geçerlilik').addEventListener('click', () => {
+      this.close(false);
+      handlers.validity();
+    });
+    document.addEventListener('pointerdown', (event) => {
+      if (this.isOpen && !menu.contains(event.target) && event.target !== button) {
+        this.close(false);
+      }
+    });
+  }
+
+  get isOpen() {
+    return !this.menu.hidden;
+  }
+
+  setSecondOrder(on) {
+    this.secondOrder.setAttribute('aria-checked', on ? 'true' : 'false');
+  }
+
+  open() {
+    this.menu.style.left = `${this.button.offsetLeft}px`;
+    this.menu.hidden = false;
+    this.button.setAttribute('aria-expanded', 'true');
+    this.items[0].focus();
+  }
+
+  close(refocus = true) {
+    this.menu.hidden = true;
+    this.button.setAttribute('aria-expanded', 'false');
+    if (refocus) {
+      this.button.focus();
+    }
+  }
+
+  key(event) {
+    const index = this.items.indexOf(document.activeElement);
+    const last = this.items.length - 1;
+    const moves = {
+      ArrowDown: index >= last ? 0 : index + 1,
+      ArrowUp: index <= 0 ? last : index - 1,
+      Home: 0,
+      End: last,
+    };
+    if (event.key in moves) {
+      event.preventDefault();
+      this.items[moves[event.key]].focus();
+    } else if (event.key === 'Escape' || event.key === 'Tab') {
+      event.preventDefault();
+      this.close();
+    }
+  }
+}
