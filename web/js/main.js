@@ -28,6 +28,8 @@ for (const entry of plots) {
 }
 const messageBox = new MessageBox(byId('MsgBox'));
 const about = new AboutWindow(byId('Form_About'));
+// The About window works even when the core does not load.
+byId('Nm_About').addEventListener('click', () => about.show());
 let messageOpen = false;
 
 const core = await Core.load();
@@ -91,8 +93,10 @@ connectBar('HScroll_HbL', textHbL, Input.HbL, (p, t) => core.hscrollHbLChange(p,
 byId('Command1').addEventListener('click', () => {
   recalculate(() => core.command1Click(texts()));
 });
-byId('Nm_About').addEventListener('click', () => about.show());
 
+// The ready mark and flag tell the browser tests and the start-up timing
+// (docs/performance.md) that the page is usable; the recalculation marks let
+// the tests count recalculations.
 performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
 
