@@ -1,4 +1,4 @@
-// The main window of the page: places the controls from the layout table,
+// The main window of the page: places the controls from the window description,
 // loads the core and wires the five events. Each recalculation runs wholly in
 // the core; the page then paints both display lists, and if the core gave a
 // message, shows it in the modal box after the core has returned (a message
@@ -31,10 +31,7 @@ const about = new AboutWindow(byId('Form_About'));
 // The About window works even when the core does not load.
 byId('Nm_About').addEventListener('click', () => about.show());
 let messageOpen = false;
-
-const core = await Core.load();
-core.formLoad();
-describePlots();
+let core = null;
 
 function texts() {
   return { Moo: textMoo.value, HbL: textHbL.value };
@@ -51,7 +48,7 @@ function describePlots() {
 // Runs one recalculation in the core, shows its result and returns the
 // promise of its message, if it gave one.
 function recalculate(action) {
-  if (messageOpen) {
+  if (messageOpen || !core) {
     return undefined;
   }
   performance.mark('recalculation');
@@ -94,6 +91,13 @@ byId('Command1').addEventListener('click', () => {
   recalculate(() => core.command1Click(texts()));
 });
 
+// The controls are in place; the core comes last, so that everything that
+// needs none shows and works while it loads. The inputs stay inert until
+// then: nothing they would start could run.
+core = await Core.load();
+core.formLoad();
+describePlots();
+byId('Frame1').inert = false;
 // The ready mark and flag tell the browser tests and the start-up timing
 // (docs/performance.md) that the page is usable; the recalculation marks let
 // the tests count recalculations.
@@ -102,5 +106,7 @@ document.documentElement.dataset.ready = 'true';
 
 // After one visit the page opens without a network, from the worker's cache.
 if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch(() => {});
+  navigator.serviceWorker.register('sw.js').catch((error) => {
+    console.warn('wavywall: the page will not open offline:', error);
+  });
 }
