@@ -1,6 +1,7 @@
 #include "ui/formvalidity.h"
 
 #include "ui/accessibility.h"
+#include "ui/layouttable.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -14,26 +15,26 @@ namespace wavywall {
 namespace {
 // The verdict is the longest line; the window is wide enough for most of it
 // in the desktop's font and wraps the rest.
-constexpr int widthInCharacters = 48;
+using validity = windows::Form_Validity;
 } // namespace
 
 Form_Validity::Form_Validity()
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint) {
     installAccessibility();
-    setObjectName(u"Form_Validity"_s);
-    setWindowTitle(u"Geçerlilik"_s);
-    setAccessibleName(u"Geçerlilik"_s);
+    setObjectName(toQString(validity::name));
+    setWindowTitle(toQString(validity::caption));
+    setAccessibleName(toQString(validity::caption));
     m_text = new QLabel(this);
     m_text->setObjectName(u"Label_Validity"_s);
-    m_text->setAccessibleName(u"Doğrusal teorinin geçerliliği"_s);
+    m_text->setAccessibleName(toQString(validity::accessibleName));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Reachable and readable from the keyboard: focus, then select and copy.
     m_text->setFocusPolicy(Qt::StrongFocus);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * widthInCharacters);
+    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * validity::widthInCharacters);
     auto *column = new QVBoxLayout(this);
     column->addWidget(m_text);
     column->setSizeConstraint(QLayout::SetMinimumSize);

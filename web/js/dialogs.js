@@ -5,7 +5,7 @@
 // on its first use and shown again, unchanged, on every later one. The
 // validity window is non-modal too, and shows the lines it is given.
 
-import { layOutFormAbout } from './layout.js';
+import { describeFormAbout, describeFormValidity, layOutFormAbout } from './layout.js';
 
 export class MessageBox {
   constructor(dialog) {
@@ -38,6 +38,7 @@ export class AboutWindow {
   constructor(dialog) {
     this.dialog = dialog;
     this.laidOut = false;
+    describeFormAbout(dialog);
     dialog.querySelector('.close').addEventListener('click', () => dialog.close());
     makeMovable(dialog, dialog.querySelector('.caption-bar'));
   }
@@ -58,6 +59,7 @@ export class ValidityWindow {
   constructor(dialog) {
     this.dialog = dialog;
     this.text = dialog.querySelector('#Validity_text');
+    describeFormValidity(dialog);
     dialog.querySelector('.close').addEventListener('click', () => dialog.close());
     // A non-modal dialog does not close on Escape by itself.
     dialog.addEventListener('keydown', (event) => {

@@ -1,4 +1,4 @@
-// The main window of the page: places the controls from the layout table,
+// The main window of the page: places the controls from the window description,
 // loads the core and wires the five events. Each recalculation runs wholly in
 // the core; the page then paints both display lists, and if the core gave a
 // message, shows it in the modal box after the core has returned (a message
@@ -30,11 +30,10 @@ for (const entry of plots) {
 const messageBox = new MessageBox(byId('MsgBox'));
 const about = new AboutWindow(byId('Form_About'));
 const validity = new ValidityWindow(byId('Form_Validity'));
+// The About window works even when the core does not load.
+byId('Nm_About').addEventListener('click', () => about.show());
 let messageOpen = false;
-
-const core = await Core.load();
-core.formLoad();
-describePlots();
+let core = null;
 
 function texts() {
   return { Moo: textMoo.value, HbL: textHbL.value };
@@ -51,7 +50,7 @@ function describePlots() {
 // Runs one recalculation in the core, shows its result and returns the
 // promise of its message, if it gave one.
 function recalculate(action) {
-  if (messageOpen) {
+  if (messageOpen || !core) {
     return undefined;
   }
   performance.mark('recalculation');
@@ -68,6 +67,9 @@ function recalculate(action) {
 // The pressure plot's second-order layer is painted after its curve; while
 // it is off the layer is empty and the plot is painted exactly as before.
 function paintPlots() {
+  if (!core) {
+    return;
+  }
   for (const { painter, plot } of plots) {
     const list = core.displayList(plot);
     if (plot !== Plot.pressure) {
@@ -115,21 +117,33 @@ connectBar('HScroll_HbL', textHbL, Input.HbL, (p, t) => core.hscrollHbLChange(p,
 byId('Command1').addEventListener('click', () => {
   recalculate(() => core.command1Click(texts()));
 });
-byId('Nm_About').addEventListener('click', () => about.show());
+// The Teori menu asks the core; until it has loaded there is nothing to show.
 new TheoryMenu(byId('Nm_Teori'), byId('Teori_menu'), {
   secondOrder(on) {
-    core.setSecondOrder(on);
+    core?.setSecondOrder(on);
     paintPlots();
   },
   validity() {
-    validity.show(core.validity());
+    validity.show(core?.validity() ?? '');
   },
 });
 
+// The controls are in place; the core comes last, so that everything that
+// needs none shows and works while it loads. The inputs stay inert until
+// then: nothing they would start could run.
+core = await Core.load();
+core.formLoad();
+describePlots();
+byId('Frame1').inert = false;
+// The ready mark and flag tell the browser tests and the start-up timing
+// (docs/performance.md) that the page is usable; the recalculation marks let
+// the tests count recalculations.
 performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
 
 // After one visit the page opens without a network, from the worker's cache.
 if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch(() => {});
+  navigator.serviceWorker.register('sw.js').catch((error) => {
+    console.warn('wavywall: the page will not open offline:', error);
+  });
 }
