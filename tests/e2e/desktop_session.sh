@@ -68,6 +68,24 @@ for check in "$flow_region #FF0000 wall" "$flow_region #0000FF streamlines" \
 done
 echo "both plots drawn, Text_Moo reads $mach"
 
+# The Teori menu from the keyboard: Mach 2, the second-order Cp on, in
+# purple over the pressure plot; then the validity window beside the main one.
+xdotool mousemove "$box_x" "$box_y" click 1 key ctrl+a type 2
+xdotool mousemove "$button_x" "$button_y" click 1
+sleep 0.3
+xdotool mousemove 1000 700 key alt+t Return
+sleep 0.5
+shoot "$work/overlay.png"
+n=$(/usr/bin/convert "$work/overlay.png" -crop "$pressure_region" +repage -format %c \
+    histogram:info:- | awk 'toupper($0) ~ /#800080/ { sum += $1 } END { print sum + 0 }')
+[ "$n" -ge 50 ] || fail "the second-order Cp shows only $n purple pixels"
+echo "second-order Cp: $n pixels of #800080"
+xdotool key alt+t Down Return
+validity=$(timeout 10 xdotool search --sync --onlyvisible --name '^Geçerlilik$' | head -n1) ||
+    fail "the validity window did not appear"
+"$closewindow" "$validity"
+echo "the validity window opened from the Teori menu"
+
 # The About command, then the main window closed: the About window keeps
 # the program running until it is closed as well.
 xdotool mousemove 20 $((client_top / 2)) click 1
