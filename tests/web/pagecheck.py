@@ -17,8 +17,8 @@ class PageSession:
 
     web_folder = None
 
-    def __init__(self, ratio=1):
-        self.server = browser.Server(PageSession.web_folder)
+    def __init__(self, ratio=1, folder=None):
+        self.server = browser.Server(folder or PageSession.web_folder)
         self.driver = browser.start_browser(ratio)
         self.ratio = ratio
 
@@ -31,6 +31,18 @@ class PageSession:
         self.driver.get(self.server.url)
         WebDriverWait(self.driver, 20).until(lambda d: d.execute_script(
             "return document.documentElement.dataset.ready === 'true'"))
+
+    def wait_for_worker(self):
+        """Until the service worker controls the page."""
+        self.driver.execute_async_script("""const done = arguments[0];
+            navigator.serviceWorker.ready.then(() => {
+              if (navigator.serviceWorker.controller) { done(); return; }
+              navigator.serviceWorker.addEventListener('controllerchange', () => done());
+            });""")
+
+    def cache_names(self):
+        return sorted(self.driver.execute_async_script(
+            'caches.keys().then(arguments[0])'))
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)

@@ -10,7 +10,9 @@ unless WAVYWALL_REQUIRE_TOOLS=1."""
 import importlib.util
 import math
 import os
+import shutil
 import sys
+import tempfile
 import time
 import unittest
 
@@ -431,11 +433,7 @@ class Offline(unittest.TestCase):
         page = PageSession()
         try:
             page.open()
-            page.driver.execute_async_script("""const done = arguments[0];
-                navigator.serviceWorker.ready.then(() => {
-                  if (navigator.serviceWorker.controller) { done(); return; }
-                  navigator.serviceWorker.addEventListener('controllerchange', () => done());
-                });""")
+            page.wait_for_worker()
             page.server.stop()
             page.driver.execute_cdp_cmd('Network.enable', {})
             page.driver.execute_cdp_cmd('Network.emulateNetworkConditions', {
@@ -449,6 +447,40 @@ class Offline(unittest.TestCase):
             self.assertEqual(errors, [])
         finally:
             browser.quit_browser(page.driver)
+
+    def test_new_build_offered_and_only_its_own_old_cache_deleted(self):
+        from selenium.webdriver.support.ui import WebDriverWait
+        folder = tempfile.mkdtemp(prefix='wavywall-site-')
+        shutil.copytree(PageSession.web_folder, folder, dirs_exist_ok=True)
+        page = PageSession(folder=folder)
+        try:
+            page.open()
+            page.wait_for_worker()
+            # Another application of the same site, and this page published
+            # in another folder of it.
+            foreign = ['other-application-v1', f'wavywall page {page.server.url}copy/ 0123']
+            page.driver.execute_async_script(
+                'Promise.all(arguments[0].map(n => caches.open(n))).then(() => arguments[1]())',
+                foreign)
+            [old] = [n for n in page.cache_names() if n not in foreign]
+            worker = os.path.join(folder, 'sw.js')
+            with open(worker, encoding='utf-8') as f:
+                text = f.read()
+            with open(worker, 'w', encoding='utf-8') as f:
+                f.write(text.replace(old.rsplit(' ', 1)[1], 'a new build'))
+            page.js('window.before = true; navigator.serviceWorker.ready.then(r => r.update())')
+            notice = page.by_id('UpdateNotice')
+            WebDriverWait(page.driver, 20).until(lambda d: notice.is_displayed())
+            notice.find_element('css selector', '.reload').click()
+            WebDriverWait(page.driver, 20).until(lambda d: d.execute_script(
+                "return !window.before && document.documentElement.dataset.ready === 'true'"))
+            self.assertFalse(page.by_id('UpdateNotice').is_displayed())
+            self.assertEqual(page.cache_names(), sorted(foreign + [old.rsplit(' ', 1)[0]
+                                                                   + ' a new build']))
+            self.assertEqual(page.console_errors(), [])
+        finally:
+            page.close()
+            shutil.rmtree(folder, ignore_errors=True)
 
 
 def main():

@@ -10,6 +10,7 @@ import { AboutWindow, MessageBox } from './dialogs.js';
 import { layOutForm1 } from './layout.js';
 import { PlotPainter } from './plotpainter.js';
 import { StepScrollBar } from './scrollbar.js';
+import { keepUpToDate } from './updates.js';
 
 const byId = (id) => document.getElementById(id);
 
@@ -97,6 +98,4 @@ performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
 
 // After one visit the page opens without a network, from the worker's cache.
-if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch(() => {});
-}
+keepUpToDate(byId('UpdateNotice'));
