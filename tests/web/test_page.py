@@ -19,7 +19,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
 import flowlines  # noqa: E402
-from pagecheck import PageSession, PageTest  # noqa: E402
+from pagecheck import PageSession, PageTest, contrast  # noqa: E402
 
 WORK_DIR = None
 
@@ -355,6 +355,53 @@ class About(PageTest):
         self.click('Nm_About')
         self.assertTrue(about.is_displayed())
         self.assertEqual(self.labels(), labels)
+
+
+class Colours(PageTest):
+    SCHEMES = ({'prefers_color_scheme': 'light'}, {'prefers_color_scheme': 'dark'},
+               {'forced_colors': 'active'})
+
+    def text_contrast(self, shot, selector):
+        """How far a text's pixels stand from its most common one, its ground."""
+        pixels = list(shot.crop(self.page.device_box(selector, contents=True)).getdata())
+        ground = max(set(pixels), key=pixels.count)
+        return max(contrast(ground, pixel) for pixel in pixels)
+
+    def test_captions_focus_thumb_and_arrows_stand_out_in_every_scheme(self):
+        page = self.page
+        from selenium.webdriver.common.keys import Keys
+        for features in self.SCHEMES:
+            with self.subTest(**features):
+                page.emulate(**features)
+                page.open()
+                page.by_id('Nm_About').send_keys(Keys.ENTER)
+                shot = page.screenshot()
+                for caption in ('#Form1_caption', '#Form_About_caption'):
+                    self.assertGreaterEqual(self.text_contrast(shot, caption), 4.5, caption)
+                close = page.device_box('#Form_About .close')
+                bar = page.device_box('#Form_About_caption')
+                middle = (close[1] + close[3]) // 2
+                self.assertGreaterEqual(contrast(shot.getpixel((close[0] - 2, middle)),
+                                                 shot.getpixel((bar[0] + 2, middle))), 3)
+                for name in ('HScroll_Moo', 'HScroll_HbL'):
+                    thumb = page.device_box(f'#{name} .thumb')
+                    track = page.device_box(f'#{name} .track')
+                    centre = ((thumb[0] + thumb[2]) // 2, (thumb[1] + thumb[3]) // 2)
+                    self.assertGreaterEqual(contrast(shot.getpixel(centre), shot.getpixel(
+                        (track[2] - 3, centre[1]))), 3, name)
+                    arrows = [list(shot.crop(page.device_box(f'#{name} .arrow.{which}'))
+                                   .getdata()) for which in ('decrease', 'increase')]
+                    self.assertTrue(arrows[0] != arrows[1], f'{name}: two equal arrows')
+                page.by_id('Form_About').send_keys(Keys.ESCAPE)
+                self.assertFalse(page.js("return document.getElementById('Form_About').open"))
+                self.assertEqual(page.focused(), 'Nm_About')
+                self.assertGreaterEqual(self.text_contrast(page.screenshot(), '#Nm_About'), 4.5)
+                page.type_into('Text_Moo', '1')
+                self.click('Command1')
+                self.assertGreaterEqual(
+                    self.text_contrast(page.screenshot(), '#MsgBox_caption'), 4.5)
+                self.close_message(MACH_ONE)
+        page.emulate()
 
 
 class PlotsAndFocus(PageTest):
