@@ -146,17 +146,25 @@ class ScrollBars(PageTest):
         self.assertEqual(page.text('Text_HbL'), '0.02')
         self.assertEqual(page.recalculations(), 1)
 
-    def test_held_arrow_repeats(self):
+    def test_held_arrow_repeats_while_the_pointer_is_on_it(self):
         page = self.page
         from selenium.webdriver.common.action_chains import ActionChains
-        arrow = self.arrow('HScroll_HbL', 'increase')
-        ActionChains(page.driver).click_and_hold(arrow).perform()
-        time.sleep(1.2)
-        ActionChains(page.driver).release().perform()
-        position = int(page.by_id('HScroll_HbL').get_attribute('aria-valuenow'))
-        self.assertGreater(position, 3)
-        self.assertEqual(page.recalculations(), position - 1)
-        self.assertEqual(page.text('Text_HbL'), f'0.{position:02d}' if position < 20 else '0.2')
+        arrow = self.arrow('HScroll_Moo', 'increase')
+        # The position and the arrow's look as the pointer leaves and comes back,
+        # once the bar has seen the move.
+        page.js("""window.moves = []; const bar = document.getElementById('HScroll_Moo');
+            document.addEventListener('pointermove', () => window.moves.push([
+              Number(bar.getAttribute('aria-valuenow')),
+              bar.querySelector('.increase').classList.contains('pressed')]));""")
+        ActionChains(page.driver).click_and_hold(arrow).pause(0.8).move_by_offset(0, -40) \
+            .pause(0.5).move_by_offset(0, 40).pause(0.5).release().perform()
+        *_, (left, pressed_off), (back, pressed_on) = page.js('return window.moves')
+        self.assertGreater(left, 103, 'it repeats')
+        self.assertEqual((back, pressed_off, pressed_on), (left, False, True), 'off it, it pauses')
+        position = int(page.by_id('HScroll_Moo').get_attribute('aria-valuenow'))
+        self.assertGreater(position, back + 3, 'back on it, it goes on')
+        self.assertEqual(page.recalculations(), position - 101)
+        self.assertEqual(page.text('Text_Moo'), str(position / 100))
 
     def test_thumb_drag_recalculates_once_at_release(self):
         page = self.page
