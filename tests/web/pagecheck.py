@@ -27,10 +27,11 @@ class PageSession:
     """One browser on one server, with helpers that read the page."""
 
     web_folder = None
+    engine = 'chromium'
 
     def __init__(self, ratio=1, folder=None):
         self.server = browser.Server(folder or PageSession.web_folder)
-        self.driver = browser.start_browser(ratio)
+        self.driver = browser.start_browser(ratio, engine=PageSession.engine)
         self.ratio = ratio
 
     def close(self):
@@ -126,6 +127,12 @@ class PageSession:
         return tuple(round(v * self.ratio) for v in r)
 
     def console_errors(self):
+        """Errors the console logged; WebKit's driver cannot read its
+        console, so there only the page's own start-failure notice counts."""
+        if self.engine == 'webkit':
+            notice = self.js("return document.getElementById('StartFailure').hidden ? '' : "
+                             "document.getElementById('StartFailure').textContent")
+            return [notice] if notice else []
         return [e for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
 
 

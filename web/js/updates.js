@@ -47,5 +47,7 @@ export function keepUpToDate(notice) {
         }
       });
     });
-  }).catch(() => {});
+  }).catch((error) => {
+    console.warn('wavywall: the page will not open offline:', error);
+  });
 }
