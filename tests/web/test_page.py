@@ -251,6 +251,34 @@ class Calculating(PageTest):
         self.assertEqual(page.recalculations(), 2)
 
 
+class ScreenReader(PageTest):
+    def test_labels_come_first_and_each_result_is_said_once(self):
+        page = self.page
+        order = page.js("return [...document.querySelectorAll('#Frame1 > *')].map(e => e.id)")
+        for label, box, bar in (('Label1', 'Text_Moo', 'HScroll_Moo'),
+                                ('Label2', 'Text_HbL', 'HScroll_HbL')):
+            self.assertLess(order.index(label), order.index(box))
+            self.assertLess(order.index(box), order.index(bar))
+        said = "return document.querySelector('[role=status]').textContent"
+        self.arrow('HScroll_Moo', 'increase').click()
+        # Cp = -4 pi 0.01 sin(2 pi x) / sqrt(1.02^2 - 1) on x = 0, 0.02, ..., 2 is largest,
+        # 0.62397, at the points beside x = 0.75 and 1.75.
+        self.assertEqual(page.js(said), 'En büyük Cp = 0.624 (x = 0.74, 0.76, 1.74, 1.76), '
+                                        'en küçük Cp = -0.624 (x = 0.24, 0.26, 1.24, 1.26).')
+        nodes = [n for n in page.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']
+                 if not n.get('ignored')]
+        texts = [n.get('name', {}).get('value') for n in nodes if n['role']['value'] == 'StaticText']
+        for plot in ('Picture_Akım', 'Picture_basınç'):
+            description = page.description(plot)
+            self.assertIn(description, [n.get('description', {}).get('value') for n in nodes])
+            self.assertNotIn(description, texts, 'a description is no paragraph of its own')
+        for moo, no_curve, message in (('1', 'Eğri yok:', MACH_ONE), ('0.5', 'Çizim yok:', SUBSONIC)):
+            page.type_into('Text_Moo', moo)
+            self.click('Command1')
+            self.close_message(message)
+            self.assertEqual(page.js(said), no_curve + message + '.')
+
+
 class Messages(PageTest):
     def test_mach_one_message_blocks_the_page_until_closed(self):
         page = self.page

@@ -45,6 +45,15 @@ function describePlots() {
   }
 }
 
+// A screen reader hears each result once, politely, in one sentence of the
+// core's description of the pressure plot: the first after those that
+// restate the inputs, which gives Cp's extremes or why there is no curve.
+// Sentences end at a point before a blank; a number's point has none.
+function announceResult() {
+  const sentences = core.description(Plot.pressure).split(/(?<=\.) +/);
+  byId('Result').textContent = sentences.find((s) => !s.startsWith('Moo = ')) ?? '';
+}
+
 // Runs one recalculation in the core, shows its result and returns the
 // promise of its message, if it gave one.
 function recalculate(action) {
@@ -58,6 +67,7 @@ function recalculate(action) {
     painter.show(list.coordinates, list.colours);
   }
   describePlots();
+  announceResult();
   const messages = core.messages();
   return messages.length > 0 ? showMessages(messages) : undefined;
 }
