@@ -13,12 +13,10 @@ import browser
 import flowlines
 
 def contrast(a, b):
-    """The contrast ratio of two sRGB colours, as accessibility guidelines
-    define it: (L1 + 0.05) / (L2 + 0.05) of their relative luminances."""
+    """The contrast ratio of two sRGB colours: (L1 + 0.05) / (L2 + 0.05) of their luminances."""
     def luminance(rgb):
-        linear = [c / 255 / 12.92 if c <= 10 else ((c / 255 + 0.055) / 1.055) ** 2.4
-                  for c in rgb[:3]]
-        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+        c = [v / 255 / 12.92 if v <= 10 else ((v / 255 + 0.055) / 1.055) ** 2.4 for v in rgb[:3]]
+        return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]
     high, low = sorted((luminance(a), luminance(b)), reverse=True)
     return (high + 0.05) / (low + 0.05)
 
@@ -53,8 +51,7 @@ class PageSession:
             });""")
 
     def cache_names(self):
-        return sorted(self.driver.execute_async_script(
-            'caches.keys().then(arguments[0])'))
+        return sorted(self.driver.execute_async_script('caches.keys().then(arguments[0])'))
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
@@ -113,18 +110,12 @@ class PageSession:
         return (round(r[0] * k), round(r[1] * k), round((r[0] + r[2]) * k),
                 round((r[1] + r[3]) * k))
 
-    def emulate(self, **features):
-        """Media features as CSS names them: forced_colors='active'."""
-        self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [
-            {'name': name.replace('_', '-'), 'value': value} for name, value in features.items()]})
-
-    def device_box(self, selector, contents=False):
-        """An element's box, or that of its text, on the screen in device pixels."""
-        r = self.js("""const e = document.querySelector(arguments[0]);
-            const range = document.createRange(); range.selectNodeContents(e);
-            const b = (arguments[1] ? range : e).getBoundingClientRect();
-            return [b.left, b.top, b.right, b.bottom];""", selector, contents)
-        return tuple(round(v * self.ratio) for v in r)
+    def device_box(self, selector, text=False):
+        """An element's box, or its text's, on the screen in device pixels."""
+        r = self.js("""const e = document.querySelector(arguments[0]); const r = new Range();
+            r.selectNodeContents(e); return (arguments[1] ? r : e).getBoundingClientRect();""",
+                    selector, text)
+        return tuple(round(r[k] * self.ratio) for k in ('left', 'top', 'right', 'bottom'))
 
     def console_errors(self):
         """Errors the console logged; WebKit's driver cannot read its

@@ -1,7 +1,8 @@
 // A horizontal scroll bar that behaves like the desktop's: two arrow buttons,
 // a track and a thumb. An arrow click, a track click beside the thumb and
 // each arrow key move the position by exactly one; a held arrow or track
-// repeats, an arrow only while the pointer is on it; dragging the thumb changes the position once, when it is let go.
+// repeats, an arrow only while the pointer is on it; dragging the thumb
+// changes the position once, when it is let go.
 // Every change of position is reported once, whatever made it; the bar never
 // moves by itself otherwise, and it stops repeating as soon as a change
 // opens a message, whose modal box takes the pointer's release.
