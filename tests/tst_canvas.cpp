@@ -1,7 +1,7 @@
 // The plot canvas: colour encoding, the user scale, clipping, and what a
 // plot box actually shows on screen.
 #include "canvas/canvas.h"
-#include "canvas/picturebox.h"
+#include "ui/picturebox.h"
 #include "canvas/userscale.h"
 
 #include <QApplication>

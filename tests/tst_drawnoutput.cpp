@@ -1,7 +1,7 @@
 // What the plot boxes show, pinned against the plain way of painting it:
 // every line on its own with a pen of its own, both for a whole paint and for
 // the repaint that follows a recalculation.
-#include "canvas/picturebox.h"
+#include "ui/picturebox.h"
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
 #include "tests/support/fakes.h"

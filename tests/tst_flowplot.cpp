@@ -1,6 +1,6 @@
 // The flow picture: the Mach lines, the wall and the streamlines, in their
 // order and colours, for ordinary, limiting and extreme flows.
-#include "canvas/picturebox.h"
+#include "ui/picturebox.h"
 #include "model/flowplot.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qtstrings.h"

@@ -1,7 +1,7 @@
 // Plots on screens scaled by a fraction, as at 125 %: the one-pixel pen
 // stays one even line where the segments of a curve meet, and every pixel of
 // a line keeps the plot's exact colour.
-#include "canvas/picturebox.h"
+#include "ui/picturebox.h"
 #include "model/pressureplot.h"
 #include "tests/support/fakes.h"
 #include "ui/form1layout.h"

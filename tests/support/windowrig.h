@@ -2,7 +2,7 @@
 // replaced by a log, and its controls found by name.
 #pragma once
 
-#include "canvas/picturebox.h"
+#include "ui/picturebox.h"
 #include "model/messenger.h"
 #include "tests/support/qtstrings.h"
 #include "ui/form1.h"
