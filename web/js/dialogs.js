@@ -5,7 +5,7 @@
 // on its first use and shown again, unchanged, on every later one; its
 // close button and Escape close it.
 
-import { layOutFormAbout } from './layout.js';
+import { describeFormAbout, layOutFormAbout } from './layout.js';
 
 export class MessageBox {
   constructor(dialog) {
@@ -39,6 +39,7 @@ export class AboutWindow {
     this.dialog = dialog;
     this.laidOut = false;
     this.returnFocus = null;
+    describeFormAbout(dialog);
     dialog.querySelector('.close').addEventListener('click', () => dialog.close());
     // A non-modal dialog does not close on Escape by itself; a window with
     // a close button does.
