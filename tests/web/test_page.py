@@ -443,7 +443,8 @@ class PlotsAndFocus(PageTest):
             ActionChains(page.driver).send_keys(Keys.TAB).perform()
             order.append(page.focused())
         self.assertEqual(order, TAB_ORDER)
-        self.assertEqual(page.js("return [...document.querySelectorAll('#Frame1 > *')].map(e => e.id)"),
+        self.assertEqual(page.js("return [...document.querySelectorAll('#Frame1 > *')]"
+                                 ".map(e => e.id)"),
                          ['Command1', 'Label2', 'Text_HbL', 'Label1', 'Text_Moo', 'HScroll_Moo',
                           'HScroll_HbL'], 'in reading order each label comes before its box')
         shots = {}
