@@ -9,6 +9,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/displaylist.h"
+#include "ui/qtcolour.h"
 
 #include <QFrame>
 #include <QLineF>
@@ -68,8 +69,5 @@ private:
     mutable QList<QLineF> m_runBuffer;
     bool m_repaintRequested = false;
 };
-
-/// The colour of the 0x00BBGGRR encoding as Qt knows it.
-QColor toQColor(Colour colour);
 
 } // namespace wavywall
