@@ -4,12 +4,13 @@
 // recalculation; this module only hands texts in and reads results out.
 // Nothing of the physics is computed here.
 
-import createCoreModule from '../wavywall-core.js';
-
 export const Input = Object.freeze({ Moo: 0, HbL: 1 });
 export const Plot = Object.freeze({ flow: 0, pressure: 1 });
 
 const decoder = new TextDecoder('utf-16le');
+
+// The browser cannot run the core at all, as opposed to a file that failed.
+export class CoreUnavailable extends Error {}
 
 export class Core {
   constructor(module) {
@@ -17,7 +18,13 @@ export class Core {
     this.session = module._wavywall_create();
   }
 
+  // The loader is imported here rather than at the top, so that a missing
+  // or blocked loader rejects this promise instead of stopping the page.
   static async load() {
+    if (typeof WebAssembly !== 'object') {
+      throw new CoreUnavailable('no WebAssembly');
+    }
+    const { default: createCoreModule } = await import('../wavywall-core.js');
     return new Core(await createCoreModule());
   }
 

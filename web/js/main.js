@@ -1,15 +1,17 @@
 // The main window of the page: places the controls from the layout table,
-// loads the core and wires the five events. Each recalculation runs wholly in
+// wires the five events, then loads the core (js/startup.js tells what the
+// page shows meanwhile). Each recalculation runs wholly in
 // the core; the page then paints both display lists, and if the core gave a
 // message, shows it in the modal box after the core has returned (a message
 // is always the last thing a recalculation does), blocking the page until
 // it is closed.
 
-import { Core, Input, Plot } from './core.js';
+import { Core, CoreUnavailable, Input, Plot } from './core.js';
 import { AboutWindow, MessageBox } from './dialogs.js';
 import { layOutForm1 } from './layout.js';
 import { PlotPainter } from './plotpainter.js';
 import { StepScrollBar } from './scrollbar.js';
+import { StartState } from './startup.js';
 
 const byId = (id) => document.getElementById(id);
 
@@ -29,10 +31,7 @@ for (const entry of plots) {
 const messageBox = new MessageBox(byId('MsgBox'));
 const about = new AboutWindow(byId('Form_About'));
 let messageOpen = false;
-
-const core = await Core.load();
-core.formLoad();
-describePlots();
+let core = null;
 
 function texts() {
   return { Moo: textMoo.value, HbL: textHbL.value };
@@ -86,17 +85,40 @@ function connectBar(id, box, input, change) {
   return bar;
 }
 
-connectBar('HScroll_Moo', textMoo, Input.Moo, (p, t) => core.hscrollMooChange(p, t));
-connectBar('HScroll_HbL', textHbL, Input.HbL, (p, t) => core.hscrollHbLChange(p, t));
+const command1Click = () => recalculate(() => core.command1Click(texts()));
+const start = new StartState(byId('Form1_status'), plots.map((entry) => entry.box), {
+  button: byId('Command1'),
+  boxes: [textMoo, textHbL],
+  bars: [
+    connectBar('HScroll_Moo', textMoo, Input.Moo, (p, t) => core.hscrollMooChange(p, t)),
+    connectBar('HScroll_HbL', textHbL, Input.HbL, (p, t) => core.hscrollHbLChange(p, t)),
+  ],
+});
 byId('Command1').addEventListener('click', () => {
-  recalculate(() => core.command1Click(texts()));
+  if (!start.keepClick()) {
+    command1Click();
+  }
 });
 byId('Nm_About').addEventListener('click', () => about.show());
 
-performance.mark('wavywall-ready');
-document.documentElement.dataset.ready = 'true';
+try {
+  core = await Core.load();
+  core.formLoad();
+  describePlots();
+  performance.mark('wavywall-ready');
+  document.documentElement.dataset.ready = 'true';
+  if (start.showReady()) {
+    command1Click();
+  }
+} catch (error) {
+  start.showFailure(error instanceof CoreUnavailable);
+  console.error('The calculator\'s core could not be loaded:', error);
+}
 
 // After one visit the page opens without a network, from the worker's cache.
 if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch(() => {});
+  navigator.serviceWorker.register('sw.js').catch((error) => {
+    console.warn('The offline copy is not available: the service worker failed to register.',
+      error);
+  });
 }

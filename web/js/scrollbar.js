@@ -22,6 +22,7 @@ export class StepScrollBar {
     this.position = Number(element.getAttribute('aria-valuenow'));
     this.timer = 0;
     this.busy = false;
+    this.usable = true;
     this.build();
     this.listen();
     this.placeThumb();
@@ -47,14 +48,29 @@ export class StepScrollBar {
   }
 
   listen() {
-    this.decrease.addEventListener('pointerdown', (e) => this.pressArrow(e, -1));
-    this.increase.addEventListener('pointerdown', (e) => this.pressArrow(e, +1));
-    this.track.addEventListener('pointerdown', (e) => this.pressTrack(e));
-    this.thumb.addEventListener('pointerdown', (e) => this.startDrag(e));
-    this.element.addEventListener('keydown', (e) => this.key(e));
+    const when = (handler) => (event) => this.usable && handler(event);
+    this.decrease.addEventListener('pointerdown', when((e) => this.pressArrow(e, -1)));
+    this.increase.addEventListener('pointerdown', when((e) => this.pressArrow(e, +1)));
+    this.track.addEventListener('pointerdown', when((e) => this.pressTrack(e)));
+    this.thumb.addEventListener('pointerdown', when((e) => this.startDrag(e)));
+    this.element.addEventListener('keydown', when((e) => this.key(e)));
     for (const type of ['pointerup', 'pointercancel', 'lostpointercapture']) {
       this.element.addEventListener(type, () => this.release());
     }
+  }
+
+  // A bar that cannot be used yet (or at all) says so, and takes no input.
+  set usable(usable) {
+    this.enabled = usable;
+    if (usable) {
+      this.element.removeAttribute('aria-disabled');
+    } else {
+      this.element.setAttribute('aria-disabled', 'true');
+    }
+  }
+
+  get usable() {
+    return this.enabled;
   }
 
   // The text the bar's input shows for its position, for screen readers.
