@@ -12,14 +12,20 @@ import unittest
 import browser
 import flowlines
 
+DESIGN_VIEW = (540, 580)
+
+
 class PageSession:
     """One browser on one server, with helpers that read the page."""
 
     web_folder = None
 
-    def __init__(self, ratio=1):
+    def __init__(self, ratio=1, minimum_font=0):
         self.server = browser.Server(PageSession.web_folder)
-        self.driver = browser.start_browser(ratio)
+        # A browser window whose view (some 140 px lower than the window)
+        # just holds the main window at its designed size; the page scales
+        # the window up in larger ones.
+        self.driver = browser.start_browser(ratio, *DESIGN_VIEW, minimum_font)
         self.ratio = ratio
 
     def close(self):
@@ -95,10 +101,11 @@ class PageSession:
 
 class PageTest(unittest.TestCase):
     ratio = 1
+    minimum_font = 0
 
     @classmethod
     def setUpClass(cls):
-        cls.page = PageSession(cls.ratio)
+        cls.page = PageSession(cls.ratio, cls.minimum_font)
 
     @classmethod
     def tearDownClass(cls):

@@ -17,7 +17,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
 import flowlines  # noqa: E402
-from pagecheck import PageSession, PageTest  # noqa: E402
+from pagecheck import DESIGN_VIEW, PageSession, PageTest  # noqa: E402
 
 WORK_DIR = None
 
@@ -397,9 +397,9 @@ class PlotsAndFocus(PageTest):
         page = self.page
         self.click('Command1')
         before = page.canvas_pixels('Picture_Akım')
-        page.driver.set_window_size(600, 500)
-        time.sleep(0.3)
         page.driver.set_window_size(900, 700)
+        time.sleep(0.3)
+        page.driver.set_window_size(*DESIGN_VIEW)
         time.sleep(0.3)
         self.assertEqual(page.canvas_pixels('Picture_Akım'), before)
 
@@ -451,8 +451,9 @@ class Offline(unittest.TestCase):
             browser.quit_browser(page.driver)
 
 
-def main():
+def main(module=None):
     global WORK_DIR
+    module = module or sys.modules[__name__]
     web_folder, WORK_DIR = sys.argv[1], sys.argv[2]
     PageSession.web_folder = web_folder
     required = os.environ.get('WAVYWALL_REQUIRE_TOOLS') == '1'
@@ -466,8 +467,8 @@ def main():
         return 1 if required else browser.SKIP
     os.makedirs(WORK_DIR, exist_ok=True)
     names = sys.argv[3:]
-    suite = (unittest.defaultTestLoader.loadTestsFromNames(names, sys.modules[__name__]) if names
-             else unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__]))
+    suite = (unittest.defaultTestLoader.loadTestsFromNames(names, module) if names
+             else unittest.defaultTestLoader.loadTestsFromModule(module))
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     return 0 if result.wasSuccessful() else 1
 

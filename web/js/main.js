@@ -8,6 +8,7 @@
 
 import { Core, CoreUnavailable, Input, Plot } from './core.js';
 import { AboutWindow, MessageBox } from './dialogs.js';
+import { WindowFit } from './fit.js';
 import { layOutForm1 } from './layout.js';
 import { PlotPainter } from './plotpainter.js';
 import { StepScrollBar } from './scrollbar.js';
@@ -16,8 +17,6 @@ import { StartState } from './startup.js';
 const byId = (id) => document.getElementById(id);
 
 layOutForm1(document);
-document.documentElement.classList.add('laid-out');
-byId('Picture_Akım').focus();
 
 const textMoo = byId('Text_Moo');
 const textHbL = byId('Text_HbL');
@@ -86,14 +85,23 @@ function connectBar(id, box, input, change) {
 }
 
 const command1Click = () => recalculate(() => core.command1Click(texts()));
+const bars = [
+  connectBar('HScroll_Moo', textMoo, Input.Moo, (p, t) => core.hscrollMooChange(p, t)),
+  connectBar('HScroll_HbL', textHbL, Input.HbL, (p, t) => core.hscrollHbLChange(p, t)),
+];
 const start = new StartState(byId('Form1_status'), plots.map((entry) => entry.box), {
   button: byId('Command1'),
   boxes: [textMoo, textHbL],
-  bars: [
-    connectBar('HScroll_Moo', textMoo, Input.Moo, (p, t) => core.hscrollMooChange(p, t)),
-    connectBar('HScroll_HbL', textHbL, Input.HbL, (p, t) => core.hscrollHbLChange(p, t)),
-  ],
+  bars,
 });
+new WindowFit(byId('Form1'), () => {
+  for (const bar of bars) {
+    bar.refit();
+  }
+  start.coverPlots();
+});
+document.documentElement.classList.add('laid-out');
+byId('Picture_Akım').focus();
 byId('Command1').addEventListener('click', () => {
   if (!start.keepClick()) {
     command1Click();

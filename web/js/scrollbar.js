@@ -25,7 +25,6 @@ export class StepScrollBar {
     this.usable = true;
     this.build();
     this.listen();
-    this.placeThumb();
   }
 
   build() {
@@ -41,10 +40,18 @@ export class StepScrollBar {
     this.increase = part('arrow increase');
     this.track.append(this.thumb);
     this.element.append(this.decrease, this.track, this.increase);
+    this.refit();
+  }
+
+  // Square arrows as high as the bar, and the thumb placed anew: for a bar
+  // whose size has changed (js/fit.js).
+  refit() {
     const side = `${this.element.clientHeight}px`;
     for (const arrow of [this.decrease, this.increase]) {
       arrow.style.width = side;
     }
+    this.smallestThumb = parseFloat(getComputedStyle(this.thumb).minWidth) || smallestThumb;
+    this.placeThumb();
   }
 
   listen() {
@@ -84,7 +91,7 @@ export class StepScrollBar {
 
   thumbWidth() {
     const span = this.maximum - this.minimum + 1;
-    return Math.max(smallestThumb, Math.round(this.track.clientWidth / span));
+    return Math.max(this.smallestThumb, Math.round(this.track.clientWidth / span));
   }
 
   placeThumb(left = null) {

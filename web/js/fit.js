@@ -1,0 +1,104 @@
+// Fits the main window to the screen, or to the frame the page is embedded
+// in, in one of two ways:
+//
+// - "window": where the window fits, it keeps its designed layout and
+//   proportions and is scaled up (CSS zoom, never down) to fill the
+//   viewport, centred. Zoom lays the page out again at the larger size, so
+//   text and borders are drawn crisp, and the plot painter repaints its
+//   display lists at the new pixel ratio.
+// - "column": on a screen no wider than the window, under a finger (a coarse
+//   pointer), or when the reader's fonts or text spacing would cut a text at
+//   the designed sizes, the window reflows into one column: caption, menu,
+//   the inputs, the flow plot, the pressure plot, each plot as wide as the
+//   column at its designed aspect ratio. Nothing is smaller than designed;
+//   touch targets grow to 44 CSS pixels (wavywall.css).
+//
+// The scale moves in steps of an eighth, so that a window dragged wider
+// re-fits a few times rather than at every pixel. A re-fit changes classes
+// and one custom property only: texts, bar positions, plots and open
+// dialogs stay as they are.
+
+const margin = 8;
+const scaleStep = 8;
+
+export class WindowFit {
+  // form is the main window's element; onFit is called after every fit.
+  constructor(form, onFit) {
+    this.form = form;
+    this.document = form.ownerDocument;
+    this.root = this.document.documentElement;
+    this.onFit = onFit;
+    const view = this.document.defaultView;
+    this.coarse = view.matchMedia('(pointer: coarse)');
+    for (const box of form.querySelectorAll('.plot')) {
+      box.style.setProperty('--aspect', `${box.offsetWidth} / ${box.offsetHeight}`);
+    }
+    let pending = 0;
+    const refit = () => {
+      view.cancelAnimationFrame(pending);
+      pending = view.requestAnimationFrame(() => this.fit());
+    };
+    view.addEventListener('resize', refit);
+    this.coarse.addEventListener('change', refit);
+    new ResizeObserver(refit).observe(this.textProbe());
+    this.fit();
+  }
+
+  // A reader's font size or text spacing may change after the page has
+  // loaded (a user style sheet, a bookmarklet): a hidden copy of the
+  // longest title changes its size with them, and asks for a re-fit.
+  textProbe() {
+    const texts = [...this.form.querySelectorAll('.label')].map((label) => label.textContent);
+    const probe = this.document.createElement('span');
+    probe.className = 'text-probe';
+    probe.setAttribute('aria-hidden', 'true');
+    probe.textContent = texts.reduce((a, b) => (b.length > a.length ? b : a), '');
+    this.form.append(probe);
+    return probe;
+  }
+
+  fit() {
+    const { root } = this;
+    root.classList.remove('column');
+    root.classList.add('window-fit');
+    root.style.setProperty('--fit', '1');
+    const width = this.form.offsetWidth;
+    const height = this.form.offsetHeight;
+    const room = this.room();
+    const column = this.coarse.matches || room.width < width || this.textsCut();
+    if (column) {
+      root.classList.replace('window-fit', 'column');
+    } else {
+      const scale = Math.min(room.width / width, room.height / height);
+      const stepped = Math.max(1, Math.floor(scale * scaleStep) / scaleStep);
+      root.style.setProperty('--fit', String(stepped));
+      // Centred, with the window's corner on a whole pixel.
+      const inset = (free) => `${Math.max(0, Math.floor(free / 2))}px`;
+      root.style.setProperty('--inset-left', inset(room.width - this.form.offsetWidth));
+      root.style.setProperty('--inset-top', inset(room.height - this.form.offsetHeight));
+    }
+    root.dataset.fit = column ? 'column' : 'window';
+    this.onFit();
+  }
+
+  // The viewport (or the embedding frame) without the page's margin.
+  room() {
+    const { clientWidth, clientHeight } = this.root;
+    return { width: clientWidth - 2 * margin, height: clientHeight - 2 * margin };
+  }
+
+  // Whether any label, title or box value is cut at the designed sizes:
+  // a browser's minimum font size or a reader's text spacing can make a
+  // text larger than its designed rectangle.
+  textsCut() {
+    const overflows = (e) => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight;
+    const labels = [...this.form.querySelectorAll('.label, .caption')];
+    const boxes = [...this.form.querySelectorAll('input[type="text"]')];
+    const tooTall = (box) => {
+      const style = getComputedStyle(box);
+      const line = parseFloat(style.fontSize) * 1.15;
+      return line > box.clientHeight - parseFloat(style.paddingTop) * 2;
+    };
+    return labels.some(overflows) || boxes.some((b) => b.scrollWidth > b.clientWidth || tooTall(b));
+  }
+}
