@@ -68,8 +68,9 @@ class Server:
         self.httpd.server_close()
 
 
-def start_browser(device_pixel_ratio=1, width=900, height=700):
-    """A headless Chromium with a fresh profile; its console is logged."""
+def start_browser(device_pixel_ratio=1, width=900, height=700, minimum_font=0):
+    """A headless Chromium with a fresh profile; its console is logged.
+    minimum_font is the reader's smallest font size in CSS pixels."""
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
 
@@ -84,6 +85,10 @@ def start_browser(device_pixel_ratio=1, width=900, height=700):
                      '--lang=tr'):
         options.add_argument(argument)
     options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+    if minimum_font:
+        options.add_experimental_option('prefs', {
+            'webkit.webprefs.minimum_font_size': minimum_font,
+            'webkit.webprefs.minimum_logical_font_size': minimum_font})
     driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
     driver.wavywall_profile = profile
     return driver
