@@ -19,13 +19,15 @@ class PageSession:
     """One browser on one server, with helpers that read the page."""
 
     web_folder = None
+    engine = 'chromium'
 
     def __init__(self, ratio=1, minimum_font=0):
         self.server = browser.Server(PageSession.web_folder)
         # A browser window whose view (some 140 px lower than the window)
         # just holds the main window at its designed size; the page scales
         # the window up in larger ones.
-        self.driver = browser.start_browser(ratio, *DESIGN_VIEW, minimum_font)
+        self.driver = browser.start_browser(ratio, *DESIGN_VIEW, engine=PageSession.engine,
+                                            minimum_font=minimum_font)
         self.ratio = ratio
 
     def close(self):
@@ -96,6 +98,12 @@ class PageSession:
                 round((r[1] + r[3]) * k))
 
     def console_errors(self):
+        """Errors the console logged; WebKit's driver cannot read its
+        console, so there only the page's own start-failure notice counts."""
+        if self.engine == 'webkit':
+            notice = self.js("return document.getElementById('StartFailure').hidden ? '' : "
+                             "document.getElementById('StartFailure').textContent")
+            return [notice] if notice else []
         return [e for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
 
 

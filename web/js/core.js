@@ -9,9 +9,6 @@ export const Plot = Object.freeze({ flow: 0, pressure: 1 });
 
 const decoder = new TextDecoder('utf-16le');
 
-// The browser cannot run the core at all, as opposed to a file that failed.
-export class CoreUnavailable extends Error {}
-
 export class Core {
   constructor(module) {
     this.module = module;
@@ -19,13 +16,19 @@ export class Core {
   }
 
   // The loader is imported here rather than at the top, so that a missing
-  // or blocked loader rejects this promise instead of stopping the page.
+  // or blocked loader fails this promise alone and About keeps working. The
+  // error says in plain words what went wrong; js/startguard.js shows it.
   static async load() {
     if (typeof WebAssembly !== 'object') {
-      throw new CoreUnavailable('no WebAssembly');
+      throw new Error('bu tarayıcı WebAssembly çalıştırmıyor ya da WebAssembly kapalı');
     }
-    const { default: createCoreModule } = await import('../wavywall-core.js');
-    return new Core(await createCoreModule());
+    try {
+      const { default: createCoreModule } = await import('../wavywall-core.js');
+      return new Core(await createCoreModule());
+    } catch (error) {
+      throw new Error('hesap çekirdeği yüklenemedi (dosyası engellenmiş ya da bozuk)',
+        { cause: error });
+    }
   }
 
   formLoad() {

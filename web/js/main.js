@@ -6,7 +6,7 @@
 // is always the last thing a recalculation does), blocking the page until
 // it is closed.
 
-import { Core, CoreUnavailable, Input, Plot } from './core.js';
+import { Core, Input, Plot } from './core.js';
 import { AboutWindow, MessageBox } from './dialogs.js';
 import { WindowFit } from './fit.js';
 import { layOutForm1 } from './layout.js';
@@ -29,6 +29,7 @@ for (const entry of plots) {
 }
 const messageBox = new MessageBox(byId('MsgBox'));
 const about = new AboutWindow(byId('Form_About'));
+byId('Nm_About').addEventListener('click', () => about.show());
 let messageOpen = false;
 let core = null;
 
@@ -47,7 +48,7 @@ function describePlots() {
 // Runs one recalculation in the core, shows its result and returns the
 // promise of its message, if it gave one.
 function recalculate(action) {
-  if (messageOpen) {
+  if (messageOpen || !core) {
     return undefined;
   }
   performance.mark('recalculation');
@@ -91,7 +92,6 @@ const bars = [
 ];
 const start = new StartState(byId('Form1_status'), plots.map((entry) => entry.box), {
   button: byId('Command1'),
-  boxes: [textMoo, textHbL],
   bars,
 });
 new WindowFit(byId('Form1'), () => {
@@ -107,26 +107,22 @@ byId('Command1').addEventListener('click', () => {
     command1Click();
   }
 });
-byId('Nm_About').addEventListener('click', () => about.show());
 
-try {
-  core = await Core.load();
-  core.formLoad();
-  describePlots();
-  performance.mark('wavywall-ready');
-  document.documentElement.dataset.ready = 'true';
-  if (start.showReady()) {
-    command1Click();
-  }
-} catch (error) {
-  start.showFailure(error instanceof CoreUnavailable);
-  console.error('The calculator\'s core could not be loaded:', error);
+// The controls are in place; the core comes last, so that everything that
+// needs none shows and works while it loads (js/startup.js). A core that
+// cannot load rejects here, and js/startguard.js says so in the page.
+core = await Core.load();
+core.formLoad();
+describePlots();
+performance.mark('wavywall-ready');
+document.documentElement.dataset.ready = 'true';
+if (start.showReady()) {
+  command1Click();
 }
 
 // After one visit the page opens without a network, from the worker's cache.
 if ('serviceWorker' in navigator) {
   navigator.serviceWorker.register('sw.js').catch((error) => {
-    console.warn('The offline copy is not available: the service worker failed to register.',
-      error);
+    console.warn('wavywall: the page will not open offline:', error);
   });
 }

@@ -1,29 +1,22 @@
-// What the page shows while the core loads, and when it cannot load. Until
-// the core is ready the controls that need it are marked not yet usable and
-// the place of the plots says that the calculator is loading (after a short
-// delay, so that a quick start shows nothing); a HESAPLA click meanwhile is
-// kept, said so, and carried out once when the core is ready, however often
-// it was clicked. A core that cannot load is said plainly in the same
-// place, and those controls are disabled for good; About needs no core and
-// keeps working.
+// What the page shows while the core loads. Until the core is ready the
+// controls that need it are marked not yet usable and the place of the
+// plots says that the calculator is loading (after a short delay, so that a
+// quick start shows nothing); a HESAPLA click meanwhile is kept, said so,
+// and carried out once when the core is ready, however often it was
+// clicked. A core that cannot load is said by js/startguard.js.
 
 const texts = {
   loading: 'Hesap çekirdeği yükleniyor…',
   waiting: 'Hesap çekirdeği yükleniyor… HESAPLA, yüklenince bir kez yapılacak.',
-  noWebAssembly: 'Hesap yapılamıyor: bu tarayıcı WebAssembly çalıştırmıyor ya da ' +
-    'WebAssembly kapalı. WebAssembly açık bir tarayıcıyla yeniden deneyin.',
-  failed: 'Hesap yapılamıyor: hesap çekirdeği yüklenemedi (dosya engellenmiş ya da ' +
-    'bozuk). Sayfayı yeniden yükleyin.',
 };
 
 export class StartState {
-  // status is the page's status line, shown over the plots; button, boxes
-  // and bars are the controls that reach the core.
-  constructor(status, plots, { button, boxes, bars }) {
+  // status is the page's status line, shown over the plots; button and
+  // bars are the controls that reach the core.
+  constructor(status, plots, { button, bars }) {
     this.status = status;
     this.plots = plots;
     this.button = button;
-    this.boxes = boxes;
     this.bars = bars;
     this.clickKept = false;
     this.ready = false;
@@ -62,14 +55,6 @@ export class StartState {
     this.button.removeAttribute('aria-disabled');
     this.setBarsUsable(true);
     return this.clickKept;
-  }
-
-  showFailure(browserCannot) {
-    this.say('failed', browserCannot ? texts.noWebAssembly : texts.failed);
-    this.button.disabled = true;
-    for (const box of this.boxes) {
-      box.disabled = true;
-    }
   }
 
   say(state, text) {
