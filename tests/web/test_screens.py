@@ -5,7 +5,7 @@ zoom). On each: no sideways scroll, every control in view, touch targets of
 44 CSS px, the window filling a wide screen, HESAPLA (tapped under a finger)
 drawing both plots against independently computed lines at the resulting
 scale, with lines as wide as one CSS pixel of the window. One touch drag of a
-thumb; one start whose core cannot load. Screenshots of a phone and a
+thumb. Screenshots of a phone and a
 projector-size view go to the work folder (docs/web.md says where they end
 up).
 
@@ -14,13 +14,11 @@ usage: test_screens.py WEB_FOLDER WORK_DIR"""
 import math
 import os
 import sys
-import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import browser  # noqa: E402
 import flowlines  # noqa: E402
 import test_page  # noqa: E402
-from pagecheck import PageSession, PageTest  # noqa: E402
+from pagecheck import PageTest  # noqa: E402
 
 # name, CSS width and height, device pixel ratio, touch, reader settings
 DEVICES = [
@@ -147,31 +145,6 @@ class Screens(PageTest):
 class ReaderSettings(Screens):
     devices = [row for row in DEVICES if row[-1]]
     minimum_font = 16
-
-
-class FailedStart(unittest.TestCase):
-    def test_core_that_cannot_load_is_said_and_about_still_works(self):
-        page = PageSession()
-        try:
-            cdp = page.driver.execute_cdp_cmd
-            cdp('Network.enable', {})
-            cdp('Network.setBlockedURLs', {'urls': ['*.wasm']})
-            page.driver.get(page.server.url)
-            page.js("""return new Promise((done) => { const check = () =>
-                document.documentElement.dataset.core === 'failed' ? done()
-                : setTimeout(check, 20); check(); });""")
-            status = page.by_id('Form1_status')
-            self.assertTrue(status.is_displayed())
-            self.assertIn('yüklenemedi', status.text)
-            plot = page.by_id('Picture_Akım').rect
-            self.assertLessEqual(status.rect['y'], plot['y'] + plot['height'] / 2)
-            for box in ('Command1', 'Text_Moo', 'Text_HbL'):
-                self.assertFalse(page.by_id(box).is_enabled(), box)
-            self.assertEqual(page.by_id('HScroll_Moo').get_attribute('aria-disabled'), 'true')
-            page.by_id('Nm_About').click()
-            self.assertTrue(page.js("return document.getElementById('Form_About').open"))
-        finally:
-            page.close()
 
 
 if __name__ == '__main__':
