@@ -59,6 +59,8 @@ def painting(site, ratio):
     server = serve(site, IsolatedHandler)
     try:
         with browser.browser(ratio) as driver:
+            # The page is busy for the whole run; a poll may wait that long.
+            driver.set_script_timeout(600)
             results = []
             for flush in (False, True):
                 driver.get(server.url + 'bench.html')
