@@ -22,7 +22,8 @@ const margin = 8;
 const scaleStep = 8;
 
 export class WindowFit {
-  // form is the main window's element; onFit is called after every fit.
+  // form is the main window's element; onFit is called after every fit
+  // that may have changed the controls' sizes.
   constructor(form, onFit) {
     this.form = form;
     this.document = form.ownerDocument;
@@ -34,13 +35,19 @@ export class WindowFit {
       box.style.setProperty('--aspect', `${box.offsetWidth} / ${box.offsetHeight}`);
     }
     let pending = 0;
-    const refit = () => {
+    const refit = (remeasure) => {
+      this.remeasure ||= remeasure === true;
       view.cancelAnimationFrame(pending);
       pending = view.requestAnimationFrame(() => this.fit());
     };
     view.addEventListener('resize', refit);
     this.coarse.addEventListener('change', refit);
-    new ResizeObserver(refit).observe(this.textProbe());
+    // The observer reports the probe once at the start: that is no change.
+    let started = false;
+    new ResizeObserver(() => (started ? refit(true) : (started = true)))
+      .observe(this.textProbe());
+    this.measure();
+    this.state = 'window:1';
     this.fit();
   }
 
@@ -57,28 +64,57 @@ export class WindowFit {
     return probe;
   }
 
+  // The window's size and whether a text is cut, at its designed size; the
+  // page is laid out once for it, and only when the reader's fonts change.
+  measure() {
+    this.apply({ mode: 'window-fit', scale: 1 });
+    this.design = { width: this.form.offsetWidth, height: this.form.offsetHeight };
+    this.cut = this.textsCut();
+    this.remeasure = false;
+  }
+
   fit() {
-    const { root } = this;
-    root.classList.remove('column');
-    root.classList.add('window-fit');
-    root.style.setProperty('--fit', '1');
-    const width = this.form.offsetWidth;
-    const height = this.form.offsetHeight;
+    if (this.remeasure) {
+      this.measure();
+    }
     const room = this.room();
-    const column = this.coarse.matches || room.width < width || this.textsCut();
-    if (column) {
-      root.classList.replace('window-fit', 'column');
+    const { width, height } = this.design;
+    if (this.coarse.matches || room.width < width || this.cut) {
+      this.apply({ mode: 'column', scale: 1 });
     } else {
       const scale = Math.min(room.width / width, room.height / height);
       const stepped = Math.max(1, Math.floor(scale * scaleStep) / scaleStep);
-      root.style.setProperty('--fit', String(stepped));
       // Centred, with the window's corner on a whole pixel.
-      const inset = (free) => `${Math.max(0, Math.floor(free / 2))}px`;
-      root.style.setProperty('--inset-left', inset(room.width - this.form.offsetWidth));
-      root.style.setProperty('--inset-top', inset(room.height - this.form.offsetHeight));
+      const inset = (free) => Math.max(0, Math.floor(free / 2));
+      this.apply({ mode: 'window-fit', scale: stepped,
+        left: inset(room.width - (width - 2) * stepped - 2),
+        top: inset(room.height - (height - 2) * stepped - 2) });
     }
-    root.dataset.fit = column ? 'column' : 'window';
-    this.onFit();
+    const state = `${this.root.dataset.fit}:${this.root.style.getPropertyValue('--fit')}`;
+    // In a column the controls' sizes follow the viewport's width.
+    if (state !== this.state || this.root.dataset.fit === 'column') {
+      this.state = state;
+      this.onFit();
+    }
+  }
+
+  // Changes only what differs, since each change of the root's classes or
+  // properties restyles the whole page.
+  apply({ mode, scale, left = 0, top = 0 }) {
+    const { root } = this;
+    const set = (name, value) => {
+      if (root.style.getPropertyValue(name) !== value) {
+        root.style.setProperty(name, value);
+      }
+    };
+    if (!root.classList.contains(mode)) {
+      root.classList.remove('column', 'window-fit');
+      root.classList.add(mode);
+      root.dataset.fit = mode === 'column' ? 'column' : 'window';
+    }
+    set('--fit', String(scale));
+    set('--inset-left', `${left}px`);
+    set('--inset-top', `${top}px`);
   }
 
   // The viewport (or the embedding frame) without the page's margin.

@@ -1,9 +1,11 @@
 // What the page shows while the core loads. Until the core is ready the
 // controls that need it are marked not yet usable and the place of the
 // plots says that the calculator is loading (after a short delay, so that a
-// quick start shows nothing); a HESAPLA click meanwhile is kept, said so,
-// and carried out once when the core is ready, however often it was
-// clicked. A core that cannot load is said by js/startguard.js.
+// quick start shows and costs nothing); a HESAPLA click meanwhile is kept,
+// said so, and carried out once when the core is ready, however often it
+// was clicked. A core that cannot load is said by js/startguard.js.
+
+const quietStart = 300;
 
 const texts = {
   loading: 'Hesap çekirdeği yükleniyor…',
@@ -20,13 +22,17 @@ export class StartState {
     this.bars = bars;
     this.clickKept = false;
     this.ready = false;
-    this.say('loading', texts.loading);
+    status.ownerDocument.documentElement.dataset.core = 'loading';
+    this.timer = setTimeout(() => this.say('loading', texts.loading), quietStart);
     button.setAttribute('aria-disabled', 'true');
     this.setBarsUsable(false);
   }
 
   // Lays the status line over both plot boxes, wherever they stand now.
   coverPlots() {
+    if (this.status.hidden) {
+      return;
+    }
     const [first, last] = this.plots;
     Object.assign(this.status.style, {
       left: `${first.offsetLeft}px`,
@@ -49,6 +55,7 @@ export class StartState {
   // Returns whether a HESAPLA click is waiting to be carried out.
   showReady() {
     this.ready = true;
+    clearTimeout(this.timer);
     this.status.hidden = true;
     this.status.className = 'status';
     this.status.ownerDocument.documentElement.dataset.core = 'ready';
