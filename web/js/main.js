@@ -1,6 +1,6 @@
-// The main window of the page: places the controls from the layout table,
-// wires the five events, then loads the core (js/startup.js tells what the
-// page shows meanwhile). Each recalculation runs wholly in
+// The main window of the page: places the controls from the window
+// description, wires the five events, then loads the core (js/startup.js
+// tells what the page shows meanwhile). Each recalculation runs wholly in
 // the core; the page then paints both display lists, and if the core gave a
 // message, shows it in the modal box after the core has returned (a message
 // is always the last thing a recalculation does), blocking the page until
@@ -29,6 +29,7 @@ for (const entry of plots) {
 }
 const messageBox = new MessageBox(byId('MsgBox'));
 const about = new AboutWindow(byId('Form_About'));
+// The About window works even when the core does not load.
 byId('Nm_About').addEventListener('click', () => about.show());
 let messageOpen = false;
 let core = null;
@@ -114,6 +115,9 @@ byId('Command1').addEventListener('click', () => {
 core = await Core.load();
 core.formLoad();
 describePlots();
+// The ready mark and flag tell the browser tests and the start-up timing
+// (docs/performance.md) that the page is usable; the recalculation marks let
+// the tests count recalculations.
 performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
 if (start.showReady()) {
