@@ -14,9 +14,9 @@
 //   touch targets grow to 44 CSS pixels (wavywall.css).
 //
 // The scale moves in steps of an eighth, so that a window dragged wider
-// re-fits a few times rather than at every pixel. A re-fit changes classes
-// and one custom property only: texts, bar positions, plots and open
-// dialogs stay as they are.
+// re-fits a few times rather than at every pixel. A re-fit changes the
+// root's class and custom properties only: texts, bar positions, plots and
+// open dialogs stay as they are.
 
 const margin = 8;
 const scaleStep = 8;
@@ -68,7 +68,9 @@ export class WindowFit {
   // page is laid out once for it, and only when the reader's fonts change.
   measure() {
     this.apply({ mode: 'window-fit', scale: 1 });
-    this.design = { width: this.form.offsetWidth, height: this.form.offsetHeight };
+    const { offsetWidth, offsetHeight, clientWidth } = this.form;
+    // The window's own border is not zoomed, only what lies within it.
+    this.design = { width: offsetWidth, height: offsetHeight, border: offsetWidth - clientWidth };
     this.cut = this.textsCut();
     this.remeasure = false;
   }
@@ -78,7 +80,7 @@ export class WindowFit {
       this.measure();
     }
     const room = this.room();
-    const { width, height } = this.design;
+    const { width, height, border } = this.design;
     if (this.coarse.matches || room.width < width || this.cut) {
       this.apply({ mode: 'column', scale: 1 });
     } else {
@@ -87,8 +89,8 @@ export class WindowFit {
       // Centred, with the window's corner on a whole pixel.
       const inset = (free) => Math.max(0, Math.floor(free / 2));
       this.apply({ mode: 'window-fit', scale: stepped,
-        left: inset(room.width - (width - 2) * stepped - 2),
-        top: inset(room.height - (height - 2) * stepped - 2) });
+        left: inset(room.width - (width - border) * stepped - border),
+        top: inset(room.height - (height - border) * stepped - border) });
     }
     const state = `${this.root.dataset.fit}:${this.root.style.getPropertyValue('--fit')}`;
     // In a column the controls' sizes follow the viewport's width.
