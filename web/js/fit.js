@@ -48,7 +48,9 @@ export class WindowFit {
       .observe(this.textProbe());
     this.measure();
     this.state = 'window:1';
-    this.fit();
+    // The controls are refitted in the first frame, together with its own
+    // layout, rather than in a layout of their own at the start.
+    this.fit((refitControls) => view.requestAnimationFrame(refitControls));
   }
 
   // A reader's font size or text spacing may change after the page has
@@ -75,7 +77,8 @@ export class WindowFit {
     this.remeasure = false;
   }
 
-  fit() {
+  // later, if given, is handed onFit to call in its own time.
+  fit(later = (refitControls) => refitControls()) {
     if (this.remeasure) {
       this.measure();
     }
@@ -96,7 +99,7 @@ export class WindowFit {
     // In a column the controls' sizes follow the viewport's width.
     if (state !== this.state || this.root.dataset.fit === 'column') {
       this.state = state;
-      this.onFit();
+      later(this.onFit);
     }
   }
 
