@@ -62,7 +62,7 @@ void TextNumberTest::readsLeadingNumber_data() {
     QTest::newRow("carriage return stops") << u"1\r5"_s << 1.0;
     QTest::newRow("nan is a word") << u"nan"_s << 0.0;
     QTest::newRow("inf is a word") << u"Infinity"_s << 0.0;
-    QTest::newRow("full-width digit") << u"\uFF11"_s << 0.0;
+    QTest::newRow("full-width digit") << u"\uFF11"_s << 1.0;
     QTest::newRow("arabic decimal separator") << u"1\u066B5"_s << 1.0;
     QTest::newRow("embedded NUL") << QString::fromUtf16(u"2\0003", 3) << 2.0;
     QTest::newRow("many leading zeros") << u"0000000000000000000000001.25"_s << 1.25;

@@ -66,6 +66,30 @@ void readingRoundsCorrectly() {
     CHECK(!textToNumber(u"&H" + std::u16string(300, u'F')));
 }
 
+// Text pasted from a PDF or a web page: look-alikes read as what they look
+// like, Unicode spaces and invisible marks as blanks; every other character
+// keeps its meaning.
+const Reading pasted[] = {
+    {u"\u22121.2", -1.2},                  // minus sign
+    {u"\uFF11\uFF0E\uFF15", 1.5},          // full-width digits and point
+    {u"\uFF0D\uFF10\uFF0E\uFF15", -0.5},   // full-width minus
+    {u"\uFF0B\uFF12e\u22122", 0.02},       // full-width plus, minus in the exponent
+    {u"\u00A01.5", 1.5},                   // no-break space
+    {u"1\u202F000\u2009.\u200A5", 1000.5}, // narrow, thin and hair spaces
+    {u"\u3000\u200B\uFEFF2\u2060", 2.0},   // ideographic space, zero-width marks
+    {u"\u200E\u22121\u200F", -1.0},        // direction marks
+    {u"1,5", 1.0},                         // a comma still ends the number
+    {u"1\uFF0C5", 1.0},                    // and so does a full-width comma
+    {u"\u20131", 0.0},                     // an en dash is no minus
+    {u"\u0661", 0.0},                      // nor an Arabic-Indic digit a digit
+};
+
+void pastedLookAlikesReadAsTheyLook() {
+    for (const Reading &r : pasted) {
+        CHECK(textToNumber(r.text) == r.expected);
+    }
+}
+
 // A process whose locale writes a comma (as a desktop toolkit sets it from
 // the environment) still reads and writes the point.
 void commaLocaleKeepsThePoint() {
@@ -192,6 +216,7 @@ void guardsStandBesideTheirPlots() {
 
 const check::Case cases[] = {
     {"reading rounds correctly", readingRoundsCorrectly},
+    {"pasted look-alikes read as they look", pastedLookAlikesReadAsTheyLook},
     {"a comma locale keeps the point", commaLocaleKeepsThePoint},
     {"the display list keeps the visible pieces", displayListKeepsVisiblePieces},
 #if defined(NDEBUG) || !defined(__EMSCRIPTEN__)
