@@ -70,8 +70,9 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
         messenger = m_messageBox.get();
     }
     m_inputs = std::make_unique<TextBoxInputs>(*Text_Moo, *Text_HbL);
-    m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *messenger);
-    m_describer = std::make_unique<PlotDescriber>(*m_model, *Picture_Akım, *Picture_basınç);
+    m_describer = std::make_unique<PlotDescriber>(*Picture_Akım, *Picture_basınç, *messenger);
+    m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *m_describer);
+    m_describer->follow(*m_model);
     connectHandlers();
     setTabOrderAndFocus();
     Form_Load();
@@ -168,18 +169,17 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command1_Click() {
-    m_model->Command1_Click();
-    m_describer->update();
+    m_describer->recalculate([this] { m_model->Command1_Click(); });
 }
 
 void Form1::HScroll_Moo_Change() {
-    m_model->HScroll_Moo_Change(static_cast<std::int16_t>(HScroll_Moo->value()));
-    m_describer->update();
+    const auto position = static_cast<std::int16_t>(HScroll_Moo->value());
+    m_describer->recalculate([this, position] { m_model->HScroll_Moo_Change(position); });
 }
 
 void Form1::HScroll_HbL_Change() {
-    m_model->HScroll_HbL_Change(static_cast<std::int16_t>(HScroll_HbL->value()));
-    m_describer->update();
+    const auto position = static_cast<std::int16_t>(HScroll_HbL->value());
+    m_describer->recalculate([this, position] { m_model->HScroll_HbL_Change(position); });
 }
 
 // One About window for the whole run, with no owner, so that it neither

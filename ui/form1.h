@@ -70,8 +70,9 @@ private:
 
     std::unique_ptr<MessageBoxMessenger> m_messageBox;
     std::unique_ptr<TextBoxInputs> m_inputs;
-    std::unique_ptr<FlowModel> m_model;
+    // The model passes its messages through the describer, which outlives it.
     std::unique_ptr<PlotDescriber> m_describer;
+    std::unique_ptr<FlowModel> m_model;
     std::unique_ptr<Form_About> m_about;
 };
 
