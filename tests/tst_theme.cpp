@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QImage>
 #include <QLabel>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +67,8 @@ private Q_SLOTS:
     void aboutLinesRead();
     void plotTitlesRead_data();
     void plotTitlesRead();
+    void thumbStandsOutFromItsTrack_data();
+    void thumbStandsOutFromItsTrack();
 };
 
 void ThemeTest::aboutLinesRead_data() {
@@ -137,6 +141,40 @@ void ThemeTest::plotTitlesRead() {
     QCOMPARE(mostCommonColour(image), title->palette().color(QPalette::Window).rgb());
     const double contrast = textContrast(image);
     QVERIFY2(contrast >= 4.5, qPrintable(u"contrast %1:1"_s.arg(contrast, 0, 'f', 2)));
+}
+
+void ThemeTest::thumbStandsOutFromItsTrack_data() {
+    QTest::addColumn<Theme>("theme");
+    QTest::newRow("light") << Theme::Light;
+    QTest::newRow("Breeze Dark") << Theme::BreezeDark;
+    QTest::newRow("Adwaita dark") << Theme::AdwaitaDark;
+}
+
+// The thumb of a scroll bar reads against its track as a control's parts
+// must (3:1): the track is the colour most of the bar shows, the thumb the
+// colour at its middle.
+void ThemeTest::thumbStandsOutFromItsTrack() {
+    QFETCH(Theme, theme);
+    const ThemeScope dressed(theme);
+    Form1 form;
+    form.show();
+    auto *bar = form.findChild<QScrollBar *>(u"HScroll_Moo"_s);
+    QVERIFY(bar);
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    const QPoint middle =
+        bar->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
+            .center();
+    const QImage image = grabbed(*bar);
+    const double contrast = wcagContrast(mostCommonColour(image), image.pixel(middle));
+    QVERIFY2(contrast >= 3, qPrintable(u"contrast %1:1"_s.arg(contrast, 0, 'f', 2)));
 }
 
 QTEST_MAIN(ThemeTest)
