@@ -8,6 +8,7 @@
 #include "ui/textfit.h"
 
 #include <QLabel>
+#include <QShortcut>
 
 #include <optional>
 
@@ -69,6 +70,16 @@ void addLabel(QWidget &window, const AboutLine &line, double dotsPerInch) {
     fitText(*label);
 }
 
+// Escape, and Ctrl+W as for any document window, close the window from the
+// keyboard: without a window manager it has no other way to close.
+void closeByKeyboard(QWidget &window) {
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto *shortcut = new QShortcut(keys, &window);
+        QObject::connect(shortcut, &QShortcut::activated, &window, &QWidget::close);
+    }
+}
+
 } // namespace
 
 Form_About::Form_About()
@@ -91,6 +102,7 @@ Form_About::Form_About()
         addLabel(*this, line, dotsPerInch);
     }
     resize(toPixels(clientArea, dotsPerInch).size());
+    closeByKeyboard(*this);
 }
 
 } // namespace wavywall
