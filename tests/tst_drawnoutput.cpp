@@ -5,7 +5,6 @@
 #include "model/pressureplot.h"
 #include "tests/support/fakes.h"
 #include "tests/support/windowrig.h"
-#include "ui/form1layout.h"
 #include "ui/layouttable.h"
 
 #include <QLabel>
@@ -96,10 +95,10 @@ void DrawnOutputTest::boxPaintsEachLineAsDrawnAlone() {
     const FlowState flow = loadedState(Beta, H);
     MessageLog messages;
     if (flowPicture) {
-        box.resize(toPixels(form1layout::Picture_Akım, dotsPerInch).size());
+        box.resize(toPixels(windows::Form1::Picture_Akım::twips, dotsPerInch).size());
         akım_çiz(flow, box);
     } else {
-        box.resize(toPixels(form1layout::Picture_basınç, dotsPerInch).size());
+        box.resize(toPixels(windows::Form1::Picture_basınç::twips, dotsPerInch).size());
         basınç_çiz(flow, box, messages);
     }
     QVERIFY(!box.displayList().empty());

@@ -46,6 +46,7 @@ private Q_SLOTS:
     void showsExactTexts();
     void placesControlsByTheirTwips_data();
     void placesControlsByTheirTwips();
+    void followsTheWindowDescription();
     void arrowClickStepsAndRedrawsOnce();
     void thumbDragRedrawsOnceAtRelease();
     void typingWaitsForTheButton();
@@ -125,6 +126,16 @@ void Form1Test::placesControlsByTheirTwips() {
     if (dpi == 96) {
         QCOMPARE(expected.topLeft(), QPoint(twips.x() / 15, twips.y() / 15));
     }
+}
+
+// The window is built from the description the page reads too.
+void Form1Test::followsTheWindowDescription() {
+    using described = windows::Form1;
+    Window w;
+    const QWidget *plot = w.find<QWidget>(toQString(described::Picture_basınç::name));
+    QCOMPARE(plot->geometry(), toPixels(described::Picture_basınç::twips, w.form.logicalDpiX()));
+    QCOMPARE(w.find<QLabel>(u"Label4"_s)->text(), toQString(described::Label4::text));
+    QCOMPARE(w.bar(u"HScroll_Moo"_s)->maximum(), described::HScroll_Moo::maximum);
 }
 
 void Form1Test::arrowClickStepsAndRedrawsOnce() {

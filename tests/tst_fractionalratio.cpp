@@ -4,7 +4,7 @@
 #include "model/pressureplot.h"
 #include "tests/support/fakes.h"
 #include "tests/support/windowrig.h"
-#include "ui/form1layout.h"
+#include "ui/layouttable.h"
 
 #include <QSet>
 
@@ -27,7 +27,7 @@ bool isCurve(QRgb pixel) {
 struct PressureBox {
     PictureBox box;
     PressureBox() {
-        box.resize(toPixels(form1layout::Picture_basınç, 96).size());
+        box.resize(toPixels(windows::Form1::Picture_basınç::twips, 96).size());
         MessageLog messages;
         basınç_çiz(loadedState(std::sqrt(3.0), 0.1), box, messages);
     }
