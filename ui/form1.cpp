@@ -73,7 +73,7 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
     installAccessibility();
     setObjectName(toQString(layout::name));
     setWindowTitle(toQString(layout::caption));
-    const double dotsPerInch = logicalDpiX();
+    const double dotsPerInch = layoutDotsPerInch(*this);
     createMenus();
     createControls(dotsPerInch);
     if (!messenger) {

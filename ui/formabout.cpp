@@ -31,7 +31,8 @@ void addLabel(QWidget &window, const about::Line &line, double dotsPerInch) {
     auto *label = new QLabel(toQString(line.text), &window);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(aboutFont(line.points));
+    // The lines' own sizes grow with the layout.
+    label->setFont(aboutFont(line.points * desktopFontScale()));
     if (!line.colour.empty()) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, QColor(toQString(line.colour)));
@@ -68,7 +69,7 @@ Form_About::Form_About()
     background.setColor(QPalette::WindowText, readableOn(lightYellow, text, textContrast));
     setPalette(background);
     setAutoFillBackground(true);
-    const double dotsPerInch = logicalDpiX();
+    const double dotsPerInch = layoutDotsPerInch(*this);
     // From top to bottom: the title lines, the credit, the date, the address.
     for (const about::Line &line : about::lines) {
         addLabel(*this, line, dotsPerInch);
