@@ -1,6 +1,6 @@
 #include "ui/form1.h"
 
-#include "canvas/picturebox.h"
+#include "ui/picturebox.h"
 #include "ui/accessibility.h"
 #include "ui/focusring.h"
 #include "ui/formabout.h"

@@ -1,10 +1,10 @@
 #include "ui/formabout.h"
 
 #include "canvas/colour.h"
-#include "canvas/picturebox.h"
 #include "ui/accessibility.h"
 #include "ui/contrast.h"
 #include "ui/layouttable.h"
+#include "ui/qtcolour.h"
 #include "ui/textfit.h"
 
 #include <QLabel>

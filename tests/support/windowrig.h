@@ -3,7 +3,7 @@
 // redraws counted; and what a widget paints, taken as an image.
 #pragma once
 
-#include "canvas/picturebox.h"
+#include "ui/picturebox.h"
 #include "model/messenger.h"
 #include "tests/support/qtstrings.h"
 #include "ui/form1.h"
