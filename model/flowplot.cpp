@@ -11,7 +11,7 @@ constexpr int Ns = streamlineCount;
 
 void drawFrame(const FlowState &flow, Canvas &canvas) {
     canvas.Cls();
-    canvas.Scale(-0.2, -1.8, 3.8, 0.2);
+    canvas.Scale(flowScale.left, flowScale.top, flowScale.right, flowScale.bottom);
     canvas.Line(0, 0, 2, 0, colours::grey);
     canvas.Line(0, -2, 0, toSingle(flow.H), colours::grey);
 }

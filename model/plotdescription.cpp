@@ -5,6 +5,7 @@
 #include "model/textnumber.h"
 #include "model/validityreport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -52,16 +53,59 @@ std::u16string inputsAndBeta(const Recalculation &last, const FlowState &flow) {
            u".";
 }
 
+// Below Mach one there are no Mach lines: the wall's shape fades away from
+// it instead of being carried along them.
+std::u16string subsonicFlowPicture() {
+    return u" Kırmızı duvar ve " + numberToText(streamlineCount) +
+           u" mavi akım çizgisi; ses altı akımda Mach çizgisi yok, akım çizgileri duvarın "
+           u"biçimini duvardan uzaklaştıkça sönerek tekrarlar.";
+}
+
+// The Mach lines' angle with the flow direction, whose tangent is their
+// slope 1/Beta: 90 degrees, upright, at Beta = 0.
+double machAngleDegrees(const FlowState &flow) {
+    return std::atan2(1.0, flow.Beta) * 180 / flow.Pi;
+}
+
+// The streamlines whose downstream end lies beyond the picture's right edge.
+int streamlinesLeavingRight(const StreamlineTables &t, int N) {
+    int leaving = 0;
+    for (int j = 1; j <= streamlineCount; ++j) {
+        double end = t.Xs[0][j];
+        for (int i = 0; i <= N; ++i) {
+            end = std::max(end, t.Xs[i][j]);
+        }
+        leaving += end > flowScale.right ? 1 : 0;
+    }
+    return leaving;
+}
+
+// What is drawn, the Mach angle, how far the top streamline is shifted and
+// whether the streamlines fit. At Beta = 0 the Mach lines stand upright and
+// nothing is shifted.
 std::u16string flowPicture(const FlowState &flow) {
     if (isSubsonic(flow)) {
-        return u" Kırmızı duvar ve " + numberToText(streamlineCount) +
-               u" mavi akım çizgisi; ses altı akımda Mach çizgisi yok, akım çizgileri duvarın "
-               u"biçimini duvardan uzaklaştıkça sönerek tekrarlar.";
+        return subsonicFlowPicture();
     }
-    return u" Kırmızı duvar, " + numberToText(machLineCount) + u" yeşil Mach çizgisi ve " +
-           numberToText(streamlineCount) +
-           u" mavi akım çizgisi; her akım çizgisi duvarın biçimini Mach çizgileri boyunca kaymış "
-           u"olarak tekrarlar.";
+    std::u16string text = u" Kırmızı duvar, " + numberToText(machLineCount) +
+                          u" yeşil Mach çizgisi ve " + numberToText(streamlineCount) +
+                          u" mavi akım çizgisi. Mach açısı " + spoken(machAngleDegrees(flow)) +
+                          u" derece";
+    const StreamlineTables t = streamlineTables(flow);
+    if (flow.Beta == 0) {
+        text += u": Mach çizgileri dikeydir. Her akım çizgisi duvarın biçimini kaymadan, duvarın "
+                u"tam üzerinde tekrarlar.";
+    } else {
+        const double topShift = t.Xs[0][streamlineCount] - t.Xs[0][0];
+        text += u". Her akım çizgisi duvarın biçimini Mach çizgileri boyunca akış yönünde kaymış "
+                u"olarak tekrarlar; en üstteki " +
+                spoken(topShift) + u" dalga boyu kaymıştır.";
+    }
+    const int leaving = streamlinesLeavingRight(t, flow.N);
+    text += leaving == 0 ? u" Akım çizgilerinin hepsi çizimin içinde kalır."
+                         : u" Sağ kenarda çizimin dışına çıkan akım çizgisi sayısı: " +
+                               numberToText(leaving) + u".";
+    return text;
 }
 
 struct Extreme {

@@ -1,8 +1,9 @@
 // What the two plots show, in words, for readers who cannot see them: a
 // screen reader on the desktop, the page's text alternative on the web. Each
 // description states the inputs and Beta of the last recalculation; the
-// pressure plot's also where Cp is largest and smallest and where it changes
-// sign; a plot without a curve gives the message instead. The texts are
+// flow picture's also the Mach angle, how far the top streamline is shifted
+// and whether the streamlines leave the picture; the pressure plot's where Cp
+// is largest and smallest and where it changes sign; a plot without a curve gives the message instead. The texts are
 // Turkish, like the window around the plots, and write numbers as the text
 // boxes do, with '.'. Each description of a drawn plot ends with the verdict
 // on linear theory, in one sentence.

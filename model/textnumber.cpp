@@ -12,21 +12,61 @@ namespace wavywall {
 
 namespace {
 
-bool isIgnored(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\n';
+// The reading rule, over the text as typed or pasted:
+//
+//   text         = ( whole-number | decimal | nothing ) { any }
+//   whole-number = "&" ( "H" | "h" ) { hex-digit } | "&" ( "O" | "o" ) { octal-digit }
+//   decimal      = [ sign ] ( digit { digit } [ "." { digit } ] | "." digit { digit } )
+//                  [ exponent ]
+//   exponent     = ( "E" | "e" ) [ sign ] digit { digit }   (taken only with its digits)
+//   sign         = "+" | "-"
+//
+// A blank may stand anywhere, inside the number too, and is dropped before
+// the rule is read: space, tab, line feed, the Unicode spaces U+00A0,
+// U+2000-U+200A, U+202F and U+3000, and the invisible marks U+200B-U+200D,
+// U+200E, U+200F, U+2060 and U+FEFF. Text pasted from a PDF or a web page
+// carries look-alikes, which read as what they look like: U+2212 MINUS SIGN and
+// U+FF0D as "-", U+FF0B as "+", U+FF0E as ".", the full-width digits
+// U+FF10-U+FF19 as "0"-"9". Every other character means itself; one that
+// cannot continue the number ends it (a comma too: "1,5" reads as 1), and a
+// text without a leading number reads as 0.
+
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\u00A0' ||
+           (c >= u'\u2000' && c <= u'\u200F') || c == u'\u202F' || c == u'\u2060' ||
+           c == u'\u3000' || c == u'\uFEFF';
 }
 
-// The text as the reading rule sees it: ASCII characters without the blanks,
-// tabs and line feeds. Anything beyond ASCII cannot continue a number, so it
-// is kept only as a stop mark.
+// The ASCII character a character reads as; anything else beyond ASCII cannot
+// continue a number, so it is kept only as a stop mark.
+char readsAs(char16_t c) {
+    if (c < 0x80) {
+        return static_cast<char>(c);
+    }
+    if (c >= u'\uFF10' && c <= u'\uFF19') {
+        return static_cast<char>('0' + (c - u'\uFF10'));
+    }
+    switch (c) {
+    case u'\u2212':
+    case u'\uFF0D':
+        return '-';
+    case u'\uFF0B':
+        return '+';
+    case u'\uFF0E':
+        return '.';
+    default:
+        return '\x7f';
+    }
+}
+
+// The text as the grammar above sees it: ASCII, without blanks.
 std::string significantCharacters(std::u16string_view text) {
     std::string kept;
     kept.reserve(std::min<std::size_t>(text.size(), 64));
     for (const char16_t c : text) {
-        if (isIgnored(c)) {
-            continue;
+        if (!isBlank(c)) {
+            kept.push_back(readsAs(c));
         }
-        kept.push_back(c < 0x80 ? static_cast<char>(c) : '\x7f');
     }
     return kept;
 }

@@ -1,9 +1,11 @@
 // The two conversions between the text boxes and the numbers of the flow
 // model. Reading follows the classic BASIC numeric-value rule (leading number,
-// blanks ignored, &H and &O whole numbers); writing gives the shortest form
-// with at most 15 significant digits. Both use '.' whatever the locale of the
-// process, so a value that a scroll bar writes always reads back as itself,
-// and both round correctly with any C library (docs/design.md).
+// blanks ignored, &H and &O whole numbers), with pasted look-alikes such as
+// U+2212 MINUS SIGN and full-width digits read as their ASCII forms; writing
+// gives the shortest form with at most 15 significant digits. Both use '.'
+// whatever the locale of the process, so a value that a scroll bar writes
+// always reads back as itself, and both round correctly with any C library
+// (docs/design.md).
 #pragma once
 
 #include <optional>

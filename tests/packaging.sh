@@ -65,8 +65,23 @@ step_layout() {
     echo "install layout under the prefix is complete"
 }
 
+# The packages that hold the libraries the packaged program loads directly;
+# the Qt libraries must be among them.
+needed_packages() {
+    local deb=$1 program=$WORK_DIR/packaged-wavywall libraries library multiarch
+    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+    dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/$BINDIR/wavywall" >"$program"
+    libraries=$(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }')
+    for library in libQt6Core libQt6Gui libQt6Widgets; do
+        [[ $libraries == *"$library.so"* ]] || fail "the program does not load $library"
+    done
+    for library in $libraries; do
+        dpkg-query -S "*/$multiarch/$library" | sed 's/[:,].*//'
+    done | sort -u
+}
+
 step_package() {
-    need cpack dpkg-deb dpkg-shlibdeps
+    need cpack dpkg-deb dpkg-shlibdeps dpkg-architecture dpkg-query objdump
     rm -rf "$WORK_DIR/deb"
     (cd "$BUILD_DIR" && cpack -G DEB -B "$WORK_DIR/deb") >"$WORK_DIR/cpack.log" 2>&1 ||
         { cat "$WORK_DIR/cpack.log"; fail "cpack did not build the package"; }
@@ -80,9 +95,12 @@ step_package() {
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
     # Without dependencies from shlibdeps the package would install on a
-    # machine lacking Qt and then fail to start.
-    local library
-    for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+    # machine lacking Qt and then fail to start. The packages are the ones
+    # that hold the program's libraries on this machine, whatever its release
+    # calls them (libqt6core6 on Debian 12, libqt6core6t64 on Debian 13).
+    local library libraries
+    libraries=$(needed_packages "$deb")
+    for library in $libraries; do
         [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] ||
             fail "Depends lacks $library"
     done

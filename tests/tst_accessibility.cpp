@@ -35,6 +35,8 @@ private Q_SLOTS:
     void readerSetsABarByItsInputValue();
     void plotsDescribeWhatIsDrawn_data();
     void plotsDescribeWhatIsDrawn();
+    void plotsAreDescribedBeforeTheirMessage_data();
+    void plotsAreDescribedBeforeTheirMessage();
     void readerArrivingLaterHearsThePlotsAsTheyStand();
     void aboutWindowIsADialogWithItsLines();
 };
@@ -151,8 +153,9 @@ void perform(testing::WindowRig &rig, Action action) {
 }
 
 const QString flowPicture =
-    u" Kırmızı duvar, 9 yeşil Mach çizgisi ve 8 mavi akım çizgisi; her akım çizgisi duvarın "
-    u"biçimini Mach çizgileri boyunca kaymış olarak tekrarlar."_s;
+    u" Kırmızı duvar, 9 yeşil Mach çizgisi ve 8 mavi akım çizgisi. Mach açısı %1 derece. Her "
+    u"akım çizgisi duvarın biçimini Mach çizgileri boyunca akış yönünde kaymış olarak tekrarlar; "
+    u"en üstteki %2 dalga boyu kaymıştır. Akım çizgilerinin hepsi çizimin içinde kalır."_s;
 
 // The verdict on linear theory that ends each description of a drawn plot:
 // the steepest wall angle against the Prandtl-Meyer angle, in degrees.
@@ -172,7 +175,7 @@ void AccessibilityTest::plotsDescribeWhatIsDrawn_data() {
     QTest::newRow("empty at start") << Action::None << empty << empty;
     QTest::newRow("HESAPLA with the starting texts")
         << Action::Calculate
-        << u"Moo = 1.01, H/L = 0.01, Beta = 0.1418."_s + flowPicture +
+        << u"Moo = 1.01, H/L = 0.01, Beta = 0.1418."_s + flowPicture.arg(u"81.93", u"0.2127") +
                sonic(u"3.595"_s, u"0.04472"_s)
         << u"Moo = 1.01, H/L = 0.01, Beta = 0.1418. En büyük Cp = 0.8846 (x = 0.74, 0.76, 1.74, "
            u"1.76), en küçük Cp = -0.8846 (x = 0.24, 0.26, 1.24, 1.26). Cp işaret değiştirir: "
@@ -180,14 +183,19 @@ void AccessibilityTest::plotsDescribeWhatIsDrawn_data() {
                sonic(u"3.595"_s, u"0.04472"_s);
     QTest::newRow("one step of the Mach-number bar")
         << Action::StepMooBar
-        << u"Moo = 1.02, H/L = 0.01, Beta = 0.201."_s + flowPicture + sonic(u"3.595"_s, u"0.1257"_s)
+        << u"Moo = 1.02, H/L = 0.01, Beta = 0.201."_s + flowPicture.arg(u"78.64", u"0.3015") +
+               sonic(u"3.595"_s, u"0.1257"_s)
         << u"Moo = 1.02, H/L = 0.01, Beta = 0.201. En büyük Cp = 0.624 (x = 0.74, 0.76, 1.74, "
            u"1.76), en küçük Cp = -0.624 (x = 0.24, 0.26, 1.24, 1.26). Cp işaret değiştirir: "
            u"x = 0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi."_s +
                sonic(u"3.595"_s, u"0.1257"_s);
     QTest::newRow("Mach one: flow drawn, no pressure curve")
         << Action::TypeMachOneAndCalculate
-        << u"Moo = 1, H/L = 0.01, Beta = 0."_s + flowPicture + sonic(u"3.595"_s, u"0"_s)
+        << u"Moo = 1, H/L = 0.01, Beta = 0. Kırmızı duvar, 9 yeşil Mach çizgisi ve 8 mavi akım "
+           u"çizgisi. Mach açısı 90 derece: Mach çizgileri dikeydir. Her akım çizgisi duvarın "
+           u"biçimini kaymadan, duvarın tam üzerinde tekrarlar. Akım çizgilerinin hepsi çizimin "
+           u"içinde kalır."_s +
+               sonic(u"3.595"_s, u"0"_s)
         << u"Moo = 1, H/L = 0.01, Beta = 0. Eğri yok: Moo=1 için teori geçersiz."_s +
                sonic(u"3.595"_s, u"0"_s);
     const QString readAsZero = u"Çizim yok: Mach sayısı 0 olarak okundu. Moo = 0, H/L = 0.01."_s;
@@ -208,6 +216,30 @@ void AccessibilityTest::plotsDescribeWhatIsDrawn() {
     perform(rig, action);
     QCOMPARE(accessibleOf(rig.flowBox())->text(QAccessible::Description), flow);
     QCOMPARE(accessibleOf(rig.pressureBox())->text(QAccessible::Description), pressure);
+}
+
+void AccessibilityTest::plotsAreDescribedBeforeTheirMessage_data() {
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("Mach one") << Action::TypeMachOneAndCalculate << u"Moo = 1, H/L = 0.01"_s;
+    QTest::newRow("Mach number read as 0")
+        << Action::TypeReadAsZeroAndCalculate << u"Çizim yok: Mach sayısı 0"_s;
+}
+
+// While a message box is up, the plots already say what the recalculation
+// that opened it drew, not what the one before drew.
+void AccessibilityTest::plotsAreDescribedBeforeTheirMessage() {
+    QFETCH(Action, action);
+    QFETCH(QString, heard);
+    testing::WindowRig rig;
+    QAccessible::setActive(true);
+    rig.calculate();
+    QString heardWithMessage;
+    rig.messenger.setFunction([&](const QString &) {
+        heardWithMessage = accessibleOf(rig.flowBox())->text(QAccessible::Description);
+    });
+    perform(rig, action);
+    QVERIFY2(heardWithMessage.startsWith(heard), qPrintable(heardWithMessage));
 }
 
 void AccessibilityTest::readerArrivingLaterHearsThePlotsAsTheyStand() {

@@ -125,7 +125,7 @@ void HostileInputTest::hostileText_data() {
         {"control characters", u"\u0001\u001b2"_s, 0, ReadAsZero, Drawn},
         {"escape after the number", u"2\u001b[31m"_s, 2, Drawn, Drawn},
         {"Arabic-Indic digits", u"\u0661\u066B\u0665"_s, 0, ReadAsZero, Drawn},
-        {"right-to-left mark first", u"\u200F1.5"_s, 0, ReadAsZero, Drawn},
+        {"right-to-left mark first, read as a blank", u"\u200F1.5"_s, 1.5, Drawn, Drawn},
         {"Hebrew after the number", u"1.5 \u05DE\u05B8\u05DA"_s, 1.5, Drawn, Drawn},
         {"emoji first", u"\U0001F680 2"_s, 0, ReadAsZero, Drawn},
         {"emoji after the number", u"2\U0001F680"_s, 2, Drawn, Drawn},

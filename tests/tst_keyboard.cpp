@@ -26,6 +26,8 @@ private Q_SLOTS:
     void altAOpensAbout();
     void aboutCommandReadsAbout();
     void altAloneHighlightsAbout();
+    void aboutClosesFromTheKeyboard_data();
+    void aboutClosesFromTheKeyboard();
 };
 
 void KeyboardTest::eachKeyFormHasItsAction_data() {
@@ -174,6 +176,22 @@ void KeyboardTest::altAloneHighlightsAbout() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(w.form.aboutWindow());
     w.form.aboutWindow()->close();
+}
+
+void KeyboardTest::aboutClosesFromTheKeyboard_data() {
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::newRow("Escape") << QKeyCombination(Qt::Key_Escape);
+    QTest::newRow("Ctrl+W") << QKeyCombination(Qt::ControlModifier, Qt::Key_W);
+}
+
+void KeyboardTest::aboutClosesFromTheKeyboard() {
+    QFETCH(QKeyCombination, keys);
+    Window w;
+    QTest::keyClick(&w.form, Qt::Key_A, Qt::AltModifier);
+    Form_About *about = w.form.aboutWindow();
+    QVERIFY(about && QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about, keys.key(), keys.keyboardModifiers());
+    QTRY_VERIFY(!about->isVisible());
 }
 
 QTEST_MAIN(KeyboardTest)

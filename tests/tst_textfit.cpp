@@ -1,7 +1,8 @@
-// Every text the layout fixes shows whole, at desktop fonts up to 16 pt and
-// at the resolution the test runs at (the suite runs it again at 120 and
-// 144 dots per inch without Qt's own scaling): shrunk where the desktop's
-// size does not fit, and no further than it must.
+// Every text the layout fixes shows whole at the resolution the test runs at
+// (the suite runs it again at 120 and 144 dots per inch without Qt's own
+// scaling): at the default font shrunk where it does not fit, and no further
+// than it must; at desktop fonts up to 16 pt the window grows with the font,
+// and no text is smaller than at the default font.
 #include "ui/form1.h"
 #include "ui/formabout.h"
 
@@ -76,6 +77,15 @@ struct DesktopFont {
     DesktopFont &operator=(const DesktopFont &) = delete;
 };
 
+const char *const mainWindowTexts[] = {"Text_Moo", "Text_HbL", "Command1", "Label1",
+                                       "Label2",   "Label3",   "Label4"};
+
+double fontSizeOf(const QString &control, double desktopPointSize) {
+    const DesktopFont desktop(desktopPointSize);
+    Form1 form;
+    return form.findChild<QWidget *>(control)->font().pointSizeF();
+}
+
 } // namespace
 
 class TextFitTest : public QObject {
@@ -87,6 +97,8 @@ private Q_SLOTS:
     void mainWindowTextsShowWhole();
     void aboutLinesShowWhole_data();
     void aboutLinesShowWhole();
+    void largeDesktopFontGrowsTheWindow_data();
+    void largeDesktopFontGrowsTheWindow();
     void desktopFontKeptWhereItFits_data();
     void desktopFontKeptWhereItFits();
 };
@@ -103,9 +115,8 @@ void TextFitTest::initTestCase() {
 void TextFitTest::mainWindowTextsShowWhole_data() {
     QTest::addColumn<double>("pointSize");
     QTest::addColumn<QString>("control");
-    for (const double size : {9.0, 10.0, 11.0, 12.0, 13.0, 14.0, 15.0, 16.0}) {
-        for (const char *control :
-             {"Text_Moo", "Text_HbL", "Command1", "Label1", "Label2", "Label3", "Label4"}) {
+    for (const double size : {8.0, 9.0}) {
+        for (const char *control : mainWindowTexts) {
             QTest::addRow("%g pt, %s", size, control) << size << QString::fromLatin1(control);
         }
     }
@@ -163,6 +174,38 @@ void TextFitTest::aboutLinesShowWhole() {
         larger.setPointSizeF(shown.font.pointSizeF() + 0.25);
         QVERIFY(!fitsIn(larger, shown.text, shown.room));
     }
+}
+
+void TextFitTest::largeDesktopFontGrowsTheWindow_data() {
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<QString>("control");
+    for (const double size : {12.0, 16.0}) {
+        for (const char *control : mainWindowTexts) {
+            QTest::addRow("%g pt, %s", size, control) << size << QString::fromLatin1(control);
+        }
+    }
+}
+
+// A desktop font larger than the default 9 pt enlarges the whole layout by
+// its ratio, as dialog units do: each control grows in proportion, and its
+// text is at least as large as at the default font.
+void TextFitTest::largeDesktopFontGrowsTheWindow() {
+    QFETCH(double, pointSize);
+    QFETCH(QString, control);
+    const double smallest = fontSizeOf(control, 9);
+    const DesktopFont desktop(pointSize);
+    Form1 form;
+    QWidget *widget = form.findChild<QWidget *>(control);
+    // The window's 7380 twips across and the frame's 2295 down, at the
+    // screen's resolution times the ratio.
+    const double dotsPerInch = form.logicalDpiX() * pointSize / 9;
+    QVERIFY(std::abs(form.width() - 7380 * dotsPerInch / 1440) <= 1);
+    QVERIFY(std::abs(form.findChild<QWidget *>(u"Frame1"_s)->height() -
+                     2295 * dotsPerInch / 1440) <= 1);
+    QVERIFY2(widget->font().pointSizeF() >= smallest,
+             qPrintable(u"%1 pt at %2 pt, %3 pt at 9 pt"_s.arg(widget->font().pointSizeF())
+                            .arg(pointSize)
+                            .arg(smallest)));
 }
 
 void TextFitTest::desktopFontKeptWhereItFits_data() {

@@ -8,6 +8,8 @@
 
 #include <QHash>
 #include <QLabel>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 
 using namespace Qt::StringLiterals;
 
@@ -64,6 +66,8 @@ private Q_SLOTS:
     void aboutLinesRead();
     void plotTitlesRead_data();
     void plotTitlesRead();
+    void thumbStandsOutFromItsTrack_data();
+    void thumbStandsOutFromItsTrack();
 };
 
 // The measure the other rows read by, against ratios worked out by hand from
@@ -151,6 +155,38 @@ void ThemeTest::plotTitlesRead() {
     QCOMPARE(mostCommonColour(image), title->palette().color(QPalette::Window).rgb());
     const double contrast = strongestContrast(image);
     QVERIFY2(contrast >= 4.5, qPrintable(u"contrast %1:1"_s.arg(contrast, 0, 'f', 2)));
+}
+
+void ThemeTest::thumbStandsOutFromItsTrack_data() {
+    QTest::addColumn<Theme>("theme");
+    for (const auto &[name, theme] : testing::themes) {
+        QTest::newRow(name) << theme;
+    }
+}
+
+// The thumb of a scroll bar reads against its track as a control's parts
+// must (3:1): the track is the colour most of the bar shows, the thumb the
+// colour at its middle.
+void ThemeTest::thumbStandsOutFromItsTrack() {
+    QFETCH(Theme, theme);
+    const ThemeScope dressed(theme);
+    const testing::WindowRig w;
+    QScrollBar *bar = w.bar(u"HScroll_Moo"_s);
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    const QPoint middle =
+        bar->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
+            .center();
+    const QImage image = grabbed(*bar);
+    const double contrast = contrastRatio(mostCommonColour(image), image.pixel(middle));
+    QVERIFY2(contrast >= 3, qPrintable(u"contrast %1:1"_s.arg(contrast, 0, 'f', 2)));
 }
 
 QTEST_MAIN(ThemeTest)

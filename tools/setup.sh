@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine for wavywall and then either starts the program
-# (run) or builds and passes the whole test suite (test); web-build builds the
-# web edition into build/wasm/web, web builds it and serves it on
+# Sets up a Debian 12 or 13 machine for wavywall and then either starts the
+# program (run) or builds and passes the whole test suite (test); web-build
+# builds the web edition into build/wasm/web, web builds it and serves it on
 # http://127.0.0.1:8000/ (PORT changes the port). Safe to repeat: packages
 # already present are not installed again, builds are incremental.
 set -euo pipefail
@@ -14,7 +14,9 @@ cd "$(dirname "$0")/.."
 build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
 # Qt SVG draws the icon; the test helper that closes windows speaks X11.
 build_packages+=(qt6-svg-dev libx11-dev)
-test_packages=(libbenchmark-dev clang libclang-rt-14-dev valgrind xvfb xdotool xclip imagemagick
+# The unversioned clang and its runtimes (libFuzzer, the sanitizers) follow
+# each release's default LLVM: 14 on Debian 12, 19 on Debian 13.
+test_packages=(libbenchmark-dev clang libclang-rt-dev valgrind xvfb xdotool xclip imagemagick
     x11-utils)
 # For the package and desktop-file checks; lintian reads the manual page with
 # man-db.

@@ -36,4 +36,22 @@ QColor readableOn(const QColor &background, const QColor &preferred, double mini
     return contrastRatio(background, black) >= contrastRatio(background, white) ? black : white;
 }
 
+QColor blendUntilContrast(const QColor &background, const QColor &from, const QColor &towards,
+                          double minimum) {
+    constexpr int steps = 32;
+    const QColor a = from.toRgb();
+    const QColor b = towards.toRgb();
+    for (int step = 0; step < steps; ++step) {
+        const double t = static_cast<double>(step) / steps;
+        const QColor blend =
+            QColor::fromRgbF(static_cast<float>(a.redF() + t * (b.redF() - a.redF())),
+                             static_cast<float>(a.greenF() + t * (b.greenF() - a.greenF())),
+                             static_cast<float>(a.blueF() + t * (b.blueF() - a.blueF())));
+        if (contrastRatio(background, blend) >= minimum) {
+            return blend;
+        }
+    }
+    return b;
+}
+
 } // namespace wavywall

@@ -1,12 +1,12 @@
 #include "ui/form1.h"
 
-#include "ui/picturebox.h"
 #include "ui/accessibility.h"
 #include "ui/focusring.h"
 #include "ui/formabout.h"
 #include "ui/formvalidity.h"
 #include "ui/layouttable.h"
 #include "ui/messageboxmessenger.h"
+#include "ui/picturebox.h"
 #include "ui/plotdescriber.h"
 #include "ui/stepscrollbar.h"
 #include "ui/textboxinputs.h"
@@ -77,7 +77,7 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
     installAccessibility();
     setObjectName(toQString(layout::name));
     setWindowTitle(toQString(layout::caption));
-    const double dotsPerInch = logicalDpiX();
+    const double dotsPerInch = layoutDotsPerInch(*this);
     createMenus();
     createControls(dotsPerInch);
     if (!messenger) {
@@ -85,8 +85,9 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
         messenger = m_messageBox.get();
     }
     m_inputs = std::make_unique<TextBoxInputs>(*Text_Moo, *Text_HbL);
-    m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *messenger);
-    m_describer = std::make_unique<PlotDescriber>(*m_model, *Picture_Akım, *Picture_basınç);
+    m_describer = std::make_unique<PlotDescriber>(*Picture_Akım, *Picture_basınç, *messenger);
+    m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *m_describer);
+    m_describer->follow(*m_model);
     connectHandlers();
     setTabOrderAndFocus();
     Form_Load();
@@ -189,22 +190,25 @@ void Form1::setTabOrderAndFocus() {
 
 void Form1::Form_Load() {
     m_model->Form_Load();
-    afterRecalculation();
+    m_describer->update();
+    followValidity();
 }
 
 void Form1::Command1_Click() {
-    m_model->Command1_Click();
-    afterRecalculation();
+    m_describer->recalculate([this] { m_model->Command1_Click(); });
+    followValidity();
 }
 
 void Form1::HScroll_Moo_Change() {
-    m_model->HScroll_Moo_Change(static_cast<std::int16_t>(HScroll_Moo->value()));
-    afterRecalculation();
+    const auto position = static_cast<std::int16_t>(HScroll_Moo->value());
+    m_describer->recalculate([this, position] { m_model->HScroll_Moo_Change(position); });
+    followValidity();
 }
 
 void Form1::HScroll_HbL_Change() {
-    m_model->HScroll_HbL_Change(static_cast<std::int16_t>(HScroll_HbL->value()));
-    afterRecalculation();
+    const auto position = static_cast<std::int16_t>(HScroll_HbL->value());
+    m_describer->recalculate([this, position] { m_model->HScroll_HbL_Change(position); });
+    followValidity();
 }
 
 // One About window for the whole run, with no owner, so that it neither
@@ -239,8 +243,7 @@ void Form1::Nm_Geçerlilik_Click() {
     m_validity->activateWindow();
 }
 
-void Form1::afterRecalculation() {
-    m_describer->update();
+void Form1::followValidity() {
     if (m_validity && m_validity->isVisible()) {
         m_validity->showLines(validityLines(*m_model));
     }

@@ -59,7 +59,8 @@ private:
     void Nm_About_Click();
     void Nm_İkinciMertebe_Click(bool checked);
     void Nm_Geçerlilik_Click();
-    void afterRecalculation();
+    // The validity window, while open, shows the last recalculation.
+    void followValidity();
 
     QAction *Nm_About = nullptr;
     QAction *Nm_İkinciMertebe = nullptr;
@@ -79,8 +80,9 @@ private:
 
     std::unique_ptr<MessageBoxMessenger> m_messageBox;
     std::unique_ptr<TextBoxInputs> m_inputs;
-    std::unique_ptr<FlowModel> m_model;
+    // The model passes its messages through the describer, which outlives it.
     std::unique_ptr<PlotDescriber> m_describer;
+    std::unique_ptr<FlowModel> m_model;
     std::unique_ptr<Form_About> m_about;
     std::unique_ptr<Form_Validity> m_validity;
 };

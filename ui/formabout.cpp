@@ -8,6 +8,7 @@
 #include "ui/textfit.h"
 
 #include <QLabel>
+#include <QShortcut>
 
 namespace wavywall {
 
@@ -30,7 +31,8 @@ void addLabel(QWidget &window, const about::Line &line, double dotsPerInch) {
     auto *label = new QLabel(toQString(line.text), &window);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(aboutFont(line.points));
+    // The lines' own sizes grow with the layout.
+    label->setFont(aboutFont(line.points * desktopFontScale()));
     if (!line.colour.empty()) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, QColor(toQString(line.colour)));
@@ -38,6 +40,16 @@ void addLabel(QWidget &window, const about::Line &line, double dotsPerInch) {
     }
     place(*label, line.name, line.twips, dotsPerInch);
     fitText(*label);
+}
+
+// Escape, and Ctrl+W as for any document window, close the window from the
+// keyboard: without a window manager it has no other way to close.
+void closeByKeyboard(QWidget &window) {
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto *shortcut = new QShortcut(keys, &window);
+        QObject::connect(shortcut, &QShortcut::activated, &window, &QWidget::close);
+    }
 }
 
 } // namespace
@@ -57,12 +69,13 @@ Form_About::Form_About()
     background.setColor(QPalette::WindowText, readableOn(lightYellow, text, textContrast));
     setPalette(background);
     setAutoFillBackground(true);
-    const double dotsPerInch = logicalDpiX();
+    const double dotsPerInch = layoutDotsPerInch(*this);
     // From top to bottom: the title lines, the credit, the date, the address.
     for (const about::Line &line : about::lines) {
         addLabel(*this, line, dotsPerInch);
     }
     resize(toPixels(about::clientArea, dotsPerInch).size());
+    closeByKeyboard(*this);
 }
 
 } // namespace wavywall

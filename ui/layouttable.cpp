@@ -1,7 +1,10 @@
 #include "ui/layouttable.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace wavywall {
@@ -11,6 +14,20 @@ int toPixel(int twips, double dotsPerInch) {
     return static_cast<int>(std::lround(twips * dotsPerInch / twipsPerInch));
 }
 } // namespace
+
+// A font given in pixels counts at the screen's resolution.
+double desktopFontScale() {
+    const QFont font = QGuiApplication::font();
+    const double points =
+        font.pointSizeF() > 0
+            ? font.pointSizeF()
+            : font.pixelSize() * 72.0 / QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    return std::max(1.0, points / defaultPointSize);
+}
+
+double layoutDotsPerInch(const QWidget &window) {
+    return window.logicalDpiX() * desktopFontScale();
+}
 
 QRect toPixels(TwipRect twips, double dotsPerInch) {
     const int left = toPixel(twips.left, dotsPerInch);

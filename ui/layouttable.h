@@ -25,6 +25,21 @@ inline QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+/// Qt's own default font size, which a desktop without settings of its own
+/// gets (the generic Unix theme's 9 pt); the layout's boxes are drawn for
+/// text of that size.
+inline constexpr double defaultPointSize = 9;
+
+/// How much larger the desktop's font is than the default size, 1 when it
+/// is not larger. Like dialog units, the whole layout grows by this ratio,
+/// so that a large desktop font makes the windows larger rather than their
+/// texts smaller, and every proportion stays.
+double desktopFontScale();
+
+/// The logical resolution a window's layout is laid out at: the screen's,
+/// times the desktop's font scale.
+double layoutDotsPerInch(const QWidget &window);
+
 /// The rectangle in device-independent pixels at a logical resolution of
 /// dotsPerInch. Edges are rounded, not sizes, so neighbours stay flush.
 QRect toPixels(TwipRect twips, double dotsPerInch);

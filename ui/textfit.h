@@ -1,8 +1,8 @@
 // Every text the layout fixes shows whole. The layout gives each control a
-// fixed rectangle, drawn for a narrower default font than most desktops have;
-// with a large desktop font, or at a resolution the platform does not scale
-// for, a text would be cut off or, in a text box, scrolled so that its first
-// digits vanish. Such a control gets the largest smaller size of its own face
+// fixed rectangle, drawn for Qt's default font and grown with a larger
+// desktop font (ui/layouttable.h); in a wider face, or at a resolution the
+// platform does not scale for, a text could still be cut off by a pixel or
+// two or, in a text box, scrolled so that its first digits vanish. Such a control gets the largest smaller size of its own face
 // at which its one line of text fits, and keeps its font where it fits.
 #pragma once
 

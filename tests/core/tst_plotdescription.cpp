@@ -23,9 +23,22 @@ void checkText(const char *what, std::u16string_view actual, std::u16string_view
     }
 }
 
-constexpr std::u16string_view flowPicture =
-    u" Kırmızı duvar, 9 yeşil Mach çizgisi ve 8 mavi akım çizgisi; her akım çizgisi duvarın "
-    u"biçimini Mach çizgileri boyunca kaymış olarak tekrarlar.";
+// The flow picture's words, with its numbers worked out from
+// mu = atan(1 / Beta), the top streamline's shift 1.5 Beta, and the
+// streamlines whose end 2 + Beta h lies beyond the right edge at x = 3.8.
+std::u16string flowPicture(std::u16string_view angle, std::u16string_view shift,
+                           std::u16string_view leaving = {}) {
+    return u" Kırmızı duvar, 9 yeşil Mach çizgisi ve 8 mavi akım çizgisi. Mach açısı " +
+           std::u16string(angle) +
+           u" derece. Her akım çizgisi duvarın biçimini Mach çizgileri boyunca akış yönünde "
+           u"kaymış olarak tekrarlar; en üstteki " +
+           std::u16string(shift) + u" dalga boyu kaymıştır." +
+           (leaving.empty() ? u" Akım çizgilerinin hepsi çizimin içinde kalır."
+                            : u" Sağ kenarda çizimin dışına çıkan akım çizgisi sayısı: " +
+                                  std::u16string(leaving) + u".");
+}
+const std::u16string nearMachOne = flowPicture(u"81.93", u"0.2127");
+const std::u16string oneStepUp = flowPicture(u"78.64", u"0.3015");
 
 // The positions of the extremes and the sign changes of a curve with
 // positive H: expansion first, compression after each trough.
@@ -66,11 +79,11 @@ const Described described[] = {
     {"before any recalculation", [](ModelRig &) {}, u"Çizim boş: henüz hesap yapılmadı.",
      u"Çizim boş: henüz hesap yapılmadı."},
     {"the starting texts calculated", [](ModelRig &r) { r.model.Command1_Click(); },
-     u"Moo = 1.01, H/L = 0.01, Beta = 0.1418." + std::u16string(flowPicture) + at101,
+     u"Moo = 1.01, H/L = 0.01, Beta = 0.1418." + nearMachOne + at101,
      u"Moo = 1.01, H/L = 0.01, Beta = 0.1418. En büyük Cp = 0.8846 " +
          std::u16string(positiveWave) + u"-0.8846" + std::u16string(positiveWaveLows) + at101},
     {"one step of the Mach-number bar", [](ModelRig &r) { r.model.HScroll_Moo_Change(102); },
-     u"Moo = 1.02, H/L = 0.01, Beta = 0.201." + std::u16string(flowPicture) + at102,
+     u"Moo = 1.02, H/L = 0.01, Beta = 0.201." + oneStepUp + at102,
      u"Moo = 1.02, H/L = 0.01, Beta = 0.201. En büyük Cp = 0.624 " + std::u16string(positiveWave) +
          u"-0.624" + std::u16string(positiveWaveLows) + at102},
     {"both bars at their ends",
@@ -78,7 +91,8 @@ const Described described[] = {
          r.model.HScroll_Moo_Change(200);
          r.model.HScroll_HbL_Change(20);
      },
-     u"Moo = 2, H/L = 0.2, Beta = 1.732." + std::u16string(flowPicture) + sonic(u"51.49", u"26.38"),
+     u"Moo = 2, H/L = 0.2, Beta = 1.732." + flowPicture(u"30", u"2.598", u"3") +
+         sonic(u"51.49", u"26.38"),
      u"Moo = 2, H/L = 0.2, Beta = 1.732. En büyük Cp = 1.448 " + std::u16string(positiveWave) +
          u"-1.448" + std::u16string(positiveWaveLows) + sonic(u"51.49", u"26.38")},
     {"a negative height mirrors the curve",
@@ -86,7 +100,7 @@ const Described described[] = {
          r.boxes.hbl = std::u16string(u"-0.01");
          r.model.Command1_Click();
      },
-     u"Moo = 1.01, H/L = -0.01, Beta = 0.1418." + std::u16string(flowPicture) + at101,
+     u"Moo = 1.01, H/L = -0.01, Beta = 0.1418." + nearMachOne + at101,
      u"Moo = 1.01, H/L = -0.01, Beta = 0.1418. En büyük Cp = 0.8846 (x = 0.24, 0.26, 1.24, "
      u"1.26), en küçük Cp = -0.8846 (x = 0.74, 0.76, 1.74, 1.76). Cp işaret değiştirir: x = "
      u"0.5, 1, 1.5. Cp ≥ 0 kırmızı, Cp < 0 mavi." +
@@ -96,8 +110,7 @@ const Described described[] = {
          r.boxes.hbl = std::u16string(u"0.1");
          r.model.Command1_Click();
      },
-     u"Moo = 1.01, H/L = 0.1, Beta = 0.1418." + std::u16string(flowPicture) +
-         sonic(u"32.14", u"0.04472"),
+     u"Moo = 1.01, H/L = 0.1, Beta = 0.1418." + nearMachOne + sonic(u"32.14", u"0.04472"),
      u"Moo = 1.01, H/L = 0.1, Beta = 0.1418. En büyük Cp = 8.846 " + std::u16string(positiveWave) +
          u"-8.846" + std::u16string(positiveWaveLows) +
          u" Eğrinin -5.5 ile 5.5 aralığı dışındaki kısmı çizimde kesilir." +
@@ -107,14 +120,18 @@ const Described described[] = {
          r.boxes.hbl = std::u16string(u"0");
          r.model.Command1_Click();
      },
-     u"Moo = 1.01, H/L = 0, Beta = 0.1418." + std::u16string(flowPicture) + flatGood,
+     u"Moo = 1.01, H/L = 0, Beta = 0.1418." + nearMachOne + flatGood,
      u"Moo = 1.01, H/L = 0, Beta = 0.1418. Cp her yerde 0: eğri eksenin üzerinde." + flatGood},
     {"Mach one draws the flow and no curve",
      [](ModelRig &r) {
          r.boxes.moo = std::u16string(u"1,5");
          r.model.Command1_Click();
      },
-     u"Moo = 1, H/L = 0.01, Beta = 0." + std::u16string(flowPicture) + sonic(u"3.595", u"0"),
+     u"Moo = 1, H/L = 0.01, Beta = 0. Kırmızı duvar, 9 yeşil Mach çizgisi ve 8 mavi akım "
+     u"çizgisi. Mach açısı 90 derece: Mach çizgileri dikeydir. Her akım çizgisi duvarın "
+     u"biçimini kaymadan, duvarın tam üzerinde tekrarlar. Akım çizgilerinin hepsi çizimin "
+     u"içinde kalır." +
+         sonic(u"3.595", u"0"),
      u"Moo = 1, H/L = 0.01, Beta = 0. Eğri yok: Moo=1 için teori geçersiz." +
          sonic(u"3.595", u"0")},
     {"a subsonic Mach number draws the subsonic wall",
@@ -156,7 +173,7 @@ const Described described[] = {
          r.model.Command1_Click();
          r.model.HScroll_Moo_Change(102);
      },
-     u"Moo = 1.02, H/L = 0.01, Beta = 0.201." + std::u16string(flowPicture) + at102,
+     u"Moo = 1.02, H/L = 0.01, Beta = 0.201." + oneStepUp + at102,
      u"Moo = 1.02, H/L = 0.01, Beta = 0.201. En büyük Cp = 0.624 " + std::u16string(positiveWave) +
          u"-0.624" + std::u16string(positiveWaveLows) + at102},
 };

@@ -55,7 +55,19 @@ const Reading readings[] = {
     {u"1\r5", 1.0},
     {u"nan", 0.0},
     {u"Infinity", 0.0},
-    {u"\uFF11", 0.0},
+    // Text pasted from a PDF or a web page: look-alikes read as what they
+    // look like, Unicode spaces and invisible marks as blanks; every other
+    // character keeps its meaning.
+    {u"\u22121.2", -1.2},                  // minus sign
+    {u"\uFF11\uFF0E\uFF15", 1.5},          // full-width digits and point
+    {u"\uFF0D\uFF10\uFF0E\uFF15", -0.5},   // full-width minus
+    {u"\uFF0B\uFF12e\u22122", 0.02},       // full-width plus, minus in the exponent
+    {u"\u00A01.5", 1.5},                   // no-break space
+    {u"1\u202F000\u2009.\u200A5", 1000.5}, // narrow, thin and hair spaces
+    {u"\u3000\u200B\uFEFF2\u2060", 2.0},   // ideographic space, zero-width marks
+    {u"\u200E\u22121\u200F", -1.0},        // direction marks
+    {u"1\uFF0C5", 1.0},                    // a full-width comma ends the number
+    {u"\u20131", 0.0},                     // an en dash is no minus
     {u"1\u066B5", 1.0},
     {std::u16string(u"2\0003", 3), 2.0},
     {u"0000000000000000000000001.25", 1.25},

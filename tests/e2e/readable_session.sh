@@ -2,7 +2,8 @@
 # End-to-end run of the real program on an X server, on desktops set up the
 # way people set them up, read back from screenshots:
 #  - a dark KDE desktop (Breeze Dark colours in kdeglobals) with a 16 pt font
-#    at 144 dots per inch that Qt does not scale: the About window, opened
+#    at 144 dots per inch that Qt does not scale, where the windows grow by
+#    16/9 with the font: the About window, opened
 #    with Alt+A, reads on its yellow; the text box and HESAPLA show their
 #    whole text; focus shows on a scroll bar and leaves the plot's drawing
 #    as it was; keypad and modified arrows step the bar the way they point;
@@ -23,7 +24,8 @@ require_tools Xvfb xdotool xclip /usr/bin/convert
 pixels() { /usr/bin/python3 "$here/pixels.py" "$@"; }
 shoot() { import -window root "$1"; }
 
-start_x_server
+# Room for the main window laid out at 16 pt and 144 dots per inch.
+start_x_server 1600x1200
 
 # Starts the program with the given environment and waits for its window.
 start() {
@@ -88,8 +90,9 @@ ForegroundNormal=252,252,252
 BackgroundNormal=49,54,59
 ForegroundNormal=252,252,252
 KDE
-dpi=144
-start HOME="$work/home" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 QT_FONT_DPI=$dpi \
+# The layout grows with the 16 pt font by 16/9 over the default 9 pt.
+dpi=$((144 * 16 / 9))
+start HOME="$work/home" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 QT_FONT_DPI=144 \
     QT_ENABLE_HIGHDPI_SCALING=0
 shoot "$work/dark.png"
 client_top=$(find_client_top "$work/dark.png" 1)

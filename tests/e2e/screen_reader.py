@@ -3,7 +3,7 @@
 
 Starts the program on a private X server inside a private D-Bus session, with
 Qt's accessibility bridge on, and reads its tree as Orca would: the plots are
-images whose description tells what is drawn and is renewed, with an event,
+images whose description tells what is drawn and is renewed, with one event,
 by every calculation; the bars report the input values they give; the About
 window is a dialog with its lines.
 
@@ -150,8 +150,10 @@ def check_calculation(pyatspi, frame):
     button = find(frame, pyatspi.ROLE_PUSH_BUTTON, "HESAPLA")
     expect(button is not None, "no button HESAPLA")
     seen = description_events(pyatspi, lambda: button.queryAction().doAction(0))
+    # One event per plot: a reader that hears each one would read a plot twice.
     for name in ("Akım çizgileri", "Duvar üzerinde basınç katsayılarının dağılımı"):
-        expect(name in seen, f"pressing HESAPLA sent no description change for '{name}'")
+        expect(seen.count(name) == 1,
+               f"pressing HESAPLA sent {seen.count(name)} description changes for '{name}'")
     flow = find(frame, pyatspi.ROLE_IMAGE, "Akım çizgileri").description
     expect(flow.startswith("Moo = 1.01, H/L = 0.01, Beta = 0.1418. Kırmızı duvar"),
            f"the flow plot reads '{flow}' after HESAPLA")

@@ -35,10 +35,11 @@ require_tools() {
     done
 }
 
-# A private X server on the first free display, 1024 x 768.
+# A private X server on the first free display, 1024 x 768 unless a size is
+# given.
 start_x_server() {
     exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
     server_pid=$!
     for _ in $(seq 50); do
         [ -s "$work/display" ] && break

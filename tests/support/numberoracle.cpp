@@ -13,13 +13,37 @@ namespace wavywall::fuzz {
 
 namespace {
 
-// The characters that can matter, as ASCII: blanks, tabs and line feeds
-// dropped; the first character beyond ASCII ends the text, since nothing
-// after it can belong to the number.
+// Blanks of every width, the invisible marks and the look-alikes pasted from
+// PDFs and web pages, listed one by one: what each reads as, or 0 when it
+// counts as a blank.
+struct PastedCharacter {
+    char16_t pasted;
+    char readsAs;
+};
+constexpr PastedCharacter pastedCharacters[] = {
+    {u' ', 0},     {u'\t', 0},    {u'\n', 0},    {0x00A0, 0},   {0x2000, 0},   {0x2001, 0},
+    {0x2002, 0},   {0x2003, 0},   {0x2004, 0},   {0x2005, 0},   {0x2006, 0},   {0x2007, 0},
+    {0x2008, 0},   {0x2009, 0},   {0x200A, 0},   {0x200B, 0},   {0x200C, 0},   {0x200D, 0},
+    {0x200E, 0},   {0x200F, 0},   {0x202F, 0},   {0x2060, 0},   {0x3000, 0},   {0xFEFF, 0},
+    {0x2212, '-'}, {0xFF0B, '+'}, {0xFF0D, '-'}, {0xFF0E, '.'}, {0xFF10, '0'}, {0xFF11, '1'},
+    {0xFF12, '2'}, {0xFF13, '3'}, {0xFF14, '4'}, {0xFF15, '5'}, {0xFF16, '6'}, {0xFF17, '7'},
+    {0xFF18, '8'}, {0xFF19, '9'},
+};
+
+// The characters that can matter, as ASCII: blanks dropped, look-alikes
+// replaced; the first other character beyond ASCII ends the text, since
+// nothing after it can belong to the number.
 std::string cleaned(std::u16string_view text) {
     std::string out;
     for (const char16_t u : text) {
-        if (u == u' ' || u == u'\t' || u == u'\n') {
+        const PastedCharacter *known = nullptr;
+        for (const PastedCharacter &p : pastedCharacters) {
+            known = p.pasted == u ? &p : known;
+        }
+        if (known != nullptr) {
+            if (known->readsAs != 0) {
+                out.push_back(known->readsAs);
+            }
             continue;
         }
         if (u >= 0x80) {
