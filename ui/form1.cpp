@@ -172,6 +172,16 @@ void Form1::Command1_Click() {
     m_describer->update();
 }
 
+void Form1::calculateWith(const std::optional<QString> &moo, const std::optional<QString> &hbl) {
+    if (moo) {
+        Text_Moo->setText(*moo);
+    }
+    if (hbl) {
+        Text_HbL->setText(*hbl);
+    }
+    Command1_Click();
+}
+
 void Form1::HScroll_Moo_Change() {
     m_model->HScroll_Moo_Change(static_cast<std::int16_t>(HScroll_Moo->value()));
     m_describer->update();

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -39,6 +40,10 @@ public:
     Form_About *aboutWindow() const { return m_about.get(); }
 
     const FlowModel &model() const { return *m_model; }
+
+    /// Puts the given texts into their boxes and recalculates as HESAPLA
+    /// does (the command line's --moo and --hbl).
+    void calculateWith(const std::optional<QString> &moo, const std::optional<QString> &hbl);
 
 private:
     void createMenus();
