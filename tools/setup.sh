@@ -30,6 +30,8 @@ test_packages+=(emscripten locales-all)
 # The web edition: Emscripten builds it; its tests drive Debian's Chromium.
 web_packages=(cmake make emscripten python3)
 test_packages+=("${web_packages[@]}" chromium chromium-driver python3-selenium python3-pil)
+# ... and WebKitGTK (Safari's engine) under Xvfb, and Firefox ESR (Gecko).
+test_packages+=(webkit2gtk-driver firefox-esr)
 
 install_missing() {
     local missing=()

@@ -1,9 +1,13 @@
 """Headless Chromium and a local web server for the page's tests and the
 browser benchmark: Debian's chromium driven by its chromedriver through
-selenium, with a fresh profile each time and the browser's console kept."""
+selenium, with a fresh profile each time and the browser's console kept.
+WebKit, the engine of Safari, runs the same tests as WebKitGTK's MiniBrowser
+driven by WebKitWebDriver; it needs an X display (the tests run it under
+xvfb-run)."""
 
 import contextlib
 import functools
+import glob
 import importlib.util
 import http.server
 import os
@@ -15,13 +19,24 @@ import threading
 SKIP = 77
 CHROMIUM = '/usr/bin/chromium'
 CHROMEDRIVER = '/usr/bin/chromedriver'
+WEBKIT_DRIVER = '/usr/bin/WebKitWebDriver'
+ENGINES = ('chromium', 'webkit')
 
 
-def missing_tools():
+def minibrowser():
+    """WebKitGTK's MiniBrowser, in its API version's library folder."""
+    found = sorted(glob.glob('/usr/lib/*/webkit*gtk-*/MiniBrowser'))
+    return found[-1] if found else '/usr/lib/webkitgtk/MiniBrowser'
+
+
+def missing_tools(engine='chromium'):
     """What the browser tests need and this machine lacks, or None."""
-    for path in (CHROMIUM, CHROMEDRIVER):
+    paths = (CHROMIUM, CHROMEDRIVER) if engine == 'chromium' else (WEBKIT_DRIVER, minibrowser())
+    for path in paths:
         if not os.access(path, os.X_OK):
             return path
+    if engine == 'webkit' and not os.environ.get('DISPLAY'):
+        return 'an X display (xvfb-run)'
     if importlib.util.find_spec('selenium') is None:
         return 'python3-selenium'
     return None
@@ -68,8 +83,26 @@ class Server:
         self.httpd.server_close()
 
 
-def start_browser(device_pixel_ratio=1, width=900, height=700):
-    """A headless Chromium with a fresh profile; its console is logged."""
+def start_webkit(width, height):
+    """MiniBrowser under automation; it keeps no profile between runs."""
+    from selenium import webdriver
+    from selenium.webdriver.webkitgtk.options import Options
+
+    options = Options()
+    options.binary_location = minibrowser()
+    options.add_argument('--automation')
+    driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
+    driver.set_window_size(width, height)
+    driver.wavywall_profile = None
+    driver.wavywall_engine = 'webkit'
+    return driver
+
+
+def start_browser(device_pixel_ratio=1, width=900, height=700, engine='chromium'):
+    """A headless Chromium with a fresh profile, its console logged; or
+    WebKit, at ratio 1 on the X display."""
+    if engine == 'webkit':
+        return start_webkit(width, height)
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
 
@@ -86,12 +119,14 @@ def start_browser(device_pixel_ratio=1, width=900, height=700):
     options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
     driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
     driver.wavywall_profile = profile
+    driver.wavywall_engine = 'chromium'
     return driver
 
 
 def quit_browser(driver):
     driver.quit()
-    shutil.rmtree(driver.wavywall_profile, ignore_errors=True)
+    if driver.wavywall_profile:
+        shutil.rmtree(driver.wavywall_profile, ignore_errors=True)
 
 
 @contextlib.contextmanager

@@ -16,10 +16,11 @@ class PageSession:
     """One browser on one server, with helpers that read the page."""
 
     web_folder = None
+    engine = 'chromium'
 
     def __init__(self, ratio=1):
         self.server = browser.Server(PageSession.web_folder)
-        self.driver = browser.start_browser(ratio)
+        self.driver = browser.start_browser(ratio, engine=PageSession.engine)
         self.ratio = ratio
 
     def close(self):
@@ -90,6 +91,12 @@ class PageSession:
                 round((r[1] + r[3]) * k))
 
     def console_errors(self):
+        """Errors the console logged; WebKit's driver cannot read its
+        console, so there only the page's own start-failure notice counts."""
+        if self.engine == 'webkit':
+            notice = self.js("return document.getElementById('StartFailure').hidden ? '' : "
+                             "document.getElementById('StartFailure').textContent")
+            return [notice] if notice else []
         return [e for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
 
 

@@ -3,9 +3,10 @@ would drive it: mouse, keyboard, the two dialogs, the plots' pixels against
 lines computed here independently of the core, focus, the page's weight and
 an offline start. The browser's console must stay free of errors throughout.
 
-usage: test_page.py WEB_FOLDER WORK_DIR
-Exit 77 (skipped) when Chromium, its driver, selenium or the page is missing,
-unless WAVYWALL_REQUIRE_TOOLS=1."""
+usage: test_page.py [--engine webkit] WEB_FOLDER WORK_DIR [TEST ...]
+With --engine webkit the core cases run in WebKitGTK (the engine of Safari)
+instead; their failures name the engine. Exit 77 (skipped) when the browser,
+its driver, selenium or the page is missing, unless WAVYWALL_REQUIRE_TOOLS=1."""
 
 import importlib.util
 import math
@@ -426,6 +427,27 @@ class DoubledPixelRatio(PageTest):
         self.assertEqual({pixels[row * w + x] for x in grey}, {flowlines.GREY})
 
 
+class StartFailure(unittest.TestCase):
+    def test_a_core_that_cannot_load_is_said_and_disables_the_controls(self):
+        page = PageSession()
+        try:
+            page.driver.execute_cdp_cmd('Network.enable', {})
+            page.driver.execute_cdp_cmd('Network.setBlockedURLs', {'urls': ['*.wasm']})
+            page.driver.get(page.server.url)
+            from selenium.webdriver.support.ui import WebDriverWait
+            WebDriverWait(page.driver, 20).until(
+                lambda d: d.find_element('id', 'StartFailure').is_displayed())
+            self.assertTrue(page.by_id('StartFailure').text.startswith('Sayfa başlatılamadı'))
+            self.assertNotEqual(page.js('return document.documentElement.dataset.ready'), 'true')
+            self.assertFalse(page.by_id('Command1').is_enabled())
+            self.assertFalse(page.by_id('Text_Moo').is_enabled())
+            self.assertEqual(page.by_id('HScroll_Moo').get_attribute('aria-disabled'), 'true')
+            page.by_id('Nm_About').click()
+            self.assertTrue(page.by_id('Form_About').is_displayed(), 'About needs no core')
+        finally:
+            page.close()
+
+
 class Offline(unittest.TestCase):
     def test_opens_without_a_network_after_one_visit(self):
         page = PageSession()
@@ -451,12 +473,43 @@ class Offline(unittest.TestCase):
             browser.quit_browser(page.driver)
 
 
+# What a second engine must do as Chromium does: start, draw against the
+# independent lines, step a bar, show and close a message, open About once.
+CORE_CASES = ['StartAndLayout.test_start_up_state',
+              'Calculating.test_typing_triggers_nothing_and_hesapla_uses_the_texts',
+              'ScrollBars.test_arrow_click_writes_1_02_and_recalculates_once',
+              'Messages.test_message_closes_with_return_space_or_escape',
+              'About.test_about_three_times_is_one_window']
+
+
+class EngineResult(unittest.TextTestResult):
+    """Names the engine in every failure, so a WebKit-only fault says so."""
+
+    engine = 'WebKit'
+
+    def named(self, err):
+        kind, error, trace = err
+        error.args = (f'{self.engine}: {error.args[0] if error.args else ""}',) + error.args[1:]
+        return kind, error, trace
+
+    def addFailure(self, test, err):
+        super().addFailure(test, self.named(err))
+
+    def addError(self, test, err):
+        super().addError(test, self.named(err))
+
+
 def main():
     global WORK_DIR
-    web_folder, WORK_DIR = sys.argv[1], sys.argv[2]
+    arguments = sys.argv[1:]
+    engine = 'chromium'
+    if arguments[:1] == ['--engine']:
+        engine, arguments = arguments[1], arguments[2:]
+    web_folder, WORK_DIR = arguments[0], arguments[1]
     PageSession.web_folder = web_folder
+    PageSession.engine = engine
     required = os.environ.get('WAVYWALL_REQUIRE_TOOLS') == '1'
-    missing = browser.missing_tools()
+    missing = browser.missing_tools(engine)
     if missing is None and not os.path.exists(os.path.join(web_folder, 'index.html')):
         missing = f'{web_folder}/index.html (tools/setup.sh web-build)'
     if missing is None and importlib.util.find_spec('PIL') is None:
@@ -465,10 +518,12 @@ def main():
         print(f'missing: {missing}')
         return 1 if required else browser.SKIP
     os.makedirs(WORK_DIR, exist_ok=True)
-    names = sys.argv[3:]
+    names = arguments[2:] or (CORE_CASES if engine == 'webkit' else [])
     suite = (unittest.defaultTestLoader.loadTestsFromNames(names, sys.modules[__name__]) if names
              else unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__]))
-    result = unittest.TextTestRunner(verbosity=2).run(suite)
+    runner = unittest.TextTestRunner(
+        verbosity=2, resultclass=EngineResult if engine == 'webkit' else None)
+    result = runner.run(suite)
     return 0 if result.wasSuccessful() else 1
 
 

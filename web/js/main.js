@@ -28,11 +28,9 @@ for (const entry of plots) {
 }
 const messageBox = new MessageBox(byId('MsgBox'));
 const about = new AboutWindow(byId('Form_About'));
+byId('Nm_About').addEventListener('click', () => about.show());
 let messageOpen = false;
-
-const core = await Core.load();
-core.formLoad();
-describePlots();
+let core = null;
 
 function texts() {
   return { Moo: textMoo.value, HbL: textHbL.value };
@@ -49,7 +47,7 @@ function describePlots() {
 // Runs one recalculation in the core, shows its result and returns the
 // promise of its message, if it gave one.
 function recalculate(action) {
-  if (messageOpen) {
+  if (messageOpen || !core) {
     return undefined;
   }
   performance.mark('recalculation');
@@ -91,12 +89,20 @@ connectBar('HScroll_HbL', textHbL, Input.HbL, (p, t) => core.hscrollHbLChange(p,
 byId('Command1').addEventListener('click', () => {
   recalculate(() => core.command1Click(texts()));
 });
-byId('Nm_About').addEventListener('click', () => about.show());
 
+// The controls are in place; the core comes last, so that everything that
+// needs none shows and works while it loads. The inputs stay inert until
+// then: nothing they would start could run.
+core = await Core.load();
+core.formLoad();
+describePlots();
+byId('Frame1').inert = false;
 performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
 
 // After one visit the page opens without a network, from the worker's cache.
 if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch(() => {});
+  navigator.serviceWorker.register('sw.js').catch((error) => {
+    console.warn('wavywall: the page will not open offline:', error);
+  });
 }

@@ -37,6 +37,28 @@ function union(a, b) {
   };
 }
 
+// Tells resized() of every change of the canvas's size in device pixels.
+// WebKit cannot observe the box in device pixels (observe() throws): there
+// the CSS box is observed, and the ratio, which a zoom changes alone, is
+// watched apart.
+function observeSize(canvas, resized) {
+  const observer = new ResizeObserver((entries) => resized(entries[entries.length - 1]));
+  try {
+    observer.observe(canvas, { box: 'device-pixel-content-box' });
+  } catch {
+    observer.observe(canvas);
+    watchPixelRatio(() => resized(null));
+  }
+}
+
+function watchPixelRatio(changed) {
+  const query = window.matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+  query.addEventListener('change', () => {
+    changed();
+    watchPixelRatio(changed);
+  }, { once: true });
+}
+
 export class PlotPainter {
   constructor(canvas) {
     this.canvas = canvas;
@@ -48,9 +70,7 @@ export class PlotPainter {
     this.width = 0;
     this.height = 0;
     this.drawn = null;
-    new ResizeObserver((entries) => this.resized(entries)).observe(canvas, {
-      box: 'device-pixel-content-box',
-    });
+    observeSize(canvas, (entry) => this.resized(entry));
     canvas.addEventListener('contextrestored', () => {
       this.image = null;
       this.paint();
@@ -65,12 +85,15 @@ export class PlotPainter {
     this.paint();
   }
 
-  resized(entries) {
-    const entry = entries[entries.length - 1];
-    const box = entry.devicePixelContentBoxSize?.[0];
+  // The entry gives the box in device pixels where the engine can; else the
+  // CSS size times the ratio is the nearest guess (no entry: the ratio alone
+  // changed).
+  resized(entry) {
+    const box = entry?.devicePixelContentBoxSize?.[0];
+    const size = entry?.contentRect ?? this.canvas.getBoundingClientRect();
     const ratio = window.devicePixelRatio || 1;
-    const width = box ? box.inlineSize : Math.round(entry.contentRect.width * ratio);
-    const height = box ? box.blockSize : Math.round(entry.contentRect.height * ratio);
+    const width = box ? box.inlineSize : Math.round(size.width * ratio);
+    const height = box ? box.blockSize : Math.round(size.height * ratio);
     if (width !== this.canvas.width || height !== this.canvas.height || !this.image) {
       this.canvas.width = width;
       this.canvas.height = height;

@@ -1,0 +1,52 @@
+// Loaded as a classic script before the page's modules: until the page is
+// ready, an error that nothing caught (a module that failed to load or to
+// run, a core that could not be compiled) would leave a half-built page that
+// does nothing. It is said plainly over the plots instead, and the controls
+// that would need the core are disabled. About needs no core and stays.
+'use strict';
+
+(() => {
+  const root = document.documentElement;
+
+  function reasonOf(event) {
+    if (event.type === 'unhandledrejection') {
+      return String(event.reason?.message ?? event.reason);
+    }
+    if (event.target instanceof HTMLScriptElement) {
+      return `${event.target.src} yüklenemedi`;
+    }
+    return event.message || String(event.error);
+  }
+
+  function disableControls() {
+    for (const control of document.querySelectorAll('#Form1_client button, #Form1_client input')) {
+      control.disabled = true;
+    }
+    for (const bar of document.querySelectorAll('#Form1_client [role=scrollbar]')) {
+      bar.setAttribute('aria-disabled', 'true');
+      bar.tabIndex = -1;
+    }
+  }
+
+  function failed(event) {
+    const isScriptError = event.type !== 'error' || event instanceof ErrorEvent ||
+      event.target instanceof HTMLScriptElement;
+    if (root.dataset.ready === 'true' || !isScriptError) {
+      return;
+    }
+    const notice = document.getElementById('StartFailure');
+    if (!notice || !notice.hidden) {
+      return;
+    }
+    notice.textContent =
+      `Sayfa başlatılamadı, hesap yapılamıyor: ${reasonOf(event)}. Sayfayı yeniden yükleyin; ` +
+      'sorun sürerse güncel bir tarayıcı deneyin.';
+    notice.hidden = false;
+    root.dataset.startFailed = 'true';
+    disableControls();
+  }
+
+  // Capturing, so that a script element's failed load is seen too.
+  window.addEventListener('error', failed, true);
+  window.addEventListener('unhandledrejection', failed);
+})();
