@@ -4,8 +4,14 @@
 // what the plots show, and are disabled until there is something to save.
 #include "tests/support/windowrig.h"
 #include "ui/commandline.h"
+#include "ui/plotmenu.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -22,6 +28,12 @@ private Q_SLOTS:
     void commandLine_data();
     void commandLine();
     void pressureTableIsTheFormula();
+    void menuFollowsResults();
+    void menuOpens_data();
+    void menuOpens();
+    void menuSaves_data();
+    void menuSaves();
+    void copiesAndPrints();
 };
 
 namespace {
@@ -120,6 +132,107 @@ void SavingTest::pressureTableIsTheFormula() {
         QVERIFY(fields[1].toDouble() == x);
         QVERIFY(fields[2].toDouble() == -4 * pi / beta * 0.06 * std::sin(2 * pi * x));
     }
+}
+
+namespace {
+QStringList enabledCommands(PlotMenu &menu) {
+    QStringList names;
+    for (QAction *action : menu.menu().actions()) {
+        if (action->isEnabled() && !action->isSeparator()) {
+            names.append(action->text());
+        }
+    }
+    return names;
+}
+} // namespace
+
+void SavingTest::menuFollowsResults() {
+    testing::WindowRig rig;
+    PlotMenu &menu = rig.form.plotMenu(Plot::pressure);
+    QVERIFY(enabledCommands(menu).isEmpty());
+    rig.calculate();
+    QCOMPARE(enabledCommands(menu),
+             (QStringList{u"Resmi kaydet…"_s, u"Resmi kopyala"_s, u"Verileri kaydet…"_s,
+                          u"Verileri kopyala"_s, u"Yazdır…"_s}));
+    rig.box(u"Text_Moo"_s)->setText(u"0.5"_s);
+    rig.calculate();
+    QVERIFY(enabledCommands(menu).isEmpty());
+}
+
+void SavingTest::menuOpens_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("right button") << 0 << Qt::KeyboardModifiers();
+    QTest::newRow("Menu key") << int(Qt::Key_Menu) << Qt::KeyboardModifiers();
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << Qt::KeyboardModifiers(Qt::ShiftModifier);
+}
+
+void SavingTest::menuOpens() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    testing::WindowRig rig;
+    PictureBox *box = rig.flowBox();
+    if (key == 0) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                box->mapToGlobal(QPoint(10, 10)));
+        QCoreApplication::sendEvent(box, &click);
+    } else {
+        QTest::keyClick(box, Qt::Key(key), modifiers);
+    }
+    QMenu &menu = rig.form.plotMenu(Plot::flow).menu();
+    QTRY_VERIFY(menu.isVisible());
+    menu.close();
+}
+
+void SavingTest::menuSaves_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("PNG") << 0 << u"a.png"_s << QByteArray("\x89PNG");
+    QTest::newRow("SVG") << 0 << u"a.svg"_s << QByteArray("<?xml version=\"1.0\"");
+    QTest::newRow("CSV") << 2 << u"a.csv"_s << QByteArray("i,x,Cp\r\n0,0,");
+}
+
+// The file dialog is answered at once; the saved file is read back.
+void SavingTest::menuSaves() {
+    QFETCH(int, command);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, start);
+    testing::WindowRig rig;
+    rig.calculate();
+    QTemporaryDir folder;
+    PlotMenu &menu = rig.form.plotMenu(Plot::pressure);
+    QString suggested;
+    menu.setAskFileName([&](const QString &, const QString &name, const QString &) {
+        suggested = name;
+        return folder.filePath(file);
+    });
+    menu.menu().actions().at(command)->trigger();
+    QVERIFY(suggested.startsWith(u"wavywall-basinc-Moo1.01-HbL0.01."_s));
+    QFile saved(folder.filePath(file));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().startsWith(start));
+    QVERIFY(rig.messages.isEmpty());
+}
+
+void SavingTest::copiesAndPrints() {
+    testing::WindowRig rig;
+    rig.calculate();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.form));
+    rig.flowBox()->setFocus();
+    QTest::keyClick(rig.flowBox(), Qt::Key_C, Qt::ControlModifier);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied && copied->hasImage() && copied->data(u"image/svg+xml"_s).startsWith("<?xml"));
+    rig.form.plotMenu(Plot::pressure).menu().actions().at(3)->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(u"i\tx\tCp\r\n0\t0\t"_s));
+    QTemporaryDir folder;
+    {
+        QPdfWriter pdf(folder.filePath(u"page.pdf"_s));
+        rig.form.printPlots(pdf);
+    }
+    QFile page(folder.filePath(u"page.pdf"_s));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(page.readAll().startsWith("%PDF"));
 }
 
 QTEST_MAIN(SavingTest)

@@ -7,6 +7,9 @@
 #include "ui/formabout.h"
 #include "ui/messageboxmessenger.h"
 #include "ui/plotdescriber.h"
+#include "ui/plotexport.h"
+#include "ui/plotmenu.h"
+#include "ui/plotprinter.h"
 #include "ui/stepscrollbar.h"
 #include "ui/textboxinputs.h"
 #include "ui/textfit.h"
@@ -17,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -72,6 +77,7 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
     m_inputs = std::make_unique<TextBoxInputs>(*Text_Moo, *Text_HbL);
     m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *messenger);
     m_describer = std::make_unique<PlotDescriber>(*m_model, *Picture_Akım, *Picture_basınç);
+    createPlotMenus(*messenger);
     connectHandlers();
     setTabOrderAndFocus();
     Form_Load();
@@ -132,15 +138,47 @@ void Form1::createPlots(double dotsPerInch) {
     QWidget *client = centralWidget();
     Picture_basınç = new PictureBox(client);
     place(*Picture_basınç, u"Picture_basınç"_s, layout::Picture_basınç, dotsPerInch);
-    Picture_basınç->setAccessibleName(u"Duvar üzerinde basınç katsayılarının dağılımı"_s);
-    Label4 =
-        makeLabel<TitleLabel>(Picture_basınç, u"Duvar üzerinde basınç katsayılarının dağılımı"_s);
+    Picture_basınç->setAccessibleName(plotTitle(Plot::pressure));
+    Label4 = makeLabel<TitleLabel>(Picture_basınç, plotTitle(Plot::pressure));
     placeTitle(*Label4, u"Label4"_s, layout::Label4, dotsPerInch, *Picture_basınç);
     Picture_Akım = new PictureBox(client);
     place(*Picture_Akım, u"Picture_Akım"_s, layout::Picture_Akım, dotsPerInch);
-    Picture_Akım->setAccessibleName(u"Akım çizgileri"_s);
-    Label3 = makeLabel<TitleLabel>(Picture_Akım, u"Akım çizgileri"_s);
+    Picture_Akım->setAccessibleName(plotTitle(Plot::flow));
+    Label3 = makeLabel<TitleLabel>(Picture_Akım, plotTitle(Plot::flow));
     placeTitle(*Label3, u"Label3"_s, layout::Label3, dotsPerInch, *Picture_Akım);
+}
+
+void Form1::createPlotMenus(Messenger &messenger) {
+    const auto print = [this] { Nm_Yazdir_Click(); };
+    m_flowMenu = std::make_unique<PlotMenu>(*Picture_Akım, Plot::flow, *m_model, messenger, print);
+    m_pressureMenu =
+        std::make_unique<PlotMenu>(*Picture_basınç, Plot::pressure, *m_model, messenger, print);
+}
+
+PlotMenu &Form1::plotMenu(Plot plot) const {
+    return plot == Plot::flow ? *m_flowMenu : *m_pressureMenu;
+}
+
+void Form1::printPlots(QPagedPaintDevice &page) const {
+    const QString heading =
+        u"%1\nMoo = %2    H/L = %3"_s.arg(windowTitle(), Text_Moo->text(), Text_HbL->text());
+    wavywall::printPlots(page, heading, plotPicture(Plot::flow, Picture_Akım->displayList()),
+                         plotPicture(Plot::pressure, Picture_basınç->displayList()));
+}
+
+// The platform's print dialog, then both plots on one page.
+void Form1::Nm_Yazdir_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        printPlots(printer);
+    }
+}
+
+void Form1::afterRecalculation() {
+    m_describer->update();
+    m_flowMenu->updateEnabled();
+    m_pressureMenu->updateEnabled();
 }
 
 void Form1::connectHandlers() {
@@ -169,7 +207,7 @@ void Form1::Form_Load() {
 
 void Form1::Command1_Click() {
     m_model->Command1_Click();
-    m_describer->update();
+    afterRecalculation();
 }
 
 void Form1::calculateWith(const std::optional<QString> &moo, const std::optional<QString> &hbl) {
@@ -184,12 +222,12 @@ void Form1::calculateWith(const std::optional<QString> &moo, const std::optional
 
 void Form1::HScroll_Moo_Change() {
     m_model->HScroll_Moo_Change(static_cast<std::int16_t>(HScroll_Moo->value()));
-    m_describer->update();
+    afterRecalculation();
 }
 
 void Form1::HScroll_HbL_Change() {
     m_model->HScroll_HbL_Change(static_cast<std::int16_t>(HScroll_HbL->value()));
-    m_describer->update();
+    afterRecalculation();
 }
 
 // One About window for the whole run, with no owner, so that it neither
