@@ -5,9 +5,12 @@
 // is always the last thing a recalculation does), blocking the page until
 // it is closed.
 
+import { inputsFromAddress, writeAddress } from './address.js';
 import { Core, Input, Plot } from './core.js';
 import { AboutWindow, MessageBox } from './dialogs.js';
+import { PlotExports } from './exports.js';
 import { layOutForm1 } from './layout.js';
+import { PlotMenu } from './plotmenu.js';
 import { PlotPainter } from './plotpainter.js';
 import { StepScrollBar } from './scrollbar.js';
 
@@ -57,6 +60,7 @@ function recalculate(action) {
     painter.show(list.coordinates, list.colours);
   }
   describePlots();
+  writeAddress(texts());
   const messages = core.messages();
   return messages.length > 0 ? showMessages(messages) : undefined;
 }
@@ -90,6 +94,17 @@ byId('Command1').addEventListener('click', () => {
   recalculate(() => core.command1Click(texts()));
 });
 
+// A link's inputs go into the boxes as if typed, then HESAPLA; the bars stay.
+function openAddress() {
+  const inputs = inputsFromAddress(window.location.hash);
+  if (inputs.Moo === undefined && inputs.HbL === undefined) {
+    return;
+  }
+  textMoo.value = inputs.Moo ?? textMoo.value;
+  textHbL.value = inputs.HbL ?? textHbL.value;
+  recalculate(() => core.command1Click(texts()));
+}
+
 // The controls are in place; the core comes last, so that everything that
 // needs none shows and works while it loads. The inputs stay inert until
 // then: nothing they would start could run.
@@ -97,6 +112,13 @@ core = await Core.load();
 core.formLoad();
 describePlots();
 byId('Frame1').inert = false;
+const exports = new PlotExports(core, { [Plot.flow]: plots[0].box, [Plot.pressure]: plots[1].box },
+  messageBox);
+for (const { box, plot } of plots) {
+  new PlotMenu(box, (command) => exports.run(plot, command), () => core.hasResults());
+}
+openAddress();
+window.addEventListener('hashchange', openAddress);
 performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
 
