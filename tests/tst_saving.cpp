@@ -27,7 +27,6 @@ class SavingTest : public QObject {
 private Q_SLOTS:
     void commandLine_data();
     void commandLine();
-    void pressureTableIsTheFormula();
     void menuFollowsResults();
     void menuOpens_data();
     void menuOpens();
@@ -108,29 +107,21 @@ void SavingTest::commandLine() {
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QCOMPARE(paths, 4); // grey, green, red, blue
     }
-}
-
-// Cp = -4 pi (H/L) sin(2 pi x / L) / Beta, to the last bit, at M = 1.44 and
-// H/L = 0.06 (the program's own evaluation order).
-void SavingTest::pressureTableIsTheFormula() {
-    QTemporaryDir folder;
-    QCOMPARE(
-        runProgram({u"--moo"_s, u"1.44"_s, u"--hbl"_s, u"0.06"_s, u"--save-pressure"_s, u"p.csv"_s},
-                   folder.path())
-            .status,
-        0);
-    QFile csv(folder.filePath(u"p.csv"_s));
-    QVERIFY(csv.open(QIODevice::ReadOnly));
-    const QList<QByteArray> rows = csv.readAll().split('\n');
-    QCOMPARE(rows.size(), 103); // header, 101 rows, nothing after the last CRLF
-    const double pi = std::atan(1.0) * 4;
-    const double beta = std::sqrt(1.44 * 1.44 - 1);
-    for (int i = 0; i <= 100; ++i) {
-        const QList<QByteArray> fields = rows[i + 1].trimmed().split(',');
-        const double x = i / 100.0 * 2;
-        // Exactly: QCOMPARE would forgive the last digits.
-        QVERIFY(fields[1].toDouble() == x);
-        QVERIFY(fields[2].toDouble() == -4 * pi / beta * 0.06 * std::sin(2 * pi * x));
+    if (written.contains(u"p.csv"_s)) {
+        // Cp = -4 pi (H/L) sin(2 pi x / L) / Beta at M = 1.44, H/L = 0.06, to
+        // the last bit (QCOMPARE would forgive the last digits).
+        QFile csv(folder.filePath(u"p.csv"_s));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = csv.readAll().split('\n');
+        QCOMPARE(rows.size(), 103); // header, 101 rows, nothing after the last CRLF
+        const double pi = std::atan(1.0) * 4;
+        const double beta = std::sqrt(1.44 * 1.44 - 1);
+        for (int i = 0; i <= 100; ++i) {
+            const QList<QByteArray> fields = rows[i + 1].trimmed().split(',');
+            const double x = i / 100.0 * 2;
+            QVERIFY(fields[1].toDouble() == x);
+            QVERIFY(fields[2].toDouble() == -4 * pi / beta * 0.06 * std::sin(2 * pi * x));
+        }
     }
 }
 

@@ -76,6 +76,24 @@ QByteArray fileBytes(Plot plot, FileType type, const FlowModel &model, const Dis
     return {};
 }
 
+// The options every Qt program takes (-platform xcb, -style Fusion): the
+// application object reads them itself, so the parser only lets them pass.
+void acceptQtOptions(QCommandLineParser &parser) {
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "display", "geometry",
+          "name", "title", "visual", "qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), u"value"_s);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 } // namespace
 
 CommandLine readCommandLine(const QStringList &arguments) {
@@ -95,6 +113,8 @@ CommandLine readCommandLine(const QStringList &arguments) {
         u"save-pressure"_s, u"Write the pressure plot (.svg, .png) or its table (.csv) and end."_s,
         u"FILE"_s);
     parser.addOptions({moo, hbl, saveFlow, savePressure});
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    acceptQtOptions(parser);
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -110,8 +130,10 @@ CommandLine readCommandLine(const QStringList &arguments) {
     }
     if (parser.isSet(help) || parser.isSet(version)) {
         line.action = CommandLine::Action::print;
-        line.text = parser.isSet(help) ? parser.helpText()
-                                       : u"wavywall %1\n"_s.arg(QStringLiteral(WAVYWALL_VERSION));
+        // No application object exists yet to name the program.
+        line.text = parser.isSet(help)
+                        ? parser.helpText().replace(u"<executable_name>"_s, u"wavywall"_s)
+                        : u"wavywall %1\n"_s.arg(QStringLiteral(WAVYWALL_VERSION));
         return line;
     }
     if (parser.isSet(moo)) {
