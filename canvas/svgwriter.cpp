@@ -15,16 +15,36 @@ constexpr Colour labelBackground = RGB(240, 240, 240);
 constexpr Colour labelText = RGB(0, 0, 0);
 
 // A thousandth of a pixel is finer than any screen or printer resolves;
-// trailing zeros go, and a negative zero is written as 0.
-std::string pixels(double value) {
-    std::string text = ClassicNumbers::format("%.3f", value);
-    if (text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.') {
-            text.pop_back();
+// trailing zeros go, and a negative zero is written as 0. The drawing area's
+// coordinates are written in whole thousandths with integer arithmetic,
+// which is the same on every platform and several times quicker than
+// printf for the picture's 3 600 numbers; anything else takes printf.
+void appendPixels(std::string &out, double value) {
+    constexpr double largest = 1e12;
+    if (!(std::abs(value) < largest)) {
+        out += ClassicNumbers::format("%.3f", value);
+        return;
+    }
+    long long thousandths = std::llround(value * 1000);
+    if (thousandths < 0) {
+        out.push_back('-');
+        thousandths = -thousandths;
+    }
+    out += std::to_string(thousandths / 1000);
+    int fraction = static_cast<int>(thousandths % 1000);
+    if (fraction != 0) {
+        out.push_back('.');
+        for (int unit = 100; fraction != 0; unit /= 10) {
+            out.push_back(static_cast<char>('0' + fraction / unit));
+            fraction %= unit;
         }
     }
-    return text == "-0" ? "0" : text;
+}
+
+std::string pixels(double value) {
+    std::string text;
+    appendPixels(text, value);
+    return text;
 }
 
 std::string hexColour(Colour colour) {
@@ -102,8 +122,14 @@ void appendLines(std::string &svg, const std::vector<DisplayList::PlotLine> &lin
         auto line = run;
         for (; line != lines.end() && line->colour == run->colour; ++line) {
             const UnitLine &l = line->line;
-            svg += "M" + pixels(l.from.u * w) + " " + pixels(l.from.v * h) + "L" +
-                   pixels(l.to.u * w) + " " + pixels(l.to.v * h);
+            svg.push_back('M');
+            appendPixels(svg, l.from.u * w);
+            svg.push_back(' ');
+            appendPixels(svg, l.from.v * h);
+            svg.push_back('L');
+            appendPixels(svg, l.to.u * w);
+            svg.push_back(' ');
+            appendPixels(svg, l.to.v * h);
         }
         svg += "\"/>\n";
         run = line;
