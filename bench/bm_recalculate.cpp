@@ -4,7 +4,7 @@
 // store: they are kept from one round to the next, as the screen keeps them.
 #include "bench/flowinputs.h"
 #include "bench/spread.h"
-#include "canvas/picturebox.h"
+#include "ui/picturebox.h"
 #include "tests/support/fakes.h"
 #include "tests/support/windowrig.h"
 #include "ui/form1.h"

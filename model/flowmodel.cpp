@@ -3,6 +3,7 @@
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
 #include "model/textnumber.h"
+#include "windowdescription.h"
 
 #include <charconv>
 #include <cmath>
@@ -69,7 +70,7 @@ std::optional<double> FlowModel::read(Input box) const {
 // The bar's position goes through its decimal text and back, which gives the
 // same whole number, then becomes the input in hundredths (docs/design.md).
 double FlowModel::fromPosition(Input box, std::int16_t position) {
-    const double value = *textToNumber(decimalText(position)) / 100;
+    const double value = *textToNumber(decimalText(position)) / windows::positionsPerUnit;
     m_inputs.setText(box, numberToText(value));
     return value;
 }

@@ -1,32 +1,22 @@
 // What the plot boxes show, pinned against the plain way of painting it:
 // every line on its own with a pen of its own, both for a whole paint and for
 // the repaint that follows a recalculation.
-#include "canvas/picturebox.h"
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
 #include "tests/support/fakes.h"
-#include "tests/support/qtstrings.h"
 #include "tests/support/windowrig.h"
-#include "ui/form1.h"
-#include "ui/form1layout.h"
+#include "ui/layouttable.h"
 
-#include <QApplication>
-#include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-
-#include <cmath>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
 using namespace wavywall;
 using wavywall::testing::loadedState;
 using wavywall::testing::MessageLog;
+using wavywall::testing::rendered;
 
 namespace {
 
@@ -63,15 +53,6 @@ protected:
 private:
     const PictureBox &m_shown;
 };
-
-// Pixels that a box leaves unpainted keep the image's magenta.
-QImage rendered(QWidget &widget, int dpr) {
-    QImage image(widget.size() * dpr, QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    image.setDevicePixelRatio(dpr);
-    widget.render(&image);
-    return image;
-}
 
 } // namespace
 
@@ -114,10 +95,10 @@ void DrawnOutputTest::boxPaintsEachLineAsDrawnAlone() {
     const FlowState flow = loadedState(Beta, H);
     MessageLog messages;
     if (flowPicture) {
-        box.resize(toPixels(form1layout::Picture_Akım, dotsPerInch).size());
+        box.resize(toPixels(windows::Form1::Picture_Akım::twips, dotsPerInch).size());
         akım_çiz(flow, box);
     } else {
-        box.resize(toPixels(form1layout::Picture_basınç, dotsPerInch).size());
+        box.resize(toPixels(windows::Form1::Picture_basınç::twips, dotsPerInch).size());
         basınç_çiz(flow, box, messages);
     }
     QVERIFY(!box.displayList().empty());
@@ -147,9 +128,8 @@ void DrawnOutputTest::titleLooksLikeAPlainLabel_data() {
 void DrawnOutputTest::titleLooksLikeAPlainLabel() {
     QFETCH(QString, name);
     QFETCH(int, dpr);
-    Form1 form;
-    auto *title = form.findChild<QLabel *>(name);
-    QVERIFY(title);
+    const testing::WindowRig w;
+    auto *title = w.find<QLabel>(name);
     QLabel plain(title->text());
     plain.setFont(title->font());
     plain.setPalette(title->palette());
@@ -162,19 +142,14 @@ void DrawnOutputTest::titleLooksLikeAPlainLabel() {
 // The screen after a recalculation, repainted as little as the program
 // chooses, is what painting the whole window anew shows.
 void DrawnOutputTest::repaintAfterRecalculationShowsWholePicture() {
-    testing::MessageCallback silent;
-    Form1 form(&silent);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto *button = form.findChild<QPushButton *>(u"Command1"_s);
-    auto *moo = form.findChild<QLineEdit *>(u"Text_Moo"_s);
-    auto *hbl = form.findChild<QLineEdit *>(u"Text_HbL"_s);
-    QVERIFY(button && moo && hbl);
-    button->click();
-    moo->setText(u"2"_s);
-    hbl->setText(u"0.2"_s);
+    testing::WindowRig w;
+    QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+    w.button()->click();
+    w.moo()->setText(u"2"_s);
+    w.hbl()->setText(u"0.2"_s);
     QCoreApplication::processEvents();
-    button->click();
+    w.button()->click();
+    Form1 &form = w.form;
     const auto onScreen = [&] {
         return form.screen()
             ->grabWindow(form.winId())

@@ -3,46 +3,21 @@
 // exact colours of its drawing.
 #include "tests/support/themes.h"
 #include "tests/support/windowrig.h"
+#include "ui/contrast.h"
 #include "ui/focusring.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QImage>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
 using namespace wavywall;
 using wavywall::testing::Theme;
 using wavywall::testing::ThemeScope;
-using wavywall::testing::wcagContrast;
 
 namespace {
 
-const QStringList tabOrder = {u"Picture_Akım"_s, u"Picture_basınç"_s, u"Command1"_s,
-                              u"Text_HbL"_s,     u"Text_Moo"_s,       u"HScroll_Moo"_s,
-                              u"HScroll_HbL"_s};
-
-struct Window : wavywall::testing::WindowRig {
-    Window() {
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-
-    // What the window shows of a control, with whatever lies over it.
-    QImage shown(const QWidget &control) {
-        const QRect area(control.mapTo(&form, QPoint(0, 0)), control.size());
-        return form.grab(area).toImage().convertToFormat(QImage::Format_RGB32);
-    }
-
-    // Tabs from the stop before the control to the control.
-    void tabTo(const QString &name) {
-        const qsizetype at = tabOrder.indexOf(name);
-        find<QWidget>(tabOrder[(at + tabOrder.size() - 1) % tabOrder.size()])->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), name);
-    }
-};
+using Window = wavywall::testing::WindowRig;
+using wavywall::testing::tabOrder;
 
 // Pixels that change between two pictures of one control by at least the
 // contrast that graphics need to be told apart (3:1).
@@ -50,7 +25,7 @@ int clearlyChanged(const QImage &before, const QImage &after) {
     int changed = 0;
     for (int y = 0; y < before.height(); ++y) {
         for (int x = 0; x < before.width(); ++x) {
-            changed += wcagContrast(before.pixel(x, y), after.pixel(x, y)) >= 3.0 ? 1 : 0;
+            changed += contrastRatio(before.pixel(x, y), after.pixel(x, y)) >= 3.0 ? 1 : 0;
         }
     }
     return changed;
@@ -59,9 +34,7 @@ int clearlyChanged(const QImage &before, const QImage &after) {
 void addThemeRows(const QStringList &controls) {
     QTest::addColumn<Theme>("theme");
     QTest::addColumn<QString>("control");
-    for (const auto &[name, theme] :
-         {std::pair{"light", Theme::Light}, std::pair{"Breeze Dark", Theme::BreezeDark},
-          std::pair{"Adwaita dark", Theme::AdwaitaDark}}) {
+    for (const auto &[name, theme] : testing::themes) {
         for (const QString &control : controls) {
             QTest::addRow("%s, %s", name, qPrintable(control)) << theme << control;
         }
@@ -114,8 +87,8 @@ void FocusTest::focusedPlotKeepsItsColours() {
     QFETCH(QString, control);
     const ThemeScope dressed(theme);
     Window w;
-    w.box(u"Text_Moo"_s)->setText(u"1.5"_s);
-    w.box(u"Text_HbL"_s)->setText(u"0.1"_s);
+    w.moo()->setText(u"1.5"_s);
+    w.hbl()->setText(u"0.1"_s);
     w.calculate();
     PictureBox *box = w.picture(control);
     const QRect inner = box->contentsRect();

@@ -1,20 +1,14 @@
 // The main window as its user meets it: what it shows at start, how the
 // bars, the text boxes, the button and the keyboard drive the plots, and the
-// About window beside it.
+// About window beside it. The bar keys' own rows are in tst_keyboard.
 #include "tests/support/windowrig.h"
 #include "ui/formabout.h"
 #include "ui/layouttable.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSignalSpy>
 #include <QStyleOptionSlider>
-#include <QTest>
 
 #include <cmath>
 
@@ -24,19 +18,7 @@ using namespace wavywall;
 
 namespace {
 
-// The rig, counting each plot's redraws.
-struct Window : wavywall::testing::WindowRig {
-    QSignalSpy flowRedraws{flowBox(), &PictureBox::cleared};
-    QSignalSpy pressureRedraws{pressureBox(), &PictureBox::cleared};
-
-    Window() {
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    int redraws() const {
-        return flowRedraws.count() == pressureRedraws.count() ? flowRedraws.count() : -1;
-    }
-};
+using Window = wavywall::testing::WindowRig;
 
 QRect sliderRect(QScrollBar *bar) {
     QStyleOptionSlider option;
@@ -53,10 +35,6 @@ QRect sliderRect(QScrollBar *bar) {
                                         bar);
 }
 
-QAction *aboutCommand(const Form1 &form) {
-    return form.findChild<QAction *>(u"Nm_About"_s);
-}
-
 } // namespace
 
 class Form1Test : public QObject {
@@ -68,13 +46,12 @@ private Q_SLOTS:
     void showsExactTexts();
     void placesControlsByTheirTwips_data();
     void placesControlsByTheirTwips();
+    void followsTheWindowDescription();
     void arrowClickStepsAndRedrawsOnce();
     void thumbDragRedrawsOnceAtRelease();
     void typingWaitsForTheButton();
     void enterInTextBoxDoesNothing_data();
     void enterInTextBoxDoesNothing();
-    void keysMoveTheFocusedBar_data();
-    void keysMoveTheFocusedBar();
     void heightBarUsesTypedMach();
     void tabCyclesThroughFocusableControls();
     void machOneShowsMessageOverAxes_data();
@@ -88,8 +65,8 @@ private Q_SLOTS:
 void Form1Test::showsInitialState() {
     Window w;
     QCOMPARE(w.form.windowTitle(), u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_s);
-    QCOMPARE(w.box(u"Text_Moo"_s)->text(), u"1.01"_s);
-    QCOMPARE(w.box(u"Text_HbL"_s)->text(), u"0.01"_s);
+    QCOMPARE(w.moo()->text(), u"1.01"_s);
+    QCOMPARE(w.hbl()->text(), u"0.01"_s);
     QCOMPARE(w.bar(u"HScroll_Moo"_s)->value(), 101);
     QCOMPARE(w.bar(u"HScroll_HbL"_s)->value(), 1);
     QVERIFY(w.picture(u"Picture_Akım"_s)->displayList().empty());
@@ -103,8 +80,8 @@ void Form1Test::showsInitialState() {
     QVERIFY(!w.button()->isDefault() && !w.button()->autoDefault());
     // No length limit: a long text is kept whole.
     const QString longText = u"2"_s + QString(100000, u'0');
-    w.box(u"Text_HbL"_s)->setText(longText);
-    QCOMPARE(w.box(u"Text_HbL"_s)->text(), longText);
+    w.hbl()->setText(longText);
+    QCOMPARE(w.hbl()->text(), longText);
 }
 
 void Form1Test::showsExactTexts_data() {
@@ -151,12 +128,22 @@ void Form1Test::placesControlsByTheirTwips() {
     }
 }
 
+// The window is built from the description the page reads too.
+void Form1Test::followsTheWindowDescription() {
+    using described = windows::Form1;
+    Window w;
+    const QWidget *plot = w.find<QWidget>(toQString(described::Picture_basınç::name));
+    QCOMPARE(plot->geometry(), toPixels(described::Picture_basınç::twips, w.form.logicalDpiX()));
+    QCOMPARE(w.find<QLabel>(u"Label4"_s)->text(), toQString(described::Label4::text));
+    QCOMPARE(w.bar(u"HScroll_Moo"_s)->maximum(), described::HScroll_Moo::maximum);
+}
+
 void Form1Test::arrowClickStepsAndRedrawsOnce() {
     Window w;
     QScrollBar *bar = w.bar(u"HScroll_Moo"_s);
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     QCOMPARE(bar->value(), 102);
-    QCOMPARE(w.box(u"Text_Moo"_s)->text(), u"1.02"_s);
+    QCOMPARE(w.moo()->text(), u"1.02"_s);
     QCOMPARE(w.redraws(), 1);
     QCOMPARE(w.picture(u"Picture_Akım"_s)->displayList().size() > 0, true);
     QVERIFY(std::abs(w.form.model().state().Beta - 0.200997512422418) < 1e-12);
@@ -179,12 +166,12 @@ void Form1Test::thumbDragRedrawsOnceAtRelease() {
     QTest::mouseRelease(bar, Qt::LeftButton, {}, end);
     QCOMPARE(w.redraws(), 1);
     QVERIFY(bar->value() > 101);
-    QCOMPARE(w.box(u"Text_Moo"_s)->text(), QString::number(bar->value() / 100.0));
+    QCOMPARE(w.moo()->text(), QString::number(bar->value() / 100.0));
 }
 
 void Form1Test::typingWaitsForTheButton() {
     Window w;
-    QLineEdit *moo = w.box(u"Text_Moo"_s);
+    QLineEdit *moo = w.moo();
     moo->setFocus();
     moo->selectAll();
     QTest::keyClicks(moo, u"1.5"_s);
@@ -216,41 +203,13 @@ void Form1Test::enterInTextBoxDoesNothing() {
     QVERIFY(w.messages.isEmpty());
 }
 
-void Form1Test::keysMoveTheFocusedBar_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("position");
-    QTest::newRow("Right") << int(Qt::Key_Right) << 102;
-    QTest::newRow("Down") << int(Qt::Key_Down) << 102;
-    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 102;
-    QTest::newRow("End") << int(Qt::Key_End) << 200;
-    QTest::newRow("Left at the minimum") << int(Qt::Key_Left) << 101;
-    QTest::newRow("Home at the minimum") << int(Qt::Key_Home) << 101;
-}
-
-void Form1Test::keysMoveTheFocusedBar() {
-    QFETCH(int, key);
-    QFETCH(int, position);
-    Window w;
-    QScrollBar *bar = w.bar(u"HScroll_Moo"_s);
-    bar->setFocus();
-    QCOMPARE(QApplication::focusWidget(), bar);
-    QTest::keyClick(bar, static_cast<Qt::Key>(key));
-    QCOMPARE(bar->value(), position);
-    QCOMPARE(w.redraws(), position == 101 ? 0 : 1);
-    // And back: Left and Up step towards the minimum.
-    QTest::keyClick(bar, Qt::Key_Right);
-    const int before = bar->value();
-    QTest::keyClick(bar, Qt::Key_Up);
-    QCOMPARE(bar->value(), before - 1);
-}
-
 void Form1Test::heightBarUsesTypedMach() {
     Window w;
-    w.box(u"Text_Moo"_s)->setText(u"2"_s);
+    w.moo()->setText(u"2"_s);
     QScrollBar *bar = w.bar(u"HScroll_HbL"_s);
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_End);
-    QCOMPARE(w.box(u"Text_HbL"_s)->text(), u"0.2"_s);
+    QCOMPARE(w.hbl()->text(), u"0.2"_s);
     QCOMPARE(w.form.model().state().H, 0.2);
     QVERIFY(std::abs(w.form.model().state().Beta - std::sqrt(3.0)) < 1e-15);
     QCOMPARE(w.bar(u"HScroll_Moo"_s)->value(), 101);
@@ -258,13 +217,11 @@ void Form1Test::heightBarUsesTypedMach() {
 
 void Form1Test::tabCyclesThroughFocusableControls() {
     Window w;
-    QTRY_COMPARE(QApplication::focusWidget(), w.picture(u"Picture_Akım"_s));
-    const QStringList order = {u"Picture_basınç"_s, u"Command1"_s,    u"Text_HbL"_s,
-                               u"Text_Moo"_s,       u"HScroll_Moo"_s, u"HScroll_HbL"_s,
-                               u"Picture_Akım"_s};
-    for (const QString &name : order) {
+    QTRY_COMPARE(QApplication::focusWidget(), w.picture(testing::tabOrder.front()));
+    for (qsizetype i = 1; i <= testing::tabOrder.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+        QCOMPARE(QApplication::focusWidget()->objectName(),
+                 testing::tabOrder[i % testing::tabOrder.size()]);
     }
     QCOMPARE(w.redraws(), 0);
 }
@@ -278,7 +235,7 @@ void Form1Test::machOneShowsMessageOverAxes_data() {
 void Form1Test::machOneShowsMessageOverAxes() {
     QFETCH(QString, moo);
     Window w;
-    w.box(u"Text_Moo"_s)->setText(moo);
+    w.moo()->setText(moo);
     QTest::mouseClick(w.button(), Qt::LeftButton);
     QCOMPARE(w.messages, QStringList{u" Moo=1 için teori geçersiz"_s});
     QCOMPARE(w.picture(u"Picture_basınç"_s)->displayList().size(), 2u);
@@ -300,20 +257,20 @@ void Form1Test::messageStopsHeldArrow() {
         QTest::mouseRelease(&box, Qt::LeftButton);
         box.close();
     });
-    w.box(u"Text_Moo"_s)->setText(u"abc"_s);
+    w.moo()->setText(u"abc"_s);
     QScrollBar *bar = w.bar(u"HScroll_HbL"_s);
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     QTest::qWait(1500);
     QCOMPARE(w.messages, QStringList{u" Moo<1 için teori geçersiz"_s});
     QCOMPARE(bar->value(), 2);
-    QCOMPARE(w.box(u"Text_HbL"_s)->text(), u"0.02"_s);
+    QCOMPARE(w.hbl()->text(), u"0.02"_s);
     QVERIFY(!bar->isSliderDown());
 }
 
 void Form1Test::aboutOpensOneWindow() {
     Window w;
     for (int i = 0; i < 3; ++i) {
-        aboutCommand(w.form)->trigger();
+        w.aboutCommand()->trigger();
     }
     int aboutWindows = 0;
     for (QWidget *top : QApplication::topLevelWidgets()) {
@@ -333,7 +290,7 @@ void Form1Test::aboutOpensOneWindow() {
 
 void Form1Test::aboutReopensUnchangedAfterClose() {
     Window w;
-    aboutCommand(w.form)->trigger();
+    w.aboutCommand()->trigger();
     Form_About *about = w.form.aboutWindow();
     const QSize size = about->size();
     QStringList texts;
@@ -342,7 +299,7 @@ void Form1Test::aboutReopensUnchangedAfterClose() {
     }
     QVERIFY(about->close());
     QVERIFY(!about->isVisible());
-    aboutCommand(w.form)->trigger();
+    w.aboutCommand()->trigger();
     QCOMPARE(w.form.aboutWindow(), about);
     QVERIFY(about->isVisible());
     QCOMPARE(about->size(), size);
@@ -356,12 +313,12 @@ void Form1Test::aboutReopensUnchangedAfterClose() {
 
 void Form1Test::aboutLeavesMainWindowUsable() {
     Window w;
-    aboutCommand(w.form)->trigger();
+    w.aboutCommand()->trigger();
     QScrollBar *bar = w.bar(u"HScroll_HbL"_s);
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     QTest::mouseClick(w.button(), Qt::LeftButton);
     QCOMPARE(w.redraws(), 2);
-    QCOMPARE(w.box(u"Text_HbL"_s)->text(), u"0.02"_s);
+    QCOMPARE(w.hbl()->text(), u"0.02"_s);
     QVERIFY(w.form.aboutWindow()->isVisible());
 }
 

@@ -1,35 +1,21 @@
 // Plots on screens scaled by a fraction, as at 125 %: the one-pixel pen
 // stays one even line where the segments of a curve meet, and every pixel of
 // a line keeps the plot's exact colour.
-#include "canvas/picturebox.h"
 #include "model/pressureplot.h"
 #include "tests/support/fakes.h"
-#include "ui/form1layout.h"
+#include "tests/support/windowrig.h"
 #include "ui/layouttable.h"
 
-#include <QImage>
 #include <QSet>
-#include <QTest>
-
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 
 using namespace wavywall;
 using wavywall::testing::loadedState;
 using wavywall::testing::MessageLog;
+using wavywall::testing::rendered;
 
 namespace {
-
-QImage rendered(QWidget &widget, double ratio) {
-    const QSize pixels(static_cast<int>(std::ceil(widget.width() * ratio)),
-                       static_cast<int>(std::ceil(widget.height() * ratio)));
-    QImage image(pixels, QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    image.setDevicePixelRatio(ratio);
-    widget.render(&image);
-    return image;
-}
 
 bool isCurve(QRgb pixel) {
     return pixel == qRgb(255, 0, 0) || pixel == qRgb(0, 0, 255);
@@ -41,7 +27,7 @@ bool isCurve(QRgb pixel) {
 struct PressureBox {
     PictureBox box;
     PressureBox() {
-        box.resize(toPixels(form1layout::Picture_basınç, 96).size());
+        box.resize(toPixels(windows::Form1::Picture_basınç::twips, 96).size());
         MessageLog messages;
         basınç_çiz(loadedState(std::sqrt(3.0), 0.1), box, messages);
     }

@@ -1,49 +1,37 @@
 // The main window from the keyboard alone: every form of an arrow key moves
-// a focused bar one step the way it points, and the About command has its
-// access key.
+// a focused bar one step the way it points, the bar leaves other keys to its
+// window, and the About command has its access key.
 #include "tests/support/windowrig.h"
+#include "ui/barkeys.h"
 #include "ui/formabout.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QMenuBar>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
 using namespace wavywall;
 
-namespace {
-
-struct Window : wavywall::testing::WindowRig {
-    Window() {
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-};
-
-} // namespace
+using Window = wavywall::testing::WindowRig;
+using Slider = QAbstractSlider;
 
 class KeyboardTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyArrowFormStepsItsWay_data();
-    void everyArrowFormStepsItsWay();
-    void metaArrowsStayWithTheDesktop();
+    void eachKeyFormHasItsAction_data();
+    void eachKeyFormHasItsAction();
+    void keysMoveTheFocusedBar_data();
+    void keysMoveTheFocusedBar();
     void altAOpensAbout();
     void aboutCommandReadsAbout();
     void altAloneHighlightsAbout();
 };
 
-void KeyboardTest::everyArrowFormStepsItsWay_data() {
-    QTest::addColumn<QString>("bar");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<int>("start");
+void KeyboardTest::eachKeyFormHasItsAction_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("action");
     const struct {
         const char *name;
         Qt::KeyboardModifiers modifiers;
@@ -59,31 +47,86 @@ void KeyboardTest::everyArrowFormStepsItsWay_data() {
     const struct {
         const char *name;
         Qt::Key key;
-        int mooPosition;
-        const char16_t *mooText;
-        int hblPosition;
-        const char16_t *hblText;
+        Slider::SliderAction action;
     } keys[] = {
-        {"Right", Qt::Key_Right, 151, u"1.51", 11, u"0.11"},
-        {"Down", Qt::Key_Down, 151, u"1.51", 11, u"0.11"},
-        {"Left", Qt::Key_Left, 149, u"1.49", 9, u"0.09"},
-        {"Up", Qt::Key_Up, 149, u"1.49", 9, u"0.09"},
+        {"Right", Qt::Key_Right, Slider::SliderSingleStepAdd},
+        {"Down", Qt::Key_Down, Slider::SliderSingleStepAdd},
+        {"Left", Qt::Key_Left, Slider::SliderSingleStepSub},
+        {"Up", Qt::Key_Up, Slider::SliderSingleStepSub},
+        {"Page Down", Qt::Key_PageDown, Slider::SliderPageStepAdd},
+        {"Page Up", Qt::Key_PageUp, Slider::SliderPageStepSub},
+        {"End", Qt::Key_End, Slider::SliderToMaximum},
+        {"Home", Qt::Key_Home, Slider::SliderToMinimum},
     };
-    for (const auto &form : forms) {
-        for (const auto &k : keys) {
-            QTest::addRow("Mach bar, %s %s", form.name, k.name)
-                << u"HScroll_Moo"_s << u"Text_Moo"_s << 150 << int(k.key) << form.modifiers
-                << k.mooPosition << QString::fromUtf16(k.mooText);
-            QTest::addRow("height bar, %s %s", form.name, k.name)
-                << u"HScroll_HbL"_s << u"Text_HbL"_s << 10 << int(k.key) << form.modifiers
-                << k.hblPosition << QString::fromUtf16(k.hblText);
+    for (const auto &k : keys) {
+        for (const auto &form : forms) {
+            QTest::addRow("%s %s", form.name, k.name)
+                << int(k.key) << form.modifiers << int(k.action);
         }
+        // Meta with a key belongs to the window manager.
+        QTest::addRow("Meta %s", k.name)
+            << int(k.key) << Qt::KeyboardModifiers(Qt::MetaModifier) << int(Slider::SliderNoAction);
+    }
+    for (const auto &[name, key, modifiers] : {std::tuple{"Tab", Qt::Key_Tab, Qt::NoModifier},
+                                               {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier},
+                                               {"A", Qt::Key_A, Qt::NoModifier},
+                                               {"Alt+A", Qt::Key_A, Qt::AltModifier},
+                                               {"Return", Qt::Key_Return, Qt::NoModifier}}) {
+        QTest::addRow("%s goes to the window", name)
+            << int(key) << Qt::KeyboardModifiers(modifiers) << int(Slider::SliderNoAction);
     }
 }
 
-void KeyboardTest::everyArrowFormStepsItsWay() {
+void KeyboardTest::eachKeyFormHasItsAction() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, action);
+    QCOMPARE(int(barActionFor(key, modifiers).value_or(Slider::SliderNoAction)), action);
+}
+
+// Through real key events to a focused bar of the window: forms that Qt's
+// own horizontal bar turns around, the ends, and keys it must not see.
+void KeyboardTest::keysMoveTheFocusedBar_data() {
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("text");
+    const struct {
+        const char *name;
+        const char16_t *bar;
+        int start;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int position;
+        const char16_t *text;
+    } rows[] = {
+        {"Moo, Right", u"HScroll_Moo", 150, Qt::Key_Right, {}, 151, u"1.51"},
+        {"Moo, keypad Left", u"HScroll_Moo", 150, Qt::Key_Left, Qt::KeypadModifier, 149, u"1.49"},
+        {"Moo, Ctrl Down", u"HScroll_Moo", 150, Qt::Key_Down, Qt::ControlModifier, 151, u"1.51"},
+        {"Moo, Alt Up", u"HScroll_Moo", 150, Qt::Key_Up, Qt::AltModifier, 149, u"1.49"},
+        {"H/L, keypad Right", u"HScroll_HbL", 10, Qt::Key_Right, Qt::KeypadModifier, 11, u"0.11"},
+        {"H/L, Shift Left", u"HScroll_HbL", 10, Qt::Key_Left, Qt::ShiftModifier, 9, u"0.09"},
+        {"Moo, Page Down", u"HScroll_Moo", 101, Qt::Key_PageDown, {}, 102, u"1.02"},
+        {"Moo, End", u"HScroll_Moo", 101, Qt::Key_End, {}, 200, u"2"},
+        {"Moo, Left at the minimum", u"HScroll_Moo", 101, Qt::Key_Left, {}, 101, u"1.01"},
+        {"Moo, Home at the minimum", u"HScroll_Moo", 101, Qt::Key_Home, {}, 101, u"1.01"},
+        {"Moo, Meta Right", u"HScroll_Moo", 150, Qt::Key_Right, Qt::MetaModifier, 150, u"1.5"},
+        {"Moo, Meta Left", u"HScroll_Moo", 150, Qt::Key_Left, Qt::MetaModifier, 150, u"1.5"},
+        {"Moo, Meta Up", u"HScroll_Moo", 150, Qt::Key_Up, Qt::MetaModifier, 150, u"1.5"},
+        {"Moo, Meta Down", u"HScroll_Moo", 150, Qt::Key_Down, Qt::MetaModifier, 150, u"1.5"},
+    };
+    for (const auto &r : rows) {
+        QTest::newRow(r.name) << QString::fromUtf16(r.bar) << r.start << int(r.key) << r.modifiers
+                              << r.position << QString::fromUtf16(r.text);
+    }
+}
+
+// The bar moves, its box shows the new input and the plots are drawn once
+// for each move; a bar that stays draws nothing.
+void KeyboardTest::keysMoveTheFocusedBar() {
     QFETCH(QString, bar);
-    QFETCH(QString, box);
     QFETCH(int, start);
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
@@ -94,23 +137,12 @@ void KeyboardTest::everyArrowFormStepsItsWay() {
     scrollBar->setValue(start);
     scrollBar->setFocus();
     QCOMPARE(QApplication::focusWidget(), scrollBar);
+    const int before = w.redraws();
     QTest::keyClick(scrollBar, static_cast<Qt::Key>(key), modifiers);
     QCOMPARE(scrollBar->value(), position);
-    QCOMPARE(w.box(box)->text(), text);
+    QCOMPARE(w.box(bar == u"HScroll_Moo"_s ? u"Text_Moo"_s : u"Text_HbL"_s)->text(), text);
+    QCOMPARE(w.redraws(), before + (position == start ? 0 : 1));
     QVERIFY(w.messages.isEmpty());
-}
-
-// Meta with an arrow belongs to the window manager; should it reach the bar,
-// the bar neither moves nor turns the key around.
-void KeyboardTest::metaArrowsStayWithTheDesktop() {
-    Window w;
-    QScrollBar *bar = w.bar(u"HScroll_Moo"_s);
-    bar->setValue(150);
-    bar->setFocus();
-    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down}) {
-        QTest::keyClick(bar, key, Qt::MetaModifier);
-        QCOMPARE(bar->value(), 150);
-    }
 }
 
 void KeyboardTest::altAOpensAbout() {
@@ -126,8 +158,7 @@ void KeyboardTest::altAOpensAbout() {
 // reads "About", on screen and to a screen reader.
 void KeyboardTest::aboutCommandReadsAbout() {
     Window w;
-    auto *command = w.find<QAction>(u"Nm_About"_s);
-    QCOMPARE(QKeySequence::mnemonic(command->text()), QKeySequence(Qt::ALT | Qt::Key_A));
+    QCOMPARE(QKeySequence::mnemonic(w.aboutCommand()->text()), QKeySequence(Qt::ALT | Qt::Key_A));
     QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(w.form.menuBar());
     QVERIFY(bar);
     QCOMPARE(bar->childCount(), 1);
@@ -138,7 +169,7 @@ void KeyboardTest::altAloneHighlightsAbout() {
     Window w;
     QTest::keyPress(&w.form, Qt::Key_Alt, Qt::AltModifier);
     QTest::keyRelease(&w.form, Qt::Key_Alt);
-    QCOMPARE(w.form.menuBar()->activeAction(), w.find<QAction>(u"Nm_About"_s));
+    QCOMPARE(w.form.menuBar()->activeAction(), w.aboutCommand());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(w.form.aboutWindow());
     w.form.aboutWindow()->close();

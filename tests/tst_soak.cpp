@@ -5,13 +5,7 @@
 // opened window draws from the same texts.
 #include "tests/support/windowrig.h"
 
-#include <QApplication>
 #include <QHash>
-#include <QImage>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
 
 #include <unistd.h>
 
@@ -58,8 +52,6 @@ struct Window : wavywall::testing::WindowRig {
     Window() {
         messenger.setFunction([this](const QString &text) { ++counted[text]; });
     }
-    QLineEdit *moo() const { return box(u"Text_Moo"_s); }
-    QLineEdit *hbl() const { return box(u"Text_HbL"_s); }
     void calculate() { button()->click(); }
 };
 

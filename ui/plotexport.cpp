@@ -1,7 +1,6 @@
 #include "ui/plotexport.h"
 
 #include "canvas/svgwriter.h"
-#include "ui/form1layout.h"
 #include "ui/layouttable.h"
 
 #include <QRect>
@@ -26,9 +25,10 @@ std::u16string_view utf16(const QString &text) {
 
 } // namespace
 
+// A plot is named after its title label.
 QString plotTitle(Plot plot) {
-    return plot == Plot::flow ? u"Akım çizgileri"_s
-                              : u"Duvar üzerinde basınç katsayılarının dağılımı"_s;
+    return toQString(plot == Plot::flow ? windows::Form1::Label3::text
+                                        : windows::Form1::Label4::text);
 }
 
 QString suggestedFileName(Plot plot, const FlowModel &model) {
@@ -45,12 +45,13 @@ bool hasResults(const FlowModel &model) {
 }
 
 std::string plotPicture(Plot plot, const std::vector<DisplayList::PlotLine> &lines) {
-    namespace layout = form1layout;
+    using layout = windows::Form1;
     const bool flow = plot == Plot::flow;
-    const QRect box =
-        toPixels(flow ? layout::Picture_Akım : layout::Picture_basınç, pictureDotsPerInch);
+    const QRect box = toPixels(flow ? layout::Picture_Akım::twips : layout::Picture_basınç::twips,
+                               pictureDotsPerInch);
     const QRect area(0, 0, box.width() - 2 * borderPixels, box.height() - 2 * borderPixels);
-    const QRect title = toPixels(flow ? layout::Label3 : layout::Label4, pictureDotsPerInch) & area;
+    const QRect title =
+        toPixels(flow ? layout::Label3::twips : layout::Label4::twips, pictureDotsPerInch) & area;
     const QString text = plotTitle(plot);
     const QRectF label = title.toRectF();
     const PictureFrame frame{area.width(), area.height(), utf16(text),    label.left(),

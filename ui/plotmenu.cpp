@@ -1,7 +1,8 @@
 #include "ui/plotmenu.h"
 
-#include "canvas/picturebox.h"
 #include "model/messenger.h"
+#include "ui/layouttable.h"
+#include "ui/picturebox.h"
 #include "ui/plotexport.h"
 #include "ui/plotfiles.h"
 
@@ -44,24 +45,26 @@ PlotMenu::PlotMenu(PictureBox &box, Plot plot, const FlowModel &model, Messenger
     m_ask = [this](const QString &caption, const QString &suggested, const QString &filters) {
         return askWithDialog(m_box.window(), caption, suggested, filters);
     };
-    addCommand(u"Resmi kaydet…"_s, u"Nm_ResmiKaydet"_s, &PlotMenu::savePicture);
-    QAction *copy = addCommand(u"Resmi kopyala"_s, u"Nm_ResmiKopyala"_s, &PlotMenu::copyPicture);
+    using texts = windows::PlotMenus;
+    addCommand<texts::savePicture>(&PlotMenu::savePicture);
+    QAction *copy = addCommand<texts::copyPicture>(&PlotMenu::copyPicture);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     box.addAction(copy);
-    addCommand(u"Verileri kaydet…"_s, u"Nm_VerileriKaydet"_s, &PlotMenu::saveData);
-    addCommand(u"Verileri kopyala"_s, u"Nm_VerileriKopyala"_s, &PlotMenu::copyData);
+    addCommand<texts::saveData>(&PlotMenu::saveData);
+    addCommand<texts::copyData>(&PlotMenu::copyData);
     m_menu.addSeparator();
-    addCommand(u"Yazdır…"_s, u"Nm_Yazdir"_s, &PlotMenu::print);
+    addCommand<texts::print>(&PlotMenu::print);
     box.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&box, &QWidget::customContextMenuRequested, this, &PlotMenu::openAt);
     box.installEventFilter(this);
     updateEnabled();
 }
 
-QAction *PlotMenu::addCommand(const QString &text, const QString &name, void (PlotMenu::*run)()) {
-    QAction *action = m_menu.addAction(text);
-    action->setObjectName(name);
+// Each command is named after its entry in the description, which gives its text.
+template <typename Command> QAction *PlotMenu::addCommand(void (PlotMenu::*run)()) {
+    QAction *action = m_menu.addAction(toQString(Command::text));
+    action->setObjectName(m_box.objectName() + u'_' + toQString(Command::name));
     connect(action, &QAction::triggered, this, run);
     return action;
 }

@@ -45,7 +45,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QAction *addCommand(const QString &text, const QString &name, void (PlotMenu::*run)());
+    template <typename Command> QAction *addCommand(void (PlotMenu::*run)());
     void openAt(QPoint local);
     std::string picture() const;
     void savePicture();

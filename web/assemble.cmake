@@ -1,12 +1,15 @@
 # Gathers the page in WEB_DIR: the page's files from SOURCE_DIR, the icon,
-# and the service worker with the list of everything it keeps for offline
+# the description of the windows (DESCRIPTION) as js/windows.js, and the
+# service worker with the list of everything it keeps for offline
 # use and a cache name made from a digest of all of it.
 foreach(file IN LISTS PAGE_FILES)
     configure_file(${SOURCE_DIR}/${file} ${WEB_DIR}/${file} COPYONLY)
 endforeach()
 configure_file(${ICON} ${WEB_DIR}/icon.svg COPYONLY)
+set(MODULE ${WEB_DIR}/js/windows.js)
+include(${DESCRIBE_WINDOWS})
 
-set(kept ./ ${PAGE_FILES} icon.svg wavywall-core.js wavywall-core.wasm)
+set(kept ./ ${PAGE_FILES} js/windows.js icon.svg wavywall-core.js wavywall-core.wasm)
 set(digests "")
 set(quoted "")
 foreach(file IN LISTS kept)

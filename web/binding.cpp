@@ -15,6 +15,9 @@
 #include "model/inputboxes.h"
 #include "model/messenger.h"
 #include "model/plotdescription.h"
+#include "windowdescription.h"
+
+#include <emscripten/emscripten.h>
 
 #include <array>
 #include <cstdint>
@@ -37,7 +40,8 @@ public:
 
 private:
     static std::size_t index(Input box) { return box == Input::Moo ? 0 : 1; }
-    std::array<std::u16string, 2> m_texts{u"1.01", u"0.01"};
+    std::array<std::u16string, 2> m_texts{std::u16string(windows::Form1::Text_Moo::text),
+                                          std::u16string(windows::Form1::Text_HbL::text)};
 };
 
 class MessageLog final : public Messenger {
@@ -112,126 +116,125 @@ std::size_t plotOf(int plot) {
 }
 } // namespace
 
+// Every function here is exported to the page by its mark; core.js calls
+// them all. The session lives as long as the page, so none destroys it.
 extern "C" {
 
-Session *wavywall_create() {
+EMSCRIPTEN_KEEPALIVE Session *wavywall_create() {
     auto *session = new Session;
     session->describe();
     return session;
 }
 
-void wavywall_destroy(Session *session) {
-    delete session;
-}
-
-void wavywall_form_load(Session *session) {
+EMSCRIPTEN_KEEPALIVE void wavywall_form_load(Session *session) {
     session->model.Form_Load();
 }
 
 // Room for a text of the given length in UTF-16 code units, which the page
 // fills before the next recalculation.
-char16_t *wavywall_text_buffer(Session *session, int input, int length) {
+EMSCRIPTEN_KEEPALIVE char16_t *wavywall_text_buffer(Session *session, int input, int length) {
     std::u16string &text = session->boxes.at(inputOf(input));
     text.assign(static_cast<std::size_t>(length < 0 ? 0 : length), u' ');
     return text.data();
 }
 
-const char16_t *wavywall_text(Session *session, int input) {
+EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_text(Session *session, int input) {
     return session->boxes.at(inputOf(input)).data();
 }
 
-int wavywall_text_length(Session *session, int input) {
+EMSCRIPTEN_KEEPALIVE int wavywall_text_length(Session *session, int input) {
     return static_cast<int>(session->boxes.at(inputOf(input)).size());
 }
 
-void wavywall_command1_click(Session *session) {
+EMSCRIPTEN_KEEPALIVE void wavywall_command1_click(Session *session) {
     session->recalculate([session] { session->model.Command1_Click(); });
 }
 
-void wavywall_hscroll_moo_change(Session *session, int position) {
+EMSCRIPTEN_KEEPALIVE void wavywall_hscroll_moo_change(Session *session, int position) {
     session->recalculate([session, position] {
         session->model.HScroll_Moo_Change(static_cast<std::int16_t>(position));
     });
 }
 
-void wavywall_hscroll_hbl_change(Session *session, int position) {
+EMSCRIPTEN_KEEPALIVE void wavywall_hscroll_hbl_change(Session *session, int position) {
     session->recalculate([session, position] {
         session->model.HScroll_HbL_Change(static_cast<std::int16_t>(position));
     });
 }
 
-int wavywall_line_count(Session *session, int plot) {
+EMSCRIPTEN_KEEPALIVE int wavywall_line_count(Session *session, int plot) {
     return static_cast<int>(session->flat[plotOf(plot)].colours.size());
 }
 
-const double *wavywall_line_coordinates(Session *session, int plot) {
+EMSCRIPTEN_KEEPALIVE const double *wavywall_line_coordinates(Session *session, int plot) {
     return session->flat[plotOf(plot)].coordinates.data();
 }
 
-const std::uint32_t *wavywall_line_colours(Session *session, int plot) {
+EMSCRIPTEN_KEEPALIVE const std::uint32_t *wavywall_line_colours(Session *session, int plot) {
     return session->flat[plotOf(plot)].colours.data();
 }
 
-int wavywall_message_count(Session *session) {
+EMSCRIPTEN_KEEPALIVE int wavywall_message_count(Session *session) {
     return static_cast<int>(session->messenger.messages().size());
 }
 
-const char16_t *wavywall_message(Session *session, int index) {
+EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_message(Session *session, int index) {
     return session->messenger.messages().at(static_cast<std::size_t>(index)).data();
 }
 
-int wavywall_message_length(Session *session, int index) {
+EMSCRIPTEN_KEEPALIVE int wavywall_message_length(Session *session, int index) {
     return static_cast<int>(
         session->messenger.messages().at(static_cast<std::size_t>(index)).size());
 }
 
-const char16_t *wavywall_description(Session *session, int plot) {
+EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_description(Session *session, int plot) {
     return session->descriptions[plotOf(plot)].data();
 }
 
-int wavywall_description_length(Session *session, int plot) {
+EMSCRIPTEN_KEEPALIVE int wavywall_description_length(Session *session, int plot) {
     return static_cast<int>(session->descriptions[plotOf(plot)].size());
 }
 
 // A plot's results leave the page only after a recalculation that drew them.
-int wavywall_has_results(Session *session) {
+EMSCRIPTEN_KEEPALIVE int wavywall_has_results(Session *session) {
     const auto &last = session->model.lastRecalculation();
     return last && last->refusal.empty() ? 1 : 0;
 }
 
 // Room for a plot's title, which the page fills before asking for a picture.
-char16_t *wavywall_title_buffer(Session *session, int length) {
+EMSCRIPTEN_KEEPALIVE char16_t *wavywall_title_buffer(Session *session, int length) {
     session->title.assign(static_cast<std::size_t>(length < 0 ? 0 : length), u' ');
     return session->title.data();
 }
 
 // The plot's SVG picture: the drawing area and the title label, in pixels.
-void wavywall_picture(Session *session, int plot, int width, int height, double titleLeft,
-                      double titleTop, double titleWidth, double titleHeight, double fontSize) {
-    const wavywall::PictureFrame frame{width,      height,      session->title, titleLeft,
-                                       titleTop,   titleWidth,  titleHeight,    fontSize};
+EMSCRIPTEN_KEEPALIVE void wavywall_picture(Session *session, int plot, int width, int height,
+                                           double titleLeft, double titleTop, double titleWidth,
+                                           double titleHeight, double fontSize) {
+    const wavywall::PictureFrame frame{width,    height,     session->title, titleLeft,
+                                       titleTop, titleWidth, titleHeight,    fontSize};
     const wavywall::DisplayList &list = plot == 0 ? session->flowCanvas : session->pressureCanvas;
     session->exported = wavywall::plotSvg(list.lines(), frame);
 }
 
 // The plot's point tables, with commas (0) or tabs (1).
-void wavywall_table(Session *session, int plot, int tabs) {
+EMSCRIPTEN_KEEPALIVE void wavywall_table(Session *session, int plot, int tabs) {
     const auto separator = tabs ? wavywall::Separator::tab : wavywall::Separator::comma;
     const wavywall::FlowState &state = session->model.state();
-    session->exported = plot == 0 ? wavywall::flowCsv(state, separator)
-                                  : wavywall::pressureCsv(state, separator);
+    session->exported =
+        plot == 0 ? wavywall::flowCsv(state, separator) : wavywall::pressureCsv(state, separator);
 }
 
-const char *wavywall_exported(Session *session) {
+EMSCRIPTEN_KEEPALIVE const char *wavywall_exported(Session *session) {
     return session->exported.data();
 }
 
-int wavywall_exported_length(Session *session) {
+EMSCRIPTEN_KEEPALIVE int wavywall_exported_length(Session *session) {
     return static_cast<int>(session->exported.size());
 }
 
 // The name a plot's file is offered under, without extension.
-const char16_t *wavywall_export_name(Session *session, int plot) {
+EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_export_name(Session *session, int plot) {
     const auto &last = session->model.lastRecalculation();
     session->exportedName =
         last ? wavywall::exportName(plot == 0 ? wavywall::Plot::flow : wavywall::Plot::pressure,
@@ -240,7 +243,7 @@ const char16_t *wavywall_export_name(Session *session, int plot) {
     return session->exportedName.data();
 }
 
-int wavywall_export_name_length(Session *session) {
+EMSCRIPTEN_KEEPALIVE int wavywall_export_name_length(Session *session) {
     return static_cast<int>(session->exportedName.size());
 }
 

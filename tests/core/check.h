@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace wavywall::check {
 
@@ -15,6 +16,9 @@ struct Case {
 
 /// Counts a failed check of the running case and reports it.
 void fail(const char *file, int line, const std::string &what);
+
+/// The UTF-8 bytes of a UTF-16 text, for a failure report.
+std::string utf8(std::u16string_view text);
 
 /// Runs every case and prints one line per case and a closing count;
 /// returns the process's exit status.
@@ -32,5 +36,14 @@ template <std::size_t n> int runAll(const Case (&cases)[n]) {
     do {                                                                                           \
         if (!(condition)) {                                                                        \
             ::wavywall::check::fail(__FILE__, __LINE__, #condition);                               \
+        }                                                                                          \
+    } while (false)
+
+/// A check of one table row: a failure names the row as well.
+#define CHECK_ROW(condition, row)                                                                  \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            ::wavywall::check::fail(__FILE__, __LINE__,                                            \
+                                    std::string(#condition) + " [" + std::string(row) + "]");      \
         }                                                                                          \
     } while (false)

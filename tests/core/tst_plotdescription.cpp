@@ -15,28 +15,11 @@ using wavywall::testing::ModelRig;
 
 namespace {
 
-std::string utf8(std::u16string_view text) {
-    std::string bytes;
-    for (const char16_t c : text) {
-        if (c < 0x80) {
-            bytes += static_cast<char>(c);
-        } else if (c < 0x800) {
-            bytes += static_cast<char>(0xC0 | (c >> 6));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xE0 | (c >> 12));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return bytes;
-}
-
 void checkText(const char *what, std::u16string_view actual, std::u16string_view expected) {
     if (actual != expected) {
         check::fail(__FILE__, __LINE__,
-                    std::string(what) + "\n    actual:   " + utf8(actual) +
-                        "\n    expected: " + utf8(expected));
+                    std::string(what) + "\n    actual:   " + check::utf8(actual) +
+                        "\n    expected: " + check::utf8(expected));
     }
 }
 

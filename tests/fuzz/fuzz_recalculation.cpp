@@ -4,7 +4,7 @@
 // bar) recalculates from them onto a recording canvas and a plot box. Every
 // outcome must be one the program promises: a complete picture of finite
 // lines, or one of its messages over cleared plots.
-#include "canvas/picturebox.h"
+#include "ui/picturebox.h"
 #include "model/flowmodel.h"
 #include "model/flowplot.h"
 #include "model/messenger.h"

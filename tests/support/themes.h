@@ -9,11 +9,16 @@
 #include <QStyle>
 #include <QTest>
 
-#include <cmath>
+#include <utility>
 
 namespace wavywall::testing {
 
 enum class Theme { Light, BreezeDark, AdwaitaDark };
+
+/// Each theme with its name, for the tests' data rows.
+inline constexpr std::pair<const char *, Theme> themes[] = {{"light", Theme::Light},
+                                                            {"Breeze Dark", Theme::BreezeDark},
+                                                            {"Adwaita dark", Theme::AdwaitaDark}};
 
 inline QPalette darkPalette(QColor window, QColor text, QColor base, QColor highlight) {
     QPalette p(text, window, window.lighter(130), window.darker(150), window.darker(120), text,
@@ -44,21 +49,6 @@ struct ThemeScope {
     ThemeScope(const ThemeScope &) = delete;
     ThemeScope &operator=(const ThemeScope &) = delete;
 };
-
-/// The contrast ratio of two colours as the Web Content Accessibility
-/// Guidelines define it, from the sRGB relative luminance.
-inline double wcagContrast(QRgb a, QRgb b) {
-    const auto luminance = [](QRgb c) {
-        const auto linear = [](int v) {
-            const double s = v / 255.0;
-            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 } // namespace wavywall::testing
 

@@ -85,6 +85,18 @@ class StartAndLayout(PageTest):
         self.assertFalse(page.message_open())
         self.assertFalse(page.js("return document.getElementById('Form_About').open"))
 
+    def test_page_follows_the_window_description(self):
+        page = self.page
+        described = page.driver.execute_async_script("""const done = arguments[0];
+            import('./js/windows.js').then(({ windows }) => done(windows.Form1));""")
+        title = described['Label4']['text']
+        self.assertEqual(page.js('return arguments[0].textContent', page.by_id('Label4')), title)
+        self.assertEqual(page.by_id('Picture_basınç').get_attribute('aria-label'), title)
+        style = page.js("""const s = document.getElementById('Picture_basınç').style;
+                           return [s.left, s.top, s.width, s.height];""")
+        rect = expected_rect(described['Picture_basınç']['twips'])
+        self.assertEqual(style, [f'{v}px' for v in rect])
+
     def test_every_control_at_its_twip_rectangle(self):
         page = self.page
         client = page.js("""const r = document.getElementById('Form1_client')

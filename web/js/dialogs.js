@@ -4,7 +4,7 @@
 // box that has only OK). The About window is one non-modal window, laid out
 // on its first use and shown again, unchanged, on every later one.
 
-import { layOutFormAbout } from './layout.js';
+import { describeFormAbout, layOutFormAbout } from './layout.js';
 
 export class MessageBox {
   constructor(dialog) {
@@ -37,6 +37,7 @@ export class AboutWindow {
   constructor(dialog) {
     this.dialog = dialog;
     this.laidOut = false;
+    describeFormAbout(dialog);
     dialog.querySelector('.close').addEventListener('click', () => dialog.close());
     makeMovable(dialog, dialog.querySelector('.caption-bar'));
   }

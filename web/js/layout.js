@@ -1,41 +1,14 @@
-// Where everything stands, in twips (1/1440 inch), as the windows were
-// designed: left, top, width, height of each control's outer rectangle within
-// its container. One function turns a row into CSS pixels at 15 twips per
-// pixel (96 pixels per inch); the browser scales the whole at other zoom
-// levels and device pixel ratios.
+// Where everything stands, in twips (1/1440 inch), and what it says, from the
+// one description of the windows (js/windows.js, made from ui/windows.json
+// when the page is built): left, top, width, height of each control's outer
+// rectangle within its container. One function turns a row into CSS pixels
+// at 15 twips per pixel (96 pixels per inch); the browser scales the whole at
+// other zoom levels and device pixel ratios. The page needs nothing of the
+// core for this, so the windows stand even when the core fails to load.
+
+import { windows } from './windows.js';
 
 export const twipsPerPixel = 15;
-
-export const form1 = {
-  clientArea: [0, 0, 7380, 5280],
-  Frame1: [120, 240, 1695, 2295],
-  HScroll_HbL: [720, 1320, 735, 255],
-  HScroll_Moo: [720, 480, 735, 255],
-  Text_Moo: [120, 480, 615, 285],
-  Text_HbL: [120, 1320, 615, 285],
-  Command1: [240, 1680, 1215, 495],
-  Label1: [120, 240, 615, 255],
-  Label2: [120, 1080, 495, 255],
-  Picture_basınç: [2040, 2880, 5055, 2175],
-  Label4: [1800, 1920, 3255, 255],
-  Picture_Akım: [2040, 360, 5000, 2500],
-  Label3: [3960, 2280, 975, 255],
-};
-
-// The About window's seven labels from top to bottom, with their font sizes
-// in points: the green title lines, the credit line, the date, the address.
-export const formAbout = {
-  clientArea: [0, 0, 3600, 2040],
-  labels: [
-    { twips: [600, 120, 2295, 255], points: 9.75 },
-    { twips: [720, 360, 2175, 255], points: 9.75 },
-    { twips: [960, 600, 1695, 255], points: 9.75 },
-    { twips: [600, 960, 2775, 255], points: 8.25 },
-    { twips: [1200, 1200, 1095, 255], points: 8.25 },
-    { twips: [120, 1440, 3375, 255], points: 8.25 },
-    { twips: [840, 1680, 1935, 255], points: 8.25 },
-  ],
-};
 
 // Edges are rounded, not sizes, so that neighbours stay flush.
 export function toPixels([left, top, width, height]) {
@@ -81,12 +54,59 @@ export function fitTextToWidth(label, smallestPixels = 8) {
   }
 }
 
+// The desktop's access key mark (&About) is not shown on the page.
+const shown = (text) => text.replace('&', '');
+
+// The main window's controls: the description's entries that are objects.
+const form1Controls = () =>
+  Object.entries(windows.Form1).filter(([, entry]) => entry.constructor === Object);
+
+// Texts, names and ranges of the main window's controls from the description.
+function describeForm1(document) {
+  const byId = (id) => document.getElementById(id);
+  document.title = windows.Form1.caption;
+  byId('Form1_caption').textContent = windows.Form1.caption;
+  for (const [name, control] of form1Controls()) {
+    const element = byId(name);
+    if (control.text !== undefined) {
+      if (element.localName === 'input') {
+        element.value = control.text;
+      } else {
+        element.textContent = shown(control.text);
+      }
+    }
+    if (control.accessibleName !== undefined) {
+      element.setAttribute('aria-label', control.accessibleName);
+    }
+    if (control.minimum !== undefined) {
+      element.setAttribute('aria-valuemin', control.minimum);
+      element.setAttribute('aria-valuemax', control.maximum);
+      element.setAttribute('aria-valuenow', control.minimum);
+      const input = windows.Form1[element.getAttribute('aria-controls')];
+      element.setAttribute('aria-valuetext', input.text);
+    }
+  }
+  // A plot is named after its title label.
+  for (const plot of document.querySelectorAll('#Form1 .plot')) {
+    plot.setAttribute('aria-label', plot.querySelector('.label').textContent);
+  }
+  // Controls that share a container follow one another in the tab order.
+  windows.Form1.tabOrder.reduce((previous, name) => {
+    const element = byId(name);
+    if (previous?.parentElement === element.parentElement) {
+      previous.after(element);
+    }
+    return element;
+  }, null);
+}
+
 export function layOutForm1(document) {
   const byId = (id) => document.getElementById(id);
-  size(byId('Form1_client'), form1.clientArea);
-  for (const [name, twips] of Object.entries(form1)) {
-    if (name !== 'clientArea') {
-      place(byId(name), twips);
+  describeForm1(document);
+  size(byId('Form1_client'), windows.Form1.clientArea);
+  for (const [name, control] of form1Controls()) {
+    if (control.twips) {
+      place(byId(name), control.twips);
     }
   }
   for (const id of ['Label1', 'Label2', 'Label3', 'Label4']) {
@@ -94,14 +114,30 @@ export function layOutForm1(document) {
   }
 }
 
+// The About window's lines, written in when the page starts.
+export function describeFormAbout(dialog) {
+  const about = windows.Form_About;
+  dialog.querySelector('.caption').textContent = about.caption;
+  const client = dialog.querySelector('.client');
+  client.style.fontFamily = `${about.font}, "DejaVu Sans", sans-serif`;
+  client.replaceChildren(...about.lines.map((line) => {
+    const label = dialog.ownerDocument.createElement('div');
+    label.textContent = line.text;
+    if (line.colour) {
+      label.style.color = line.colour;
+    }
+    return label;
+  }));
+}
+
 // The About window must be open, so that its labels can be measured.
 export function layOutFormAbout(dialog) {
   const client = dialog.querySelector('.client');
-  size(client, formAbout.clientArea);
-  formAbout.labels.forEach((row, index) => {
+  size(client, windows.Form_About.clientArea);
+  windows.Form_About.lines.forEach((line, index) => {
     const label = client.children[index];
-    place(label, row.twips);
-    label.style.fontSize = `${row.points}pt`;
+    place(label, line.twips);
+    label.style.fontSize = `${line.points}pt`;
     fitTextToWidth(label);
   });
 }

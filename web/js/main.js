@@ -1,4 +1,4 @@
-// The main window of the page: places the controls from the layout table,
+// The main window of the page: places the controls from the window description,
 // loads the core and wires the five events. Each recalculation runs wholly in
 // the core; the page then paints both display lists, and if the core gave a
 // message, shows it in the modal box after the core has returned (a message
@@ -31,6 +31,7 @@ for (const entry of plots) {
 }
 const messageBox = new MessageBox(byId('MsgBox'));
 const about = new AboutWindow(byId('Form_About'));
+// The About window works even when the core does not load.
 byId('Nm_About').addEventListener('click', () => about.show());
 let messageOpen = false;
 let core = null;
@@ -119,6 +120,9 @@ for (const { box, plot } of plots) {
 }
 openAddress();
 window.addEventListener('hashchange', openAddress);
+// The ready mark and flag tell the browser tests and the start-up timing
+// (docs/performance.md) that the page is usable; the recalculation marks let
+// the tests count recalculations.
 performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
 

@@ -4,16 +4,15 @@
 // the box's middle; the arrows move in it, Escape closes it and gives the
 // focus back to the box. It lies over the window, which keeps its layout.
 
+import { windows } from './windows.js';
+
 const longPressMs = 500;
 
-export const commands = Object.freeze([
-  { id: 'savePicture', text: 'Resmi kaydet…', needsResults: true },
-  { id: 'copyPicture', text: 'Resmi kopyala', needsResults: true },
-  { id: 'saveData', text: 'Verileri kaydet…', needsResults: true },
-  { id: 'copyData', text: 'Verileri kopyala', needsResults: true },
-  { id: 'copyLink', text: 'Bağlantıyı kopyala', needsResults: false },
-  { id: 'print', text: 'Yazdır…', needsResults: false },
-]);
+// The commands in the description's order, with its texts; the pictures and
+// the numbers wait for a recalculation that drew the plots.
+const waitForResults = new Set(['savePicture', 'copyPicture', 'saveData', 'copyData']);
+export const commands = Object.entries(windows.PlotMenus).map(([id, { text }]) => (
+  { id, text, needsResults: waitForResults.has(id) }));
 
 export class PlotMenu {
   // run(commandId) carries a command out; hasResults() says whether there

@@ -1,4 +1,4 @@
-#include "canvas/picturebox.h"
+#include "ui/picturebox.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,10 +25,6 @@ QPen plotPen(const QColor &colour, qreal deviceScale) {
 }
 
 } // namespace
-
-QColor toQColor(Colour colour) {
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
 
 PictureBox::PictureBox(QWidget *parent)
     : QFrame(parent) {

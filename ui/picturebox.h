@@ -7,6 +7,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/displaylist.h"
+#include "ui/qtcolour.h"
 
 #include <QFrame>
 #include <QLineF>
@@ -47,8 +48,5 @@ private:
     mutable QList<QLineF> m_runBuffer;
     bool m_repaintRequested = false;
 };
-
-/// The colour of the 0x00BBGGRR encoding as Qt knows it.
-QColor toQColor(Colour colour);
 
 } // namespace wavywall
