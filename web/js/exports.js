@@ -5,7 +5,8 @@
 // says plainly when the browser refuses.
 
 import { Plot } from './core.js';
-import { form1, toPixels } from './layout.js';
+import { toPixels } from './layout.js';
+import { windows } from './windows.js';
 
 // The plot box's sunken border, and the title's size in pixels as the
 // desktop writes it too.
@@ -13,24 +14,26 @@ const borderPixels = 2;
 const titlePixels = 11;
 const refused = 'Tarayıcı panoya yazmaya izin vermedi.';
 
+// Each plot's box and title label in the description of the windows.
+const { Form1 } = windows;
 const rows = {
-  [Plot.flow]: { box: form1.Picture_Akım, label: form1.Label3, labelId: 'Label3' },
-  [Plot.pressure]: { box: form1.Picture_basınç, label: form1.Label4, labelId: 'Label4' },
+  [Plot.flow]: { box: Form1.Picture_Akım, label: Form1.Label3 },
+  [Plot.pressure]: { box: Form1.Picture_basınç, label: Form1.Label4 },
 };
 
 // The drawing area and the title label, clipped to it, in CSS pixels.
 export function pictureFrame(plot) {
   const row = rows[plot];
-  const box = toPixels(row.box);
+  const box = toPixels(row.box.twips);
   const width = box.width - 2 * borderPixels;
   const height = box.height - 2 * borderPixels;
-  const label = toPixels(row.label);
+  const label = toPixels(row.label.twips);
   const left = Math.max(0, label.left);
   const top = Math.max(0, label.top);
   return {
     width,
     height,
-    title: document.getElementById(row.labelId).textContent,
+    title: row.label.text,
     titleLeft: left,
     titleTop: top,
     titleWidth: Math.max(0, Math.min(width, label.left + label.width) - left),
