@@ -12,14 +12,23 @@ import unittest
 import browser
 import flowlines
 
+def contrast(a, b):
+    """The contrast ratio of two sRGB colours: (L1 + 0.05) / (L2 + 0.05) of their luminances."""
+    def luminance(rgb):
+        c = [v / 255 / 12.92 if v <= 10 else ((v / 255 + 0.055) / 1.055) ** 2.4 for v in rgb[:3]]
+        return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]
+    high, low = sorted((luminance(a), luminance(b)), reverse=True)
+    return (high + 0.05) / (low + 0.05)
+
+
 class PageSession:
     """One browser on one server, with helpers that read the page."""
 
     web_folder = None
     engine = 'chromium'
 
-    def __init__(self, ratio=1):
-        self.server = browser.Server(PageSession.web_folder)
+    def __init__(self, ratio=1, folder=None):
+        self.server = browser.Server(folder or PageSession.web_folder)
         self.driver = browser.start_browser(ratio, engine=PageSession.engine)
         self.ratio = ratio
 
@@ -32,6 +41,17 @@ class PageSession:
         self.driver.get(self.server.url)
         WebDriverWait(self.driver, 20).until(lambda d: d.execute_script(
             "return document.documentElement.dataset.ready === 'true'"))
+
+    def wait_for_worker(self):
+        """Until the service worker controls the page."""
+        self.driver.execute_async_script("""const done = arguments[0];
+            navigator.serviceWorker.ready.then(() => {
+              if (navigator.serviceWorker.controller) { done(); return; }
+              navigator.serviceWorker.addEventListener('controllerchange', () => done());
+            });""")
+
+    def cache_names(self):
+        return sorted(self.driver.execute_async_script('caches.keys().then(arguments[0])'))
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
@@ -89,6 +109,13 @@ class PageSession:
         k = self.ratio
         return (round(r[0] * k), round(r[1] * k), round((r[0] + r[2]) * k),
                 round((r[1] + r[3]) * k))
+
+    def device_box(self, selector, text=False):
+        """An element's box, or its text's, on the screen in device pixels."""
+        r = self.js("""const e = document.querySelector(arguments[0]); const r = new Range();
+            r.selectNodeContents(e); return (arguments[1] ? r : e).getBoundingClientRect();""",
+                    selector, text)
+        return tuple(round(r[k] * self.ratio) for k in ('left', 'top', 'right', 'bottom'))
 
     def console_errors(self):
         """Errors the console logged; WebKit's driver cannot read its

@@ -8,10 +8,14 @@ With --engine webkit the core cases run in WebKitGTK (the engine of Safari)
 instead; their failures name the engine. Exit 77 (skipped) when the browser,
 its driver, selenium or the page is missing, unless WAVYWALL_REQUIRE_TOOLS=1."""
 
+import collections
 import importlib.util
 import math
 import os
+import pathlib
+import shutil
 import sys
+import tempfile
 import time
 import unittest
 import urllib.parse
@@ -19,7 +23,7 @@ import urllib.parse
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
 import flowlines  # noqa: E402
-from pagecheck import PageSession, PageTest  # noqa: E402
+from pagecheck import PageSession, PageTest, contrast  # noqa: E402
 
 WORK_DIR = None
 
@@ -27,6 +31,7 @@ MACH_ONE = ' Moo=1 için teori geçersiz'
 SUBSONIC = ' Moo<1 için teori geçersiz'
 TOO_LARGE = ' Girilen değer çok büyük'
 CAPTION = 'Tesvelin üzerinde küçük bozuntulu süpersonik akım'
+SAID = "return document.getElementById('Result').textContent"  # the live region
 
 # Each control's rectangle in twips within its container, and the container.
 LAYOUT = {
@@ -141,6 +146,9 @@ class ScrollBars(PageTest):
             self.assertTrue(page.description(plot).startswith('Moo = 1.02, H/L = 0.01, Beta = '),
                             page.description(plot))
         self.assertIn('Cp', page.description('Picture_basınç'))
+        # Cp = -4 pi 0.01 sin(2 pi x) / sqrt(1.02^2 - 1), x = 0, 0.02 .. 2: 0.62397 beside x = 0.75.
+        self.assertEqual(page.js(SAID), 'En büyük Cp = 0.624 (x = 0.74, 0.76, 1.74, 1.76), '
+                                        'en küçük Cp = -0.624 (x = 0.24, 0.26, 1.24, 1.26).')
         self.arrow('HScroll_Moo', 'decrease').click()
         self.assertEqual(page.text('Text_Moo'), '1.01')
         self.arrow('HScroll_Moo', 'decrease').click()
@@ -158,17 +166,19 @@ class ScrollBars(PageTest):
         self.assertEqual(page.text('Text_HbL'), '0.02')
         self.assertEqual(page.recalculations(), 1)
 
-    def test_held_arrow_repeats(self):
+    def test_held_arrow_repeats_while_the_pointer_is_on_it(self):
         page = self.page
         from selenium.webdriver.common.action_chains import ActionChains
-        arrow = self.arrow('HScroll_HbL', 'increase')
-        ActionChains(page.driver).click_and_hold(arrow).perform()
-        time.sleep(1.2)
-        ActionChains(page.driver).release().perform()
-        position = int(page.by_id('HScroll_HbL').get_attribute('aria-valuenow'))
-        self.assertGreater(position, 3)
-        self.assertEqual(page.recalculations(), position - 1)
-        self.assertEqual(page.text('Text_HbL'), f'0.{position:02d}' if position < 20 else '0.2')
+        page.js("""window.moves = []; const bar = document.getElementById('HScroll_Moo');
+            document.addEventListener('pointermove', () => window.moves.push([bar.ariaValueNow,
+              bar.querySelector('.increase').classList.contains('pressed')]));""")
+        ActionChains(page.driver).click_and_hold(self.arrow('HScroll_Moo', 'increase')).pause(0.8) \
+            .move_by_offset(0, -40).pause(0.5).move_by_offset(0, 40).pause(0.5).release().perform()
+        *_, off, back = page.js('return window.moves')  # as the pointer leaves and comes back
+        self.assertEqual((back[0], off[1], back[1]), (off[0], False, True), 'pauses off it')
+        position = int(page.by_id('HScroll_Moo').get_attribute('aria-valuenow'))
+        self.assertGreater(position, int(back[0]) + 3, 'goes on back on it')
+        self.assertEqual(page.recalculations(), position - 101)
 
     def test_thumb_drag_recalculates_once_at_release(self):
         page = self.page
@@ -300,6 +310,8 @@ class Messages(PageTest):
             page.type_into('Text_HbL', hbl)
             self.click('Command1')
             self.close_message(message)
+            self.assertEqual(page.js(SAID), ('Eğri yok:' if message == MACH_ONE else 'Çizim yok:')
+                             + message + '.')
             if message != MACH_ONE:
                 for plot in ('Picture_Akım', 'Picture_basınç'):
                     _, _, pixels = page.canvas_pixels(plot)
@@ -369,6 +381,43 @@ class About(PageTest):
         self.assertEqual(self.labels(), labels)
 
 
+class Colours(PageTest):
+    def test_captions_focus_thumb_and_arrows_stand_out_in_every_scheme(self):
+        page = self.page
+        from selenium.webdriver.common.keys import Keys
+
+        def text_contrast(shot, selector):  # against the text's most common pixel
+            pixels = collections.Counter(shot.crop(page.device_box(selector, True)).getdata())
+            return max(contrast(pixels.most_common(1)[0][0], p) for p in pixels)
+        for name, value in (('prefers-color-scheme', 'light'), ('prefers-color-scheme', 'dark'),
+                            ('forced-colors', 'active')):
+            page.driver.execute_cdp_cmd('Emulation.setEmulatedMedia',
+                                        {'features': [{'name': name, 'value': value}]})
+            page.open()
+            page.by_id('Nm_About').send_keys(Keys.ENTER)
+            shot = page.screenshot()
+            for caption in ('#Form1_caption', '#Form_About_caption'):
+                self.assertGreaterEqual(text_contrast(shot, caption), 4.5, (value, caption))
+            thumb, track, close, bar = map(page.device_box, (
+                '#HScroll_Moo .thumb', '#HScroll_Moo .track', '.close', '#Form_About_caption'))
+            # The thumb's middle against the track's end; the focus ring beside the
+            # close button against the caption bar.
+            for mark, ground, what in ((((thumb[0] + thumb[2]) // 2, thumb[1] + 5),
+                                        (track[2] - 3, track[1] + 5), 'thumb'),
+                                       ((close[0] - 2, close[1] + 5), (bar[0] + 2, close[1] + 5),
+                                        'focus ring')):
+                self.assertGreaterEqual(contrast(shot.getpixel(mark), shot.getpixel(ground)), 3,
+                                        (value, what))
+            arrows = [shot.crop(page.device_box(f'#HScroll_Moo .{w}')).tobytes()
+                      for w in ('decrease', 'increase')]
+            self.assertTrue(arrows[0] != arrows[1], (value, 'two equal arrows'))
+            page.by_id('Form_About').send_keys(Keys.ESCAPE)
+            self.assertEqual(page.focused(), 'Nm_About', 'Escape closed About')
+            self.assertGreaterEqual(text_contrast(page.screenshot(), '#Nm_About'), 4.5,
+                                    (value, 'menu'))
+        page.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
+
+
 class PlotsAndFocus(PageTest):
     def test_plot_pixels_at_start_of_every_line(self):
         self.arrow('HScroll_Moo', 'increase').click()
@@ -395,6 +444,10 @@ class PlotsAndFocus(PageTest):
             ActionChains(page.driver).send_keys(Keys.TAB).perform()
             order.append(page.focused())
         self.assertEqual(order, TAB_ORDER)
+        self.assertEqual(page.js("return [...document.querySelectorAll('#Frame1 > *')]"
+                                 ".map(e => e.id)"),
+                         ['Command1', 'Label2', 'Text_HbL', 'Label1', 'Text_Moo', 'HScroll_Moo',
+                          'HScroll_HbL'], 'in reading order each label comes before its box')
         shots = {}
         for target in ('Picture_Akım', 'Picture_basınç', 'Command1'):
             page.js('arguments[0].focus()', page.by_id(target))
@@ -549,11 +602,7 @@ class Offline(unittest.TestCase):
         page = PageSession()
         try:
             page.open()
-            page.driver.execute_async_script("""const done = arguments[0];
-                navigator.serviceWorker.ready.then(() => {
-                  if (navigator.serviceWorker.controller) { done(); return; }
-                  navigator.serviceWorker.addEventListener('controllerchange', () => done());
-                });""")
+            page.wait_for_worker()
             page.server.stop()
             page.driver.execute_cdp_cmd('Network.enable', {})
             page.driver.execute_cdp_cmd('Network.emulateNetworkConditions', {
@@ -567,6 +616,32 @@ class Offline(unittest.TestCase):
             self.assertEqual(errors, [])
         finally:
             browser.quit_browser(page.driver)
+
+    def test_new_build_offered_and_only_its_own_old_cache_deleted(self):
+        from selenium.webdriver.support.ui import WebDriverWait
+        folder = tempfile.mkdtemp(prefix='wavywall-site-')
+        shutil.copytree(PageSession.web_folder, folder, dirs_exist_ok=True)
+        page = PageSession(folder=folder)
+        try:
+            page.open()
+            page.wait_for_worker()
+            # Another application on the same site, and this page in another folder of it.
+            foreign = ['other-application-v1', f'wavywall page {page.server.url}copy/ 0123']
+            page.driver.execute_async_script(
+                'Promise.all(arguments[0].map(n => caches.open(n))).then(arguments[1])', foreign)
+            [old] = set(page.cache_names()) - set(foreign)
+            worker = pathlib.Path(folder, 'sw.js')
+            worker.write_text(worker.read_text('utf-8').replace(old.split()[-1], 'new'), 'utf-8')
+            page.js('window.old = true; navigator.serviceWorker.ready.then(r => r.update())')
+            notice = page.by_id('UpdateNotice')
+            WebDriverWait(page.driver, 20).until(lambda _: notice.is_displayed())
+            notice.find_element('css selector', '.reload').click()
+            WebDriverWait(page.driver, 20).until(lambda d: d.execute_script(
+                "return !window.old && document.documentElement.dataset.ready === 'true'"))
+            self.assertEqual(page.cache_names(), sorted(foreign + [old.rsplit(' ', 1)[0] + ' new']))
+        finally:
+            page.close()
+            shutil.rmtree(folder, ignore_errors=True)
 
 
 # What a second engine must do as Chromium does: start, draw against the

@@ -2,7 +2,8 @@
 // nothing else in the page reacts, and its promise settles when the user has
 // closed it (OK by click, Return or Space; Escape too, as with any message
 // box that has only OK). The About window is one non-modal window, laid out
-// on its first use and shown again, unchanged, on every later one.
+// on its first use and shown again, unchanged, on every later one; its
+// close button and Escape close it.
 
 import { describeFormAbout, layOutFormAbout } from './layout.js';
 
@@ -37,13 +38,29 @@ export class AboutWindow {
   constructor(dialog) {
     this.dialog = dialog;
     this.laidOut = false;
+    this.returnFocus = null;
     describeFormAbout(dialog);
     dialog.querySelector('.close').addEventListener('click', () => dialog.close());
+    // A non-modal dialog does not close on Escape by itself; a window with
+    // a close button does.
+    dialog.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape') {
+        event.preventDefault();
+        dialog.close();
+      }
+    });
+    // Closing goes back to where the reader was, not to the page's start.
+    dialog.addEventListener('close', () => {
+      if (dialog.contains(document.activeElement) || document.activeElement === document.body) {
+        this.returnFocus?.focus();
+      }
+    });
     makeMovable(dialog, dialog.querySelector('.caption-bar'));
   }
 
   show() {
     if (!this.dialog.open) {
+      this.returnFocus = document.activeElement;
       this.dialog.show();
     }
     if (!this.laidOut) {

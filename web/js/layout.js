@@ -98,6 +98,12 @@ function describeForm1(document) {
     }
     return element;
   }, null);
+  // A label is read just before the box it names, and so before its bar.
+  for (const [name, control] of form1Controls()) {
+    if (control.labelFor !== undefined) {
+      byId(control.labelFor).before(byId(name));
+    }
+  }
 }
 
 export function layOutForm1(document) {

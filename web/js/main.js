@@ -13,6 +13,7 @@ import { layOutForm1 } from './layout.js';
 import { PlotMenu } from './plotmenu.js';
 import { PlotPainter } from './plotpainter.js';
 import { StepScrollBar } from './scrollbar.js';
+import { keepUpToDate } from './updates.js';
 
 const byId = (id) => document.getElementById(id);
 
@@ -48,6 +49,15 @@ function describePlots() {
   }
 }
 
+// A screen reader hears each result once, politely, in one sentence of the
+// core's description of the pressure plot: the first after those that
+// restate the inputs, which gives Cp's extremes or why there is no curve.
+// Sentences end at a point before a blank; a number's point has none.
+function announceResult() {
+  const sentences = core.description(Plot.pressure).split(/(?<=\.) +/);
+  byId('Result').textContent = sentences.find((s) => !s.startsWith('Moo = ')) ?? '';
+}
+
 // Runs one recalculation in the core, shows its result and returns the
 // promise of its message, if it gave one.
 function recalculate(action) {
@@ -62,6 +72,7 @@ function recalculate(action) {
   }
   describePlots();
   writeAddress(texts());
+  announceResult();
   const messages = core.messages();
   return messages.length > 0 ? showMessages(messages) : undefined;
 }
@@ -127,8 +138,4 @@ performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
 
 // After one visit the page opens without a network, from the worker's cache.
-if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch((error) => {
-    console.warn('wavywall: the page will not open offline:', error);
-  });
-}
+keepUpToDate(byId('UpdateNotice'));

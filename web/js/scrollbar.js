@@ -1,7 +1,8 @@
 // A horizontal scroll bar that behaves like the desktop's: two arrow buttons,
 // a track and a thumb. An arrow click, a track click beside the thumb and
 // each arrow key move the position by exactly one; a held arrow or track
-// repeats; dragging the thumb changes the position once, when it is let go.
+// repeats, an arrow only while the pointer is on it; dragging the thumb
+// changes the position once, when it is let go.
 // Every change of position is reported once, whatever made it; the bar never
 // moves by itself otherwise, and it stops repeating as soon as a change
 // opens a message, whose modal box takes the pointer's release.
@@ -21,6 +22,7 @@ export class StepScrollBar {
     this.maximum = Number(element.getAttribute('aria-valuemax'));
     this.position = Number(element.getAttribute('aria-valuenow'));
     this.timer = 0;
+    this.stopFollowing = () => {};
     this.busy = false;
     this.build();
     this.listen();
@@ -129,14 +131,25 @@ export class StepScrollBar {
     this.element.setPointerCapture(event.pointerId);
   }
 
+  // As on the desktop, a held arrow pauses while the pointer is off it,
+  // looking released, and goes on when the pointer comes back.
   pressArrow(event, step) {
     if (event.button !== 0) {
       return;
     }
     this.capture(event);
     const arrow = step < 0 ? this.decrease : this.increase;
+    let over = true;
+    this.repeat(() => (over ? this.moveTo(this.position + step) : undefined));
+    const follow = (move) => {
+      const r = arrow.getBoundingClientRect();
+      over = move.clientX >= r.left && move.clientX < r.right &&
+        move.clientY >= r.top && move.clientY < r.bottom;
+      arrow.classList.toggle('pressed', over);
+    };
     arrow.classList.add('pressed');
-    this.repeat(() => this.moveTo(this.position + step));
+    this.element.addEventListener('pointermove', follow);
+    this.stopFollowing = () => this.element.removeEventListener('pointermove', follow);
   }
 
   // A track click pages towards the pointer, one step at a time, until the
@@ -205,6 +218,8 @@ export class StepScrollBar {
     clearTimeout(this.timer);
     clearInterval(this.timer);
     this.timer = 0;
+    this.stopFollowing();
+    this.stopFollowing = () => {};
     this.decrease.classList.remove('pressed');
     this.increase.classList.remove('pressed');
   }
