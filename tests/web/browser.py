@@ -98,9 +98,11 @@ def start_webkit(width, height):
     return driver
 
 
-def start_browser(device_pixel_ratio=1, width=900, height=700, engine='chromium'):
+def start_browser(device_pixel_ratio=1, width=900, height=700, engine='chromium',
+                  minimum_font=0):
     """A headless Chromium with a fresh profile, its console logged; or
-    WebKit, at ratio 1 on the X display."""
+    WebKit, at ratio 1 on the X display. minimum_font is the reader's
+    smallest font size in CSS pixels (Chromium only)."""
     if engine == 'webkit':
         return start_webkit(width, height)
     from selenium import webdriver
@@ -117,6 +119,10 @@ def start_browser(device_pixel_ratio=1, width=900, height=700, engine='chromium'
                      '--lang=tr'):
         options.add_argument(argument)
     options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+    if minimum_font:
+        options.add_experimental_option('prefs', {
+            'webkit.webprefs.minimum_font_size': minimum_font,
+            'webkit.webprefs.minimum_logical_font_size': minimum_font})
     driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
     driver.wavywall_profile = profile
     driver.wavywall_engine = 'chromium'

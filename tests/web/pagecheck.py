@@ -12,6 +12,9 @@ import unittest
 import browser
 import flowlines
 
+DESIGN_VIEW = (540, 580)
+
+
 def contrast(a, b):
     """The contrast ratio of two sRGB colours: (L1 + 0.05) / (L2 + 0.05) of their luminances."""
     def luminance(rgb):
@@ -27,9 +30,13 @@ class PageSession:
     web_folder = None
     engine = 'chromium'
 
-    def __init__(self, ratio=1, folder=None):
+    def __init__(self, ratio=1, folder=None, minimum_font=0):
         self.server = browser.Server(folder or PageSession.web_folder)
-        self.driver = browser.start_browser(ratio, engine=PageSession.engine)
+        # A browser window whose view (some 140 px lower than the window)
+        # just holds the main window at its designed size; the page scales
+        # the window up in larger ones.
+        self.driver = browser.start_browser(ratio, *DESIGN_VIEW, engine=PageSession.engine,
+                                            minimum_font=minimum_font)
         self.ratio = ratio
 
     def close(self):
@@ -129,10 +136,11 @@ class PageSession:
 
 class PageTest(unittest.TestCase):
     ratio = 1
+    minimum_font = 0
 
     @classmethod
     def setUpClass(cls):
-        cls.page = PageSession(cls.ratio)
+        cls.page = PageSession(cls.ratio, minimum_font=cls.minimum_font)
 
     @classmethod
     def tearDownClass(cls):

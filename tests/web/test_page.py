@@ -23,7 +23,7 @@ import urllib.parse
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
 import flowlines  # noqa: E402
-from pagecheck import PageSession, PageTest, contrast  # noqa: E402
+from pagecheck import DESIGN_VIEW, PageSession, PageTest, contrast  # noqa: E402
 
 WORK_DIR = None
 
@@ -464,9 +464,9 @@ class PlotsAndFocus(PageTest):
         page = self.page
         self.click('Command1')
         before = page.canvas_pixels('Picture_Akım')
-        page.driver.set_window_size(600, 500)
-        time.sleep(0.3)
         page.driver.set_window_size(900, 700)
+        time.sleep(0.3)
+        page.driver.set_window_size(*DESIGN_VIEW)
         time.sleep(0.3)
         self.assertEqual(page.canvas_pixels('Picture_Akım'), before)
 
@@ -670,8 +670,9 @@ class EngineResult(unittest.TextTestResult):
         super().addError(test, self.named(err))
 
 
-def main():
+def main(module=None):
     global WORK_DIR
+    module = module or sys.modules[__name__]
     arguments = sys.argv[1:]
     engine = 'chromium'
     if arguments[:1] == ['--engine']:
@@ -690,8 +691,8 @@ def main():
         return 1 if required else browser.SKIP
     os.makedirs(WORK_DIR, exist_ok=True)
     names = arguments[2:] or (CORE_CASES if engine == 'webkit' else [])
-    suite = (unittest.defaultTestLoader.loadTestsFromNames(names, sys.modules[__name__]) if names
-             else unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__]))
+    suite = (unittest.defaultTestLoader.loadTestsFromNames(names, module) if names
+             else unittest.defaultTestLoader.loadTestsFromModule(module))
     runner = unittest.TextTestRunner(
         verbosity=2, resultclass=EngineResult if engine == 'webkit' else None)
     result = runner.run(suite)

@@ -4,8 +4,6 @@
 // recalculation; this module only hands texts in and reads results out.
 // Nothing of the physics is computed here.
 
-import createCoreModule from '../wavywall-core.js';
-
 export const Input = Object.freeze({ Moo: 0, HbL: 1 });
 export const Plot = Object.freeze({ flow: 0, pressure: 1 });
 
@@ -18,8 +16,20 @@ export class Core {
     this.session = module._wavywall_create();
   }
 
+  // The loader is imported here rather than at the top, so that a missing
+  // or blocked loader fails this promise alone and About keeps working. The
+  // error says in plain words what went wrong; js/startguard.js shows it.
   static async load() {
-    return new Core(await createCoreModule());
+    if (typeof WebAssembly !== 'object') {
+      throw new Error('bu tarayıcı WebAssembly çalıştırmıyor ya da WebAssembly kapalı');
+    }
+    try {
+      const { default: createCoreModule } = await import('../wavywall-core.js');
+      return new Core(await createCoreModule());
+    } catch (error) {
+      throw new Error('hesap çekirdeği yüklenemedi (dosyası engellenmiş ya da bozuk)',
+        { cause: error });
+    }
   }
 
   formLoad() {

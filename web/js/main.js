@@ -1,5 +1,6 @@
-// The main window of the page: places the controls from the window description,
-// loads the core and wires the five events. Each recalculation runs wholly in
+// The main window of the page: places the controls from the window
+// description, wires the five events, then loads the core (js/startup.js
+// tells what the page shows meanwhile). Each recalculation runs wholly in
 // the core; the page then paints both display lists, and if the core gave a
 // message, shows it in the modal box after the core has returned (a message
 // is always the last thing a recalculation does), blocking the page until
@@ -9,17 +10,17 @@ import { inputsFromAddress, writeAddress } from './address.js';
 import { Core, Input, Plot } from './core.js';
 import { AboutWindow, MessageBox } from './dialogs.js';
 import { PlotExports } from './exports.js';
+import { WindowFit } from './fit.js';
 import { layOutForm1 } from './layout.js';
 import { PlotMenu } from './plotmenu.js';
 import { PlotPainter } from './plotpainter.js';
 import { StepScrollBar } from './scrollbar.js';
+import { StartState } from './startup.js';
 import { keepUpToDate } from './updates.js';
 
 const byId = (id) => document.getElementById(id);
 
 layOutForm1(document);
-document.documentElement.classList.add('laid-out');
-byId('Picture_Akım').focus();
 
 const textMoo = byId('Text_Moo');
 const textHbL = byId('Text_HbL');
@@ -100,10 +101,27 @@ function connectBar(id, box, input, change) {
   return bar;
 }
 
-connectBar('HScroll_Moo', textMoo, Input.Moo, (p, t) => core.hscrollMooChange(p, t));
-connectBar('HScroll_HbL', textHbL, Input.HbL, (p, t) => core.hscrollHbLChange(p, t));
+const command1Click = () => recalculate(() => core.command1Click(texts()));
+const bars = [
+  connectBar('HScroll_Moo', textMoo, Input.Moo, (p, t) => core.hscrollMooChange(p, t)),
+  connectBar('HScroll_HbL', textHbL, Input.HbL, (p, t) => core.hscrollHbLChange(p, t)),
+];
+const start = new StartState(byId('Form1_status'), plots.map((entry) => entry.box), {
+  button: byId('Command1'),
+  bars,
+});
+new WindowFit(byId('Form1'), () => {
+  for (const bar of bars) {
+    bar.refit();
+  }
+  start.coverPlots();
+});
+document.documentElement.classList.add('laid-out');
+byId('Picture_Akım').focus();
 byId('Command1').addEventListener('click', () => {
-  recalculate(() => core.command1Click(texts()));
+  if (!start.keepClick()) {
+    command1Click();
+  }
 });
 
 // A link's inputs go into the boxes as if typed, then HESAPLA; the bars stay.
@@ -118,24 +136,26 @@ function openAddress() {
 }
 
 // The controls are in place; the core comes last, so that everything that
-// needs none shows and works while it loads. The inputs stay inert until
-// then: nothing they would start could run.
+// needs none shows and works while it loads (js/startup.js). A core that
+// cannot load rejects here, and js/startguard.js says so in the page.
 core = await Core.load();
 core.formLoad();
 describePlots();
-byId('Frame1').inert = false;
 const exports = new PlotExports(core, { [Plot.flow]: plots[0].box, [Plot.pressure]: plots[1].box },
   messageBox);
 for (const { box, plot } of plots) {
   new PlotMenu(box, (command) => exports.run(plot, command), () => core.hasResults());
 }
-openAddress();
-window.addEventListener('hashchange', openAddress);
 // The ready mark and flag tell the browser tests and the start-up timing
 // (docs/performance.md) that the page is usable; the recalculation marks let
 // the tests count recalculations.
 performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
+if (start.showReady()) {
+  command1Click();
+}
+openAddress();
+window.addEventListener('hashchange', openAddress);
 
 // After one visit the page opens without a network, from the worker's cache.
 keepUpToDate(byId('UpdateNotice'));

@@ -70,6 +70,7 @@ export class PlotPainter {
     this.width = 0;
     this.height = 0;
     this.drawn = null;
+    this.ratio = window.devicePixelRatio || 1;
     observeSize(canvas, (entry) => this.resized(entry));
     canvas.addEventListener('contextrestored', () => {
       this.image = null;
@@ -94,6 +95,9 @@ export class PlotPainter {
     const ratio = window.devicePixelRatio || 1;
     const width = box ? box.inlineSize : Math.round(size.width * ratio);
     const height = box ? box.blockSize : Math.round(size.height * ratio);
+    // Device pixels per CSS pixel of the box: the screen's ratio times any
+    // zoom of the page around it (js/fit.js).
+    this.ratio = size.width > 0 ? width / size.width : ratio;
     if (width !== this.canvas.width || height !== this.canvas.height || !this.image) {
       this.canvas.width = width;
       this.canvas.height = height;
@@ -133,7 +137,7 @@ export class PlotPainter {
 
   // Sets every line of the list; returns the box of pixels they touch.
   drawLines() {
-    const pen = Math.max(1, Math.round(window.devicePixelRatio || 1));
+    const pen = Math.max(1, Math.round(this.ratio));
     const { width, height } = this;
     const c = this.coordinates;
     let left = width;

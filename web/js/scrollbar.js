@@ -24,9 +24,9 @@ export class StepScrollBar {
     this.timer = 0;
     this.stopFollowing = () => {};
     this.busy = false;
+    this.usable = true;
     this.build();
     this.listen();
-    this.placeThumb();
   }
 
   build() {
@@ -42,21 +42,44 @@ export class StepScrollBar {
     this.increase = part('arrow increase');
     this.track.append(this.thumb);
     this.element.append(this.decrease, this.track, this.increase);
+    this.refit();
+  }
+
+  // Square arrows as high as the bar, and the thumb placed anew: for a bar
+  // whose size has changed (js/fit.js).
+  refit() {
     const side = `${this.element.clientHeight}px`;
     for (const arrow of [this.decrease, this.increase]) {
       arrow.style.width = side;
     }
+    this.smallestThumb = parseFloat(getComputedStyle(this.thumb).minWidth) || smallestThumb;
+    this.placeThumb();
   }
 
   listen() {
-    this.decrease.addEventListener('pointerdown', (e) => this.pressArrow(e, -1));
-    this.increase.addEventListener('pointerdown', (e) => this.pressArrow(e, +1));
-    this.track.addEventListener('pointerdown', (e) => this.pressTrack(e));
-    this.thumb.addEventListener('pointerdown', (e) => this.startDrag(e));
-    this.element.addEventListener('keydown', (e) => this.key(e));
+    const when = (handler) => (event) => this.usable && handler(event);
+    this.decrease.addEventListener('pointerdown', when((e) => this.pressArrow(e, -1)));
+    this.increase.addEventListener('pointerdown', when((e) => this.pressArrow(e, +1)));
+    this.track.addEventListener('pointerdown', when((e) => this.pressTrack(e)));
+    this.thumb.addEventListener('pointerdown', when((e) => this.startDrag(e)));
+    this.element.addEventListener('keydown', when((e) => this.key(e)));
     for (const type of ['pointerup', 'pointercancel', 'lostpointercapture']) {
       this.element.addEventListener(type, () => this.release());
     }
+  }
+
+  // A bar that cannot be used yet (or at all) says so, and takes no input.
+  set usable(usable) {
+    this.enabled = usable;
+    if (usable) {
+      this.element.removeAttribute('aria-disabled');
+    } else {
+      this.element.setAttribute('aria-disabled', 'true');
+    }
+  }
+
+  get usable() {
+    return this.enabled;
   }
 
   // The text the bar's input shows for its position, for screen readers.
@@ -70,7 +93,7 @@ export class StepScrollBar {
 
   thumbWidth() {
     const span = this.maximum - this.minimum + 1;
-    return Math.max(smallestThumb, Math.round(this.track.clientWidth / span));
+    return Math.max(this.smallestThumb, Math.round(this.track.clientWidth / span));
   }
 
   placeThumb(left = null) {

@@ -1,0 +1,143 @@
+"""The page on the screens it meets, in headless Chromium with device
+emulation (docs/web.md, Tests, says what each row checks); the phone and
+projector screenshots go to the work folder.
+
+usage: test_screens.py WEB_FOLDER WORK_DIR"""
+
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import flowlines  # noqa: E402
+import test_page  # noqa: E402
+from pagecheck import PageTest  # noqa: E402
+
+# name, CSS width and height, device pixel ratio, touch, reader settings
+DEVICES = [
+    ('phone-320', 320, 640, 2, True, False),
+    ('phone', 390, 844, 3, True, False),
+    ('tablet', 820, 1180, 2, True, False),
+    ('laptop', 1280, 800, 1, False, False),
+    ('projector', 1920, 1080, 1, False, False),
+    ('4k', 3840, 2160, 1, False, False),
+    # a 1280 x 800 screen at 400 % zoom, with a 16 px minimum font
+    ('reader-400%', 320, 200, 4, False, True),
+]
+SHOTS = {'phone': 'web-phone.png', 'projector': 'web-projector.png'}
+TEXT_SPACING = ('* { line-height: 1.5 !important; letter-spacing: 0.12em !important;'
+                ' word-spacing: 0.16em !important; }')
+CONTROLS = 'button, input, .scrollbar .arrow, .scrollbar .thumb, .menubar button'
+
+
+class Screens(PageTest):
+    devices = [row for row in DEVICES if not row[-1]]
+
+    def emulate(self, width, height, ratio, touch, reader):
+        cdp = self.page.driver.execute_cdp_cmd
+        cdp('Emulation.setDeviceMetricsOverride', {'width': width, 'height': height,
+                                                   'deviceScaleFactor': ratio, 'mobile': touch})
+        cdp('Emulation.setTouchEmulationEnabled', {'enabled': touch, 'maxTouchPoints': 5})
+        self.page.open()
+        if reader:
+            self.page.js("""const sheet = new CSSStyleSheet(); sheet.replaceSync(arguments[0]);
+                document.adoptedStyleSheets = [sheet];""", TEXT_SPACING)
+            self.page.js('return new Promise((done) => requestAnimationFrame(() => '
+                         'requestAnimationFrame(done)))')
+
+    def touch(self, kind, x, y):
+        points = [] if kind == 'touchEnd' else [{'x': x, 'y': y}]
+        self.page.driver.execute_cdp_cmd('Input.dispatchTouchEvent',
+                                         {'type': kind, 'touchPoints': points})
+
+    def centre(self, element):
+        r = element.rect
+        return r['x'] + r['width'] / 2, r['y'] + r['height'] / 2
+
+    def test_every_screen(self):
+        for name, width, height, ratio, touch, reader in self.devices:
+            with self.subTest(name):
+                self.emulate(width, height, ratio, touch, reader)
+                self.check_fit(width, height, touch, reader)
+                self.check_calculation(touch)
+                if name in SHOTS:
+                    self.page.driver.save_screenshot(os.path.join(test_page.WORK_DIR,
+                                                                  SHOTS[name]))
+                if name == 'phone':
+                    self.check_thumb_drag()
+
+    def check_fit(self, width, height, touch, reader):
+        page = self.page
+        fit, scroll_width, view = page.js("""const e = document.documentElement;
+            return [e.dataset.fit, e.scrollWidth, e.clientWidth];""")
+        self.assertLessEqual(scroll_width, view, 'no sideways scroll')
+        rects = page.js("""return [...document.querySelectorAll(arguments[0])].map(e => {
+            const r = e.getBoundingClientRect(); return [e.id || e.className, r.left, r.right,
+            r.width, r.height]; });""", '#Form1 :is(%s)' % CONTROLS)
+        for control, left, right, w, h in rects:
+            self.assertTrue(0 <= left and right <= view, control)
+            if touch:
+                self.assertGreaterEqual(min(w, h), 44, control)
+        cut = page.js("""return [...document.querySelectorAll('#Form1 :is(.label, .caption, input)')]
+            .filter(e => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight + 1)
+            .map(e => e.id || e.className);""")
+        self.assertEqual(cut, [], 'every text shows whole')
+        if touch or reader:
+            self.assertEqual(fit, 'column')
+            travel = page.js("""const bar = document.querySelector('#HScroll_Moo');
+                return bar.querySelector('.track').clientWidth
+                     - bar.querySelector('.thumb').offsetWidth;""")
+            self.assertGreaterEqual(travel, 200 - 101, 'the thumb reaches every position')
+        else:
+            form = page.by_id('Form1').rect
+            self.assertGreaterEqual(max(form['width'] / width, form['height'] / height), 0.8)
+
+    def check_calculation(self, touch):
+        page = self.page
+        page.type_into('Text_Moo', '1.5')
+        page.type_into('Text_HbL', '0.05')
+        button = page.by_id('Command1')
+        page.js('arguments[0].scrollIntoView()', button)
+        if touch:
+            x, y = self.centre(button)
+            self.touch('touchStart', x, y)
+            self.touch('touchEnd', x, y)
+        else:
+            button.click()
+        self.assertEqual(page.recalculations(), 1)
+        self.ratio = page.js("""const c = document.querySelector('#Picture_basınç canvas');
+            return c.width / c.clientWidth;""")
+        Beta = math.sqrt(1.5 ** 2 - 1)
+        self.assert_pixels_match_lines('Picture_Akım', flowlines.flow_lines(Beta, 0.05))
+        w, h, pixels = self.assert_pixels_match_lines('Picture_basınç',
+                                                      flowlines.pressure_lines(Beta, 0.05))
+        # Far above the curve only the vertical axis of Cp crosses a row: as
+        # wide as one CSS pixel of the plot, in device pixels.
+        row = int((-1.3 + 5.5) / 11 * h)
+        axis = [x for x in range(w) if pixels[row * w + x] != flowlines.BACKGROUND]
+        self.assertEqual(len(axis), max(1, round(self.ratio)), axis)
+
+    def check_thumb_drag(self):
+        page = self.page
+        thumb = page.by_id('HScroll_Moo').find_element('css selector', '.thumb')
+        page.js('arguments[0].scrollIntoView({block: "center"})', thumb)
+        before = page.js('return [scrollX, scrollY, visualViewport.scale]')
+        x, y = self.centre(thumb)
+        self.touch('touchStart', x, y)
+        for step in range(1, 11):
+            self.touch('touchMove', x + 30 * step, y + 3 * step)
+        self.assertEqual(page.recalculations(), 1, 'nothing until the thumb is let go')
+        self.touch('touchEnd', x + 300, y + 30)
+        self.assertEqual(page.recalculations(), 2)
+        self.assertEqual(page.text('Text_Moo'), '2')
+        self.assertEqual(page.js('return [scrollX, scrollY, visualViewport.scale]'), before,
+                         'the page neither scrolls nor zooms under the drag')
+
+
+class ReaderSettings(Screens):
+    devices = [row for row in DEVICES if row[-1]]
+    minimum_font = 16
+
+
+if __name__ == '__main__':
+    sys.exit(test_page.main(sys.modules[__name__]))

@@ -1,0 +1,145 @@
+// Fits the main window to the screen, or to the frame the page is embedded
+// in, in one of two ways:
+//
+// - "window": where the window fits, it keeps its designed layout and
+//   proportions and is scaled up (CSS zoom, never down) to fill the
+//   viewport, centred. Zoom lays the page out again at the larger size, so
+//   text and borders are drawn crisp, and the plot painter repaints its
+//   display lists at the new pixel ratio.
+// - "column": on a screen no wider than the window, under a finger (a coarse
+//   pointer), or when the reader's fonts or text spacing would cut a text at
+//   the designed sizes, the window reflows into one column: caption, menu,
+//   the inputs, the flow plot, the pressure plot, each plot as wide as the
+//   column at its designed aspect ratio. Nothing is smaller than designed;
+//   touch targets grow to 44 CSS pixels (wavywall.css).
+//
+// The scale moves in steps of an eighth, so that a window dragged wider
+// re-fits a few times rather than at every pixel. A re-fit changes the
+// root's class and custom properties only: texts, bar positions, plots and
+// open dialogs stay as they are.
+
+const margin = 8;
+const scaleStep = 8;
+
+export class WindowFit {
+  // form is the main window's element; onFit is called after every fit
+  // that may have changed the controls' sizes.
+  constructor(form, onFit) {
+    this.form = form;
+    this.document = form.ownerDocument;
+    this.root = this.document.documentElement;
+    this.onFit = onFit;
+    const view = this.document.defaultView;
+    this.coarse = view.matchMedia('(pointer: coarse)');
+    for (const box of form.querySelectorAll('.plot')) {
+      box.style.setProperty('--aspect', `${box.offsetWidth} / ${box.offsetHeight}`);
+    }
+    let pending = 0;
+    const refit = (remeasure) => {
+      this.remeasure ||= remeasure === true;
+      view.cancelAnimationFrame(pending);
+      pending = view.requestAnimationFrame(() => this.fit());
+    };
+    view.addEventListener('resize', refit);
+    this.coarse.addEventListener('change', refit);
+    // The observer reports the probe once at the start: that is no change.
+    let started = false;
+    new ResizeObserver(() => (started ? refit(true) : (started = true)))
+      .observe(this.textProbe());
+    this.measure();
+    this.state = 'window:1';
+    // The controls are refitted in the first frame, together with its own
+    // layout, rather than in a layout of their own at the start.
+    this.fit((refitControls) => view.requestAnimationFrame(refitControls));
+  }
+
+  // A reader's font size or text spacing may change after the page has
+  // loaded (a user style sheet, a bookmarklet): a hidden copy of the
+  // longest title changes its size with them, and asks for a re-fit.
+  textProbe() {
+    const texts = [...this.form.querySelectorAll('.label')].map((label) => label.textContent);
+    const probe = this.document.createElement('span');
+    probe.className = 'text-probe';
+    probe.setAttribute('aria-hidden', 'true');
+    probe.textContent = texts.reduce((a, b) => (b.length > a.length ? b : a), '');
+    this.form.append(probe);
+    return probe;
+  }
+
+  // The window's size and whether a text is cut, at its designed size; the
+  // page is laid out once for it, and only when the reader's fonts change.
+  measure() {
+    this.apply({ mode: 'window-fit', scale: 1 });
+    const { offsetWidth, offsetHeight, clientWidth } = this.form;
+    // The window's own border is not zoomed, only what lies within it.
+    this.design = { width: offsetWidth, height: offsetHeight, border: offsetWidth - clientWidth };
+    this.cut = this.textsCut();
+    this.remeasure = false;
+  }
+
+  // later, if given, is handed onFit to call in its own time.
+  fit(later = (refitControls) => refitControls()) {
+    if (this.remeasure) {
+      this.measure();
+    }
+    const room = this.room();
+    const { width, height, border } = this.design;
+    if (this.coarse.matches || room.width < width || this.cut) {
+      this.apply({ mode: 'column', scale: 1 });
+    } else {
+      const scale = Math.min(room.width / width, room.height / height);
+      const stepped = Math.max(1, Math.floor(scale * scaleStep) / scaleStep);
+      // Centred, with the window's corner on a whole pixel.
+      const inset = (free) => Math.max(0, Math.floor(free / 2));
+      this.apply({ mode: 'window-fit', scale: stepped,
+        left: inset(room.width - (width - border) * stepped - border),
+        top: inset(room.height - (height - border) * stepped - border) });
+    }
+    const state = `${this.root.dataset.fit}:${this.root.style.getPropertyValue('--fit')}`;
+    // In a column the controls' sizes follow the viewport's width.
+    if (state !== this.state || this.root.dataset.fit === 'column') {
+      this.state = state;
+      later(this.onFit);
+    }
+  }
+
+  // Changes only what differs, since each change of the root's classes or
+  // properties restyles the whole page.
+  apply({ mode, scale, left = 0, top = 0 }) {
+    const { root } = this;
+    const set = (name, value) => {
+      if (root.style.getPropertyValue(name) !== value) {
+        root.style.setProperty(name, value);
+      }
+    };
+    if (!root.classList.contains(mode)) {
+      root.classList.remove('column', 'window-fit');
+      root.classList.add(mode);
+      root.dataset.fit = mode === 'column' ? 'column' : 'window';
+    }
+    set('--fit', String(scale));
+    set('--inset-left', `${left}px`);
+    set('--inset-top', `${top}px`);
+  }
+
+  // The viewport (or the embedding frame) without the page's margin.
+  room() {
+    const { clientWidth, clientHeight } = this.root;
+    return { width: clientWidth - 2 * margin, height: clientHeight - 2 * margin };
+  }
+
+  // Whether any label, title or box value is cut at the designed sizes:
+  // a browser's minimum font size or a reader's text spacing can make a
+  // text larger than its designed rectangle.
+  textsCut() {
+    const overflows = (e) => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight;
+    const labels = [...this.form.querySelectorAll('.label, .caption')];
+    const boxes = [...this.form.querySelectorAll('input[type="text"]')];
+    const tooTall = (box) => {
+      const style = getComputedStyle(box);
+      const line = parseFloat(style.fontSize) * 1.15;
+      return line > box.clientHeight - parseFloat(style.paddingTop) * 2;
+    };
+    return labels.some(overflows) || boxes.some((b) => b.scrollWidth > b.clientWidth || tooTall(b));
+  }
+}
