@@ -16,17 +16,10 @@ void drawFrame(const FlowState &flow, Canvas &canvas) {
     canvas.Line(0, -2, 0, toSingle(flow.H), colours::grey);
 }
 
-// The Mach lines start on the wall every quarter wavelength and run upstream-
-// to-downstream up to y = 2, above the visible region. An integer counter
-// keeps the last start exactly at x0 = 2.
 void drawMachLines(const FlowState &flow, Canvas &canvas) {
-    for (int k = 0; k < machLineCount; ++k) {
-        const double x0 = k * 0.25;
-        const double y0 = flow.H * std::cos(flow.TwoPi * x0);
-        const double c = x0 - flow.Beta * y0;
-        const double y1 = 2;
-        const double x1 = c + flow.Beta * y1;
-        canvas.Line(toSingle(x0), toSingle(-y0), toSingle(x1), toSingle(-y1), colours::green);
+    for (const MachLine &m : machLines(flow)) {
+        canvas.Line(toSingle(m.x0), toSingle(-m.y0), toSingle(m.x1), toSingle(-m.y1),
+                    colours::green);
     }
 }
 
@@ -97,6 +90,22 @@ void akım_çiz(const FlowState &flow, Canvas &canvas) {
     for (int j = 1; j <= Ns; ++j) {
         drawCurve(t.Xs, t.Ys, j, flow.N, colours::blue, canvas);
     }
+}
+
+// The Mach lines start on the wall every quarter wavelength and run upstream-
+// to-downstream up to y = 2, above the visible region. An integer counter
+// keeps the last start exactly at x0 = 2.
+std::array<MachLine, machLineCount> machLines(const FlowState &flow) {
+    std::array<MachLine, machLineCount> lines{};
+    for (int k = 0; k < machLineCount; ++k) {
+        const double x0 = k * 0.25;
+        const double y0 = flow.H * std::cos(flow.TwoPi * x0);
+        const double c = x0 - flow.Beta * y0;
+        const double y1 = 2;
+        const double x1 = c + flow.Beta * y1;
+        lines[k] = {x0, y0, x1, y1};
+    }
+    return lines;
 }
 
 StreamlineTables streamlineTables(const FlowState &flow) {

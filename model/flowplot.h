@@ -46,6 +46,18 @@ struct StreamlineTables {
 /// requireDrawable).
 StreamlineTables streamlineTables(const FlowState &flow);
 
+/// A Mach line in flow coordinates: from the wall at (x0, y0) up to the
+/// height y1 = 2, along x - Beta*y = x0 - Beta*y0.
+struct MachLine {
+    double x0;
+    double y0;
+    double x1;
+    double y1;
+};
+
+/// The Mach lines of the picture, one from the wall every quarter wavelength.
+std::array<MachLine, machLineCount> machLines(const FlowState &flow);
+
 /// True when every coordinate of the flow picture stays a finite double:
 /// Beta times the wave height (the Mach lines' start offsets and the
 /// streamlines' shifts), twice Beta (the Mach lines' run up to y = 2) and the

@@ -1,12 +1,13 @@
 #include "model/textnumber.h"
 
+#include "canvas/classicnumbers.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 
 namespace wavywall {
 
@@ -70,27 +71,6 @@ std::string significantCharacters(std::u16string_view text) {
     }
     return kept;
 }
-
-// The C library's conversions read and write the decimal point of the
-// thread's locale, which a toolkit may have set from the environment (a
-// comma under de_DE or tr_TR). While one of these lives, this thread uses the
-// "C" locale's numbers; every other thread and the process's locale are left
-// alone.
-class ClassicNumbers {
-public:
-    ClassicNumbers()
-        : m_previous(uselocale(classic())) {}
-    ~ClassicNumbers() { uselocale(m_previous); }
-    ClassicNumbers(const ClassicNumbers &) = delete;
-    ClassicNumbers &operator=(const ClassicNumbers &) = delete;
-
-private:
-    static locale_t classic() {
-        static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
-        return c;
-    }
-    locale_t m_previous;
-};
 
 // strtod rounds correctly in glibc and in the C library of WebAssembly builds
 // alike, for decimal and hexadecimal texts of any length; the text handed to

@@ -8,6 +8,9 @@
 #include "ui/messageboxmessenger.h"
 #include "ui/picturebox.h"
 #include "ui/plotdescriber.h"
+#include "ui/plotexport.h"
+#include "ui/plotmenu.h"
+#include "ui/plotprinter.h"
 #include "ui/stepscrollbar.h"
 #include "ui/textboxinputs.h"
 #include "ui/textfit.h"
@@ -21,6 +24,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -88,6 +93,7 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
     m_describer = std::make_unique<PlotDescriber>(*Picture_Akım, *Picture_basınç, *messenger);
     m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *m_describer);
     m_describer->follow(*m_model);
+    createPlotMenus(*messenger);
     connectHandlers();
     setTabOrderAndFocus();
     Form_Load();
@@ -163,6 +169,39 @@ void Form1::createPlots(double dotsPerInch) {
     placeTitle(*Label3, layout::Label3::name, layout::Label3::twips, dotsPerInch, *Picture_Akım);
 }
 
+void Form1::createPlotMenus(Messenger &messenger) {
+    const auto print = [this] { Nm_Yazdir_Click(); };
+    m_flowMenu = std::make_unique<PlotMenu>(*Picture_Akım, Plot::flow, *m_model, messenger, print);
+    m_pressureMenu =
+        std::make_unique<PlotMenu>(*Picture_basınç, Plot::pressure, *m_model, messenger, print);
+}
+
+PlotMenu &Form1::plotMenu(Plot plot) const {
+    return plot == Plot::flow ? *m_flowMenu : *m_pressureMenu;
+}
+
+void Form1::printPlots(QPagedPaintDevice &page) const {
+    const QString heading =
+        u"%1\nMoo = %2    H/L = %3"_s.arg(windowTitle(), Text_Moo->text(), Text_HbL->text());
+    wavywall::printPlots(page, heading, plotPicture(Plot::flow, Picture_Akım->displayList()),
+                         plotPicture(Plot::pressure, Picture_basınç->displayList()));
+}
+
+// The platform's print dialog, then both plots on one page.
+void Form1::Nm_Yazdir_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        printPlots(printer);
+    }
+}
+
+void Form1::afterRecalculation() {
+    m_flowMenu->updateEnabled();
+    m_pressureMenu->updateEnabled();
+    followValidity();
+}
+
 void Form1::connectHandlers() {
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(HScroll_Moo, &QScrollBar::valueChanged, this, &Form1::HScroll_Moo_Change);
@@ -191,24 +230,34 @@ void Form1::setTabOrderAndFocus() {
 void Form1::Form_Load() {
     m_model->Form_Load();
     m_describer->update();
-    followValidity();
+    afterRecalculation();
 }
 
 void Form1::Command1_Click() {
     m_describer->recalculate([this] { m_model->Command1_Click(); });
-    followValidity();
+    afterRecalculation();
+}
+
+void Form1::calculateWith(const std::optional<QString> &moo, const std::optional<QString> &hbl) {
+    if (moo) {
+        Text_Moo->setText(*moo);
+    }
+    if (hbl) {
+        Text_HbL->setText(*hbl);
+    }
+    Command1_Click();
 }
 
 void Form1::HScroll_Moo_Change() {
     const auto position = static_cast<std::int16_t>(HScroll_Moo->value());
     m_describer->recalculate([this, position] { m_model->HScroll_Moo_Change(position); });
-    followValidity();
+    afterRecalculation();
 }
 
 void Form1::HScroll_HbL_Change() {
     const auto position = static_cast<std::int16_t>(HScroll_HbL->value());
     m_describer->recalculate([this, position] { m_model->HScroll_HbL_Change(position); });
-    followValidity();
+    afterRecalculation();
 }
 
 // One About window for the whole run, with no owner, so that it neither

@@ -6,16 +6,19 @@
 // handlers keep the program's historic names (docs/design.md has a glossary).
 #pragma once
 
+#include "model/exportname.h"
 #include "model/flowmodel.h"
 #include "model/messenger.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPagedPaintDevice;
 class QPushButton;
 class QScrollBar;
 
@@ -26,6 +29,7 @@ class Form_Validity;
 class MessageBoxMessenger;
 class PictureBox;
 class PlotDescriber;
+class PlotMenu;
 class TextBoxInputs;
 
 class Form1 : public QMainWindow {
@@ -44,6 +48,16 @@ public:
 
     const FlowModel &model() const { return *m_model; }
 
+    /// The menu of the flow picture (Picture_Akım) or the pressure plot.
+    PlotMenu &plotMenu(Plot plot) const;
+
+    /// Prints both plots with the inputs on the page the printer gives.
+    void printPlots(QPagedPaintDevice &page) const;
+
+    /// Puts the given texts into their boxes and recalculates as HESAPLA
+    /// does (the command line's --moo and --hbl).
+    void calculateWith(const std::optional<QString> &moo, const std::optional<QString> &hbl);
+
 private:
     void createMenus();
     void createControls(double dotsPerInch);
@@ -51,6 +65,9 @@ private:
     void createPlots(double dotsPerInch);
     void connectHandlers();
     void setTabOrderAndFocus();
+    void createPlotMenus(Messenger &messenger);
+    void afterRecalculation();
+    void Nm_Yazdir_Click();
 
     void Form_Load();
     void Command1_Click();
@@ -85,6 +102,8 @@ private:
     std::unique_ptr<FlowModel> m_model;
     std::unique_ptr<Form_About> m_about;
     std::unique_ptr<Form_Validity> m_validity;
+    std::unique_ptr<PlotMenu> m_flowMenu;
+    std::unique_ptr<PlotMenu> m_pressureMenu;
 };
 
 } // namespace wavywall

@@ -9,6 +9,9 @@
 // the page shows it in its modal box when the recalculation has returned, which is the same to the
 // user because a message is always the last thing a recalculation does (docs/web.md).
 #include "canvas/displaylist.h"
+#include "canvas/svgwriter.h"
+#include "model/csvwriter.h"
+#include "model/exportname.h"
 #include "model/flowmodel.h"
 #include "model/inputboxes.h"
 #include "model/messenger.h"
@@ -83,6 +86,10 @@ struct Session {
     std::array<FlatList, 3> flat;
     std::array<std::u16string, 2> descriptions;
     std::u16string validity;
+    // The last picture, table or name asked for, and a plot's title.
+    std::string exported;
+    std::u16string exportedName;
+    std::u16string title;
 
     template <typename Action> void recalculate(Action action) {
         messenger.clear();
@@ -226,6 +233,58 @@ EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_validity(Session *session) {
 
 EMSCRIPTEN_KEEPALIVE int wavywall_validity_length(Session *session) {
     return static_cast<int>(session->validity.size());
+}
+
+// A plot's results leave the page only after a recalculation that drew them.
+EMSCRIPTEN_KEEPALIVE int wavywall_has_results(Session *session) {
+    const auto &last = session->model.lastRecalculation();
+    return last && last->refusal.empty() ? 1 : 0;
+}
+
+// Room for a plot's title, which the page fills before asking for a picture.
+EMSCRIPTEN_KEEPALIVE char16_t *wavywall_title_buffer(Session *session, int length) {
+    session->title.assign(static_cast<std::size_t>(length < 0 ? 0 : length), u' ');
+    return session->title.data();
+}
+
+// The plot's SVG picture: the drawing area and the title label, in pixels.
+EMSCRIPTEN_KEEPALIVE void wavywall_picture(Session *session, int plot, int width, int height,
+                                           double titleLeft, double titleTop, double titleWidth,
+                                           double titleHeight, double fontSize) {
+    const wavywall::PictureFrame frame{width,    height,     session->title, titleLeft,
+                                       titleTop, titleWidth, titleHeight,    fontSize};
+    const wavywall::DisplayList &list = plot == 0 ? session->flowCanvas : session->pressureCanvas;
+    session->exported = wavywall::plotSvg(list.lines(), frame);
+}
+
+// The plot's point tables, with commas (0) or tabs (1).
+EMSCRIPTEN_KEEPALIVE void wavywall_table(Session *session, int plot, int tabs) {
+    const auto separator = tabs ? wavywall::Separator::tab : wavywall::Separator::comma;
+    const wavywall::FlowState &state = session->model.state();
+    session->exported =
+        plot == 0 ? wavywall::flowCsv(state, separator) : wavywall::pressureCsv(state, separator);
+}
+
+EMSCRIPTEN_KEEPALIVE const char *wavywall_exported(Session *session) {
+    return session->exported.data();
+}
+
+EMSCRIPTEN_KEEPALIVE int wavywall_exported_length(Session *session) {
+    return static_cast<int>(session->exported.size());
+}
+
+// The name a plot's file is offered under, without extension.
+EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_export_name(Session *session, int plot) {
+    const auto &last = session->model.lastRecalculation();
+    session->exportedName =
+        last ? wavywall::exportName(plot == 0 ? wavywall::Plot::flow : wavywall::Plot::pressure,
+                                    *last)
+             : u"wavywall";
+    return session->exportedName.data();
+}
+
+EMSCRIPTEN_KEEPALIVE int wavywall_export_name_length(Session *session) {
+    return static_cast<int>(session->exportedName.size());
 }
 
 } // extern "C"

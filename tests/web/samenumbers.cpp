@@ -6,8 +6,12 @@
 // --case N the case's operations are printed in full, bit by bit, to show
 // where two builds part. With --doubles it prints instead the doubles behind
 // the pictures (Beta, the elementary functions the plots take, the point
-// tables), which may differ in the last bit between C libraries.
+// tables), which may differ in the last bit between C libraries. With
+// --exports it prints, for a sample of position pairs, the SVG pictures and
+// the CSV tables of both plots; with --export N, one pair's CSV in full.
 #include "canvas/displaylist.h"
+#include "canvas/svgwriter.h"
+#include "model/csvwriter.h"
 #include "model/flowmodel.h"
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
@@ -21,6 +25,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace wavywall {
@@ -290,10 +295,64 @@ int doubles() {
     return 0;
 }
 
+std::uint64_t digestOf(const std::string &bytes) {
+    Digest d;
+    for (const char c : bytes) {
+        d.add(static_cast<unsigned char>(c));
+    }
+    return d.value;
+}
+
+// Every seventh Mach number against every third height ratio, and Mach one.
+std::vector<std::pair<int, int>> samplePairs() {
+    std::vector<std::pair<int, int>> pairs{{100, 5}};
+    for (int m = 101; m <= 200; m += 7) {
+        for (int h = 1; h <= 20; h += 3) {
+            pairs.emplace_back(m, h);
+        }
+    }
+    return pairs;
+}
+
+int exports(int only) {
+    const PictureFrame flowFrame{329, 163, u"Akım çizgileri", 129, 152, 65, 11, 11};
+    const PictureFrame pressureFrame{333, 141, u"Duvar üzerinde basınç", 0, 128, 217, 13, 11};
+    int number = 0;
+    for (const auto &[m, h] : samplePairs()) {
+        if (only >= 0 && number != only) {
+            ++number;
+            continue;
+        }
+        Rig rig;
+        rig.boxes.moo = m == 100 ? u"1" : u"1.5";
+        rig.model.HScroll_HbL_Change(static_cast<std::int16_t>(h));
+        if (m != 100) {
+            rig.model.HScroll_Moo_Change(static_cast<std::int16_t>(m));
+        }
+        const FlowState &state = rig.model.state();
+        if (only >= 0) {
+            std::printf("%s%s", flowCsv(state).c_str(), pressureCsv(state).c_str());
+            return 0;
+        }
+        std::printf("%d %d %d svg %016" PRIx64 " %016" PRIx64 " csv %016" PRIx64 " %016" PRIx64
+                    "\n",
+                    number++, m, h, digestOf(plotSvg(rig.flow.display.lines(), flowFrame)),
+                    digestOf(plotSvg(rig.pressure.display.lines(), pressureFrame)),
+                    digestOf(flowCsv(state)), digestOf(pressureCsv(state)));
+    }
+    return 0;
+}
+
 } // namespace
 } // namespace wavywall
 
 int main(int argc, char **argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--exports") == 0) {
+        return wavywall::exports(-1);
+    }
+    if (argc > 2 && std::strcmp(argv[1], "--export") == 0) {
+        return wavywall::exports(std::atoi(argv[2]));
+    }
     if (argc > 1 && std::strcmp(argv[1], "--doubles") == 0) {
         return wavywall::doubles();
     }

@@ -18,6 +18,7 @@ import sys
 import tempfile
 import time
 import unittest
+import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
@@ -529,6 +530,89 @@ class DoubledPixelRatio(PageTest):
         grey = [x for x in range(w) if pixels[row * w + x] != flowlines.BACKGROUND]
         self.assertEqual(len(grey), 2, grey)
         self.assertEqual({pixels[row * w + x] for x in grey}, {flowlines.GREY})
+
+
+class Exports(PageTest):
+    def open_at(self, fragment):
+        page = self.page
+        page.driver.get('about:blank')
+        page.driver.get(page.server.url + fragment)
+        from selenium.webdriver.support.ui import WebDriverWait
+        WebDriverWait(page.driver, 20).until(lambda d: d.execute_script(
+            "return document.documentElement.dataset.ready === 'true'"))
+
+    def downloaded(self, folder, name):
+        path = os.path.join(folder, name)
+        for _ in range(100):
+            if os.path.exists(path):
+                with open(path, 'rb') as f:
+                    return f.read()
+            time.sleep(0.05)
+        self.fail(f'{name} was not downloaded: {os.listdir(folder)}')
+
+    # Right button on the pressure plot and Shift+F10 on the flow picture:
+    # the numbers and the picture reach the disk under the inputs' names.
+    def test_menu_download_round_trip(self):
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        page = self.page
+        folder = os.path.join(WORK_DIR, 'downloads')
+        os.makedirs(folder, exist_ok=True)
+        page.driver.execute_cdp_cmd('Browser.setDownloadBehavior',
+                                    {'behavior': 'allow', 'downloadPath': folder})
+        ActionChains(page.driver).context_click(page.by_id('Picture_basınç')).perform()
+        self.assertTrue(page.by_id('Picture_basınç_saveData').get_attribute('disabled'))
+        self.assertEqual(page.focused(), 'Picture_basınç_copyLink')
+        ActionChains(page.driver).send_keys(Keys.ESCAPE).perform()
+        self.assertEqual(page.focused(), 'Picture_basınç')
+        page.type_into('Text_Moo', '1.5')
+        page.type_into('Text_HbL', '0.05')
+        self.click('Command1')
+        ActionChains(page.driver).context_click(page.by_id('Picture_basınç')).perform()
+        self.click('Picture_basınç_saveData')
+        rows = self.downloaded(folder, 'wavywall-basinc-Moo1.5-HbL0.05.csv').split(b'\r\n')
+        self.assertEqual((rows[0], len(rows)), (b'i,x,Cp', 103))
+        beta = math.sqrt(1.5 ** 2 - 1)
+        for i, row in enumerate(rows[1:-1]):
+            x, cp = (float(v) for v in row.split(b',')[1:])
+            expected = -4 * math.pi / beta * 0.05 * math.sin(2 * math.pi * x)
+            self.assertEqual(x, i / 100 * 2)
+            self.assertAlmostEqual(cp, expected, delta=1e-15)
+        page.by_id('Picture_Akım').send_keys(Keys.SHIFT, Keys.F10)
+        self.assertEqual(page.focused(), 'Picture_Akım_savePicture')
+        page.by_id('Picture_Akım_savePicture').send_keys(Keys.ENTER)
+        svg = self.downloaded(folder, 'wavywall-akim-Moo1.5-HbL0.05.svg').decode()
+        self.assertTrue(svg.startswith('<?xml version="1.0" encoding="UTF-8"?>'))
+        self.assertEqual(svg.count('<path stroke='), 4)
+        self.assertIn('>Akım çizgileri</text>', svg)
+
+    # A link opens on its inputs as after HESAPLA, with the bars left where
+    # they were; later recalculations rewrite it in place.
+    def test_link_round_trip(self):
+        page = self.page
+        length = page.js('return history.length')
+        self.open_at('#Moo=1.44&HbL=0.06')
+        self.assertEqual((page.text('Text_Moo'), page.text('Text_HbL')), ('1.44', '0.06'))
+        self.assertEqual(page.recalculations(), 1)
+        self.assertEqual(page.by_id('HScroll_Moo').get_attribute('aria-valuenow'), '101')
+        self.arrow('HScroll_HbL', 'increase').click()
+        self.assertEqual(page.js('return location.hash'), '#Moo=1.44&HbL=0.02')
+        self.assertLessEqual(page.js('return history.length'), length + 2)
+
+    def test_hostile_fragments_are_typed_text(self):
+        page = self.page
+        markup = '<img src=x onerror=alert(1)>'
+        for fragment, moo, message in (
+                ('#Moo=' + urllib.parse.quote(markup) + '&HbL=0.05', markup, SUBSONIC),
+                ('#Moo=NaN&HbL=1e999', 'NaN', TOO_LARGE),
+                ('#Moo=%00%0A1.5&HbL=%09', '\x001.5', SUBSONIC),  # a box drops line feeds
+                ('#Moo=' + '9' * 65 + '&HbL=0.1&evil=1', '1.01', None),
+                ('#HbL=&Moo=1&Moo=2', '1', MACH_ONE)):
+            self.open_at(fragment)
+            self.assertEqual(page.js("return document.getElementById('Text_Moo').value"), moo)
+            if message:
+                self.close_message(message)
+            self.assertEqual(page.js("return document.querySelectorAll('img').length"), 0)
 
 
 class StartFailure(unittest.TestCase):

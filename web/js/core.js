@@ -8,6 +8,7 @@ export const Input = Object.freeze({ Moo: 0, HbL: 1 });
 export const Plot = Object.freeze({ flow: 0, pressure: 1, secondOrder: 2 });
 
 const decoder = new TextDecoder('utf-16le');
+const utf8 = new TextDecoder('utf-8');
 
 export class Core {
   constructor(module) {
@@ -113,6 +114,43 @@ export class Core {
     const m = this.module;
     return this.utf16(m._wavywall_description(this.session, plot),
       m._wavywall_description_length(this.session, plot));
+  }
+
+  // True once a recalculation has drawn the plots (and not refused).
+  hasResults() {
+    return this.module._wavywall_has_results(this.session) === 1;
+  }
+
+  // The plot's SVG picture, as the desktop writes it: the drawing area's
+  // size and the title label's text, rectangle and font size in pixels.
+  picture(plot, frame) {
+    const m = this.module;
+    const { title } = frame;
+    const pointer = m._wavywall_title_buffer(this.session, title.length) >>> 1;
+    for (let i = 0; i < title.length; i++) {
+      m.HEAPU16[pointer + i] = title.charCodeAt(i);
+    }
+    m._wavywall_picture(this.session, plot, frame.width, frame.height, frame.titleLeft,
+      frame.titleTop, frame.titleWidth, frame.titleHeight, frame.fontSize);
+    return this.exported();
+  }
+
+  // The plot's point tables as CSV, or tab-separated for the clipboard.
+  table(plot, tabs = false) {
+    this.module._wavywall_table(this.session, plot, tabs ? 1 : 0);
+    return this.exported();
+  }
+
+  exportName(plot) {
+    const m = this.module;
+    const pointer = m._wavywall_export_name(this.session, plot);
+    return this.utf16(pointer, m._wavywall_export_name_length(this.session));
+  }
+
+  exported() {
+    const m = this.module;
+    const pointer = m._wavywall_exported(this.session);
+    return utf8.decode(m.HEAPU8.subarray(pointer, pointer + m._wavywall_exported_length(this.session)));
   }
 
   utf16(pointer, length) {

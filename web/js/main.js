@@ -6,10 +6,13 @@
 // is always the last thing a recalculation does), blocking the page until
 // it is closed.
 
+import { inputsFromAddress, writeAddress } from './address.js';
 import { Core, Input, Plot } from './core.js';
 import { AboutWindow, MessageBox, ValidityWindow } from './dialogs.js';
+import { PlotExports } from './exports.js';
 import { WindowFit } from './fit.js';
 import { layOutForm1 } from './layout.js';
+import { PlotMenu } from './plotmenu.js';
 import { PlotPainter } from './plotpainter.js';
 import { StepScrollBar } from './scrollbar.js';
 import { StartState } from './startup.js';
@@ -71,6 +74,7 @@ function recalculate(action) {
   if (validity.open) {
     validity.update(core.validity());
   }
+  writeAddress(texts(), secondOrder);
   announceResult();
   const messages = core.messages();
   return messages.length > 0 ? showMessages(messages) : undefined;
@@ -147,15 +151,36 @@ byId('Command1').addEventListener('click', () => {
   }
 });
 // The Teori menu asks the core; until it has loaded there is nothing to show.
-new TheoryMenu(byId('Nm_Teori'), byId('Teori_menu'), {
+let secondOrder = false;
+const theoryMenu = new TheoryMenu(byId('Nm_Teori'), byId('Teori_menu'), {
   secondOrder(on) {
+    secondOrder = on;
     core?.setSecondOrder(on);
     paintPlots();
+    if (core?.hasResults()) {
+      writeAddress(texts(), secondOrder);
+    }
   },
   validity() {
     validity.show(core?.validity() ?? '');
   },
 });
+
+// A link's inputs go into the boxes as if typed, then HESAPLA; the bars stay.
+function openAddress() {
+  const inputs = inputsFromAddress(window.location.hash);
+  if (inputs.Moo === undefined && inputs.HbL === undefined) {
+    return;
+  }
+  if (inputs.secondOrder) {
+    secondOrder = true;
+    theoryMenu.setSecondOrder(true);
+    core.setSecondOrder(true);
+  }
+  textMoo.value = inputs.Moo ?? textMoo.value;
+  textHbL.value = inputs.HbL ?? textHbL.value;
+  recalculate(() => core.command1Click(texts()));
+}
 
 // The controls are in place; the core comes last, so that everything that
 // needs none shows and works while it loads (js/startup.js). A core that
@@ -163,6 +188,11 @@ new TheoryMenu(byId('Nm_Teori'), byId('Teori_menu'), {
 core = await Core.load();
 core.formLoad();
 describePlots();
+const exports = new PlotExports(core, { [Plot.flow]: plots[0].box, [Plot.pressure]: plots[1].box },
+  messageBox);
+for (const { box, plot } of plots) {
+  new PlotMenu(box, (command) => exports.run(plot, command), () => core.hasResults());
+}
 // The ready mark and flag tell the browser tests and the start-up timing
 // (docs/performance.md) that the page is usable; the recalculation marks let
 // the tests count recalculations.
@@ -171,6 +201,8 @@ document.documentElement.dataset.ready = 'true';
 if (start.showReady()) {
   command1Click();
 }
+openAddress();
+window.addEventListener('hashchange', openAddress);
 
 // After one visit the page opens without a network, from the worker's cache.
 keepUpToDate(byId('UpdateNotice'));

@@ -1,0 +1,59 @@
+// What leaving the window costs: both plots' SVG pictures and both CSV
+// tables, as the menus and the command line write them, for one state.
+#include "canvas/displaylist.h"
+#include "canvas/svgwriter.h"
+#include "model/csvwriter.h"
+#include "model/flowplot.h"
+#include "model/pressureplot.h"
+#include "tests/support/fakes.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+using namespace wavywall;
+
+FlowState exportedState() {
+    return testing::loadedState(std::sqrt(1.5 * 1.5 - 1), 0.05);
+}
+
+const PictureFrame flowFrame{329, 163, u"Akım çizgileri", 264, 152, 65, 11, 11};
+const PictureFrame pressureFrame{
+    333, 141, u"Duvar üzerinde basınç katsayılarının dağılımı", 120, 128, 217, 13, 11};
+
+void BM_ExportPictures(benchmark::State &state) {
+    const FlowState flow = exportedState();
+    DisplayList flowList;
+    DisplayList pressureList;
+    testing::SilentMessenger messenger;
+    akım_çiz(flow, flowList);
+    basınç_çiz(flow, pressureList, messenger);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string a = plotSvg(flowList.lines(), flowFrame);
+        const std::string b = plotSvg(pressureList.lines(), pressureFrame);
+        bytes = a.size() + b.size();
+        benchmark::DoNotOptimize(a.data());
+        benchmark::DoNotOptimize(b.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ExportPictures)->Unit(benchmark::kMicrosecond);
+
+void BM_ExportTables(benchmark::State &state) {
+    const FlowState flow = exportedState();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string a = flowCsv(flow);
+        const std::string b = pressureCsv(flow);
+        bytes = a.size() + b.size();
+        benchmark::DoNotOptimize(a.data());
+        benchmark::DoNotOptimize(b.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ExportTables)->Unit(benchmark::kMicrosecond);
+
+} // namespace

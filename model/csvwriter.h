@@ -1,0 +1,28 @@
+// The plots' numbers as tables for a spreadsheet: the point tables each plot
+// computes, not coordinates read back from its pixels. CSV as RFC 4180 has
+// it (a header row, CRLF line ends, UTF-8), with '.' decimals under any
+// locale and every value in 17 significant digits, so that it reads back as
+// the same double. The same writer gives tab-separated text for the
+// clipboard, which pastes into a spreadsheet's cells.
+#pragma once
+
+#include "model/flowstate.h"
+
+#include <string>
+
+namespace wavywall {
+
+/// Field separators: ',' for files, '\t' for the clipboard.
+enum class Separator : char { comma = ',', tab = '\t' };
+
+/// The pressure plot's table, "i,x,Cp", rows i = 0..N. At Mach one
+/// (Beta = 0), where the plot draws no curve, the header row only.
+std::string pressureCsv(const FlowState &flow, Separator separator = Separator::comma);
+
+/// The flow picture's tables in flow coordinates (y upward): i, then Xs and
+/// Ys of the wall (curve 0) and of each streamline (1..8), rows i = 0..N; the
+/// rows 0..8 also hold Mach line i, from (x0, y0) on the wall to (x1, y1),
+/// and leave those four fields empty below.
+std::string flowCsv(const FlowState &flow, Separator separator = Separator::comma);
+
+} // namespace wavywall

@@ -1,0 +1,144 @@
+// The writers of the plots' pictures and numbers, read back as a spreadsheet
+// or an SVG viewer would, under a locale that writes a comma: the CSV against
+// the formulas of linearized supersonic flow, the SVG against the display
+// list it was written from.
+#include "canvas/displaylist.h"
+#include "canvas/svgwriter.h"
+#include "model/csvwriter.h"
+#include "model/flowplot.h"
+#include "tests/core/check.h"
+#include "tests/support/fakes.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace wavywall;
+using Rows = std::vector<std::vector<std::string>>;
+
+namespace {
+
+const double Pi = std::atan(1.0) * 4;
+const double Beta144 = std::sqrt(1.44 * 1.44 - 1);
+
+// Written under a locale whose numbers have a comma, as a desktop toolkit
+// sets it from the environment, and read back under the C locale.
+template <typename Write> std::string underCommaLocale(Write write) {
+    for (const char *name : {"de_DE.UTF-8", "tr_TR.UTF-8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name)) {
+            break;
+        }
+    }
+    std::string text = write();
+    std::setlocale(LC_ALL, "C");
+    return text;
+}
+
+// Splits CRLF-ended rows on commas; a row not ended by CRLF fails.
+Rows readCsv(const std::string &text) {
+    Rows rows;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        CHECK(end != std::string::npos);
+        rows.emplace_back(1);
+        for (std::size_t at = start; at < end; ++at) {
+            if (text[at] == ',') {
+                rows.back().emplace_back();
+            } else {
+                rows.back().back().push_back(text[at]);
+            }
+        }
+        start = end + 2;
+    }
+    return rows;
+}
+
+double number(const std::string &field) {
+    return std::strtod(field.c_str(), nullptr);
+}
+
+void pressureCsvIsTheFormula() {
+    const Rows rows =
+        readCsv(underCommaLocale([] { return pressureCsv(testing::loadedState(Beta144, 0.06)); }));
+    CHECK(rows.size() == 102 && rows[0] == (std::vector<std::string>{"i", "x", "Cp"}));
+    for (int i = 0; i <= 100 && rows.size() == 102; ++i) {
+        const std::vector<std::string> &row = rows[static_cast<std::size_t>(i) + 1];
+        const double x = i / 100.0 * 2;
+        CHECK(row.size() == 3 && number(row[0]) == i && number(row[1]) == x);
+        CHECK(number(row[2]) == -4 * Pi / Beta144 * 0.06 * std::sin(2 * Pi * x));
+    }
+    CHECK(pressureCsv(testing::loadedState(0, 0.06)) == "i,x,Cp\r\n");
+    CHECK(pressureCsv(testing::loadedState(1, 0.1), Separator::tab).substr(0, 8) == "i\tx\tCp\r\n");
+}
+
+// Streamline j lies 1.5 j / 8 above the wall, shifted Beta times that
+// downstream; Mach line k starts on the wall at x = k / 4 and keeps
+// x - Beta y up to y = 2.
+void flowCsvIsTheFlow() {
+    const Rows rows =
+        readCsv(underCommaLocale([] { return flowCsv(testing::loadedState(Beta144, 0.06)); }));
+    CHECK(rows.size() == 102 && rows[0].size() == 23 && rows[0][18] == "Ys8");
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const std::vector<std::string> &r = rows[i];
+        const double x = (i - 1) / 100.0 * 2;
+        CHECK(r.size() == 23 && number(r[1]) == x);
+        CHECK(std::abs(number(r[2]) - 0.06 * std::cos(2 * Pi * x)) < 1e-15);
+        for (int j = 1; j <= 8 && r.size() >= 19; ++j) {
+            const double rise = number(r[2 * j + 2]) - number(r[2]);
+            CHECK(std::abs(rise - 1.5 * j / 8) < 1e-14);
+            CHECK(std::abs(number(r[2 * j + 1]) - (x + Beta144 * rise)) < 1e-14);
+        }
+        if (i <= 9) {
+            const double x0 = (i - 1) * 0.25;
+            CHECK(number(r[19]) == x0 && number(r[22]) == 2);
+            CHECK(std::abs(number(r[20]) - 0.06 * std::cos(2 * Pi * x0)) < 1e-15);
+            CHECK(std::abs(number(r[21]) - (x0 - Beta144 * number(r[20]) + 2 * Beta144)) < 1e-14);
+        } else {
+            CHECK(r[19].empty() && r[22].empty());
+        }
+    }
+}
+
+// Every line of the display list comes back from the path data at its size
+// in pixels, to the thousandth; the title's markup stays text.
+void svgHoldsTheDisplayList() {
+    DisplayList list;
+    akım_çiz(testing::loadedState(Beta144, 0.06), list);
+    const PictureFrame frame{400, 200, u"a<b & \"c\" ü", 10, 5, 100, 17, 12};
+    const std::string svg = underCommaLocale([&] { return plotSvg(list.lines(), frame); });
+    CHECK(svg.find("<title>a&lt;b &amp; &quot;c&quot; \xC3\xBC</title>") != std::string::npos);
+    CHECK(svg.find("fill=\"#FFFFC0\"") != std::string::npos);
+    std::size_t at = 0;
+    std::vector<std::string> colours;
+    for (const DisplayList::PlotLine &line : list.lines()) {
+        at = svg.find('M', at);
+        char *end = nullptr;
+        const double u1 = std::strtod(svg.c_str() + at + 1, &end);
+        const double v1 = std::strtod(end, &end);
+        const double u2 = std::strtod(end + 1, &end);
+        const double v2 = std::strtod(end, &end);
+        CHECK(std::abs(u1 - line.line.from.u * 400) <= 5e-4 && *end != ',');
+        CHECK(std::abs(v1 - line.line.from.v * 200) <= 5e-4);
+        CHECK(std::abs(u2 - line.line.to.u * 400) <= 5e-4);
+        CHECK(std::abs(v2 - line.line.to.v * 200) <= 5e-4);
+        ++at;
+    }
+    for (const char *colour : {"#C8C8C8", "#00FF00", "#FF0000", "#0000FF"}) {
+        CHECK(svg.find(std::string("<path stroke=\"") + colour) != std::string::npos);
+    }
+}
+
+const check::Case cases[] = {
+    {"the pressure table is the formula", pressureCsvIsTheFormula},
+    {"the flow table is the flow", flowCsvIsTheFlow},
+    {"the picture holds the display list", svgHoldsTheDisplayList},
+};
+
+} // namespace
+
+int main() {
+    return check::runAll(cases);
+}

@@ -1,0 +1,190 @@
+#include "ui/commandline.h"
+
+#include "canvas/displaylist.h"
+#include "model/flowmodel.h"
+#include "model/inputboxes.h"
+#include "model/messenger.h"
+#include "ui/plotexport.h"
+#include "ui/plotfiles.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace wavywall {
+
+namespace {
+
+QString qstring(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string utf16(const QString &text) {
+    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<size_t>(text.size())};
+}
+
+void printError(const QString &text) {
+    std::fputs(qUtf8Printable(text + u'\n'), stderr);
+}
+
+class Texts final : public InputBoxes {
+public:
+    std::u16string moo = u"1.01";
+    std::u16string hbl = u"0.01";
+    std::u16string text(Input box) const override { return box == Input::Moo ? moo : hbl; }
+    void setText(Input box, std::u16string_view text) override {
+        (box == Input::Moo ? moo : hbl) = text;
+    }
+};
+
+class Messages final : public Messenger {
+public:
+    std::vector<std::u16string> shown;
+    void MsgBox(std::u16string_view text) override { shown.emplace_back(text); }
+};
+
+QString fileTypeProblem(const QString &path) {
+    if (!path.isEmpty() && !fileTypeOf(path)) {
+        return u"%1: the file name must end in .svg, .png or .csv"_s.arg(path);
+    }
+    return {};
+}
+
+QStringList saveOptionsProblems(const CommandLine &line) {
+    QStringList problems;
+    for (const QString &path : {line.saveFlow, line.savePressure}) {
+        if (const QString problem = fileTypeProblem(path); !problem.isEmpty()) {
+            problems.append(problem);
+        }
+    }
+    return problems;
+}
+
+QByteArray fileBytes(Plot plot, FileType type, const FlowModel &model, const DisplayList &drawn) {
+    switch (type) {
+    case FileType::csv:
+        return QByteArray::fromStdString(plotTable(plot, model, Separator::comma));
+    case FileType::svg:
+        return QByteArray::fromStdString(plotPicture(plot, drawn.lines()));
+    case FileType::png:
+        return pngBytes(plotPicture(plot, drawn.lines()), 1);
+    }
+    return {};
+}
+
+// The options every Qt program takes (-platform xcb, -style Fusion): the
+// application object reads them itself, so the parser only lets them pass.
+void acceptQtOptions(QCommandLineParser &parser) {
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "display", "geometry",
+          "name", "title", "visual", "qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), u"value"_s);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+} // namespace
+
+CommandLine readCommandLine(const QStringList &arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Linearized supersonic flow over a wavy wall: the flow picture and the wall "
+        "pressure coefficient."_s);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption moo(u"moo"_s, u"The Mach number, as typed into its box."_s, u"TEXT"_s);
+    const QCommandLineOption hbl(u"hbl"_s, u"The height ratio H/L, as typed into its box."_s,
+                                 u"TEXT"_s);
+    const QCommandLineOption saveFlow(
+        u"save-flow"_s, u"Write the flow picture (.svg, .png) or its table (.csv) and end."_s,
+        u"FILE"_s);
+    const QCommandLineOption savePressure(
+        u"save-pressure"_s, u"Write the pressure plot (.svg, .png) or its table (.csv) and end."_s,
+        u"FILE"_s);
+    parser.addOptions({moo, hbl, saveFlow, savePressure});
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    acceptQtOptions(parser);
+
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        return {CommandLine::Action::fail, parser.errorText(), {}, {}, {}, {}};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return {CommandLine::Action::fail,
+                u"Unknown argument: %1"_s.arg(parser.positionalArguments().first()),
+                {},
+                {},
+                {},
+                {}};
+    }
+    if (parser.isSet(help) || parser.isSet(version)) {
+        line.action = CommandLine::Action::print;
+        // No application object exists yet to name the program.
+        line.text = parser.isSet(help)
+                        ? parser.helpText().replace(u"<executable_name>"_s, u"wavywall"_s)
+                        : u"wavywall %1\n"_s.arg(QStringLiteral(WAVYWALL_VERSION));
+        return line;
+    }
+    if (parser.isSet(moo)) {
+        line.moo = parser.value(moo);
+    }
+    if (parser.isSet(hbl)) {
+        line.hbl = parser.value(hbl);
+    }
+    line.saveFlow = parser.value(saveFlow);
+    line.savePressure = parser.value(savePressure);
+    if (parser.isSet(saveFlow) || parser.isSet(savePressure)) {
+        line.action = CommandLine::Action::saveFiles;
+        if (const QStringList problems = saveOptionsProblems(line); !problems.isEmpty()) {
+            return {CommandLine::Action::fail, problems.join(u'\n'), {}, {}, {}, {}};
+        }
+    }
+    return line;
+}
+
+// Nothing is written when the window would have shown a message: the plots
+// are then missing or not to be trusted.
+int saveFiles(const CommandLine &line) {
+    Texts texts;
+    DisplayList flow;
+    DisplayList pressure;
+    Messages messages;
+    FlowModel model(texts, flow, pressure, messages);
+    model.Form_Load();
+    texts.moo = line.moo ? utf16(*line.moo) : texts.moo;
+    texts.hbl = line.hbl ? utf16(*line.hbl) : texts.hbl;
+    model.Command1_Click();
+    if (!messages.shown.empty()) {
+        for (const std::u16string &message : messages.shown) {
+            printError(qstring(message));
+        }
+        return exitMessage;
+    }
+    const std::pair<Plot, QString> requests[] = {{Plot::flow, line.saveFlow},
+                                                 {Plot::pressure, line.savePressure}};
+    for (const auto &[plot, path] : requests) {
+        if (path.isEmpty()) {
+            continue;
+        }
+        const DisplayList &drawn = plot == Plot::flow ? flow : pressure;
+        const QString failure = saveWhole(path, fileBytes(plot, *fileTypeOf(path), model, drawn));
+        if (!failure.isEmpty()) {
+            printError(failure);
+            return exitUnusable;
+        }
+    }
+    return 0;
+}
+
+} // namespace wavywall

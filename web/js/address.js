@@ -1,0 +1,33 @@
+// The page's address carries the inputs, so that a shared link opens on the
+// same plots: index.html#Moo=1.5&HbL=0.05. The values are texts, used only
+// as a text box's value (never as markup) and read by the core's rule as if
+// typed; a value longer than 64 characters, and any other key, is ignored
+// (a link is no place for a novel, and a box keeps what it holds). Every recalculation replaces the fragment with the texts it
+// read, without a new history entry. The Teori menu's second-order overlay
+// travels along as Cp2=1 while it is on.
+
+export const longestText = 64;
+
+// The inputs a fragment gives: { Moo, HbL }, either missing, and whether it
+// asks for the second-order overlay.
+export function inputsFromAddress(hash) {
+  const inputs = {};
+  const parameters = new URLSearchParams(hash.replace(/^#/, ''));
+  for (const key of ['Moo', 'HbL']) {
+    const value = parameters.get(key);
+    if (value !== null && value.length <= longestText) {
+      inputs[key] = value;
+    }
+  }
+  inputs.secondOrder = parameters.get('Cp2') === '1';
+  return inputs;
+}
+
+export function writeAddress(texts, secondOrder = false) {
+  const parameters = new URLSearchParams({ Moo: texts.Moo, HbL: texts.HbL });
+  if (secondOrder) {
+    parameters.set('Cp2', '1');
+  }
+  const fragment = parameters.toString();
+  history.replaceState(history.state, '', `#${fragment}`);
+}
