@@ -598,6 +598,11 @@ class Exports(PageTest):
         self.arrow('HScroll_HbL', 'increase').click()
         self.assertEqual(page.js('return location.hash'), '#Moo=1.44&HbL=0.02')
         self.assertLessEqual(page.js('return history.length'), length + 2)
+        # The second-order overlay travels with the inputs.
+        self.open_at('#Moo=2&HbL=0.05&Cp2=1')
+        self.assertEqual(page.by_id('Nm_İkinciMertebe').get_attribute('aria-checked'), 'true')
+        self.arrow('HScroll_HbL', 'increase').click()
+        self.assertEqual(page.js('return location.hash'), '#Moo=2&HbL=0.02&Cp2=1')
 
     def test_hostile_fragments_are_typed_text(self):
         page = self.page
