@@ -10,6 +10,7 @@
 // survives anything the browser does.
 
 const lightYellow = 0x00c0ffff;
+const lightYellowCss = '#ffffc0'; // the same colour, as CSS writes it
 
 // A canvas pixel is RGBA in memory; read as a little-endian 32-bit word that
 // is 0xAABBGGRR, so an opaque 0x00BBGGRR colour is the colour with alpha set.
@@ -114,6 +115,15 @@ export class PlotPainter {
     this.width = width;
     this.height = height;
     if (width === 0 || height === 0) {
+      return;
+    }
+    // An empty plot with no picture yet, as at the start, is filled with its
+    // background without making the picture: that costs a whole image of
+    // device pixels, set and put, for nothing. The first lines make it.
+    if (!this.image && this.colours.length === 0) {
+      this.context.fillStyle = lightYellowCss;
+      this.context.fillRect(0, 0, width, height);
+      this.drawn = null;
       return;
     }
     let dirty = this.drawn;
