@@ -31,9 +31,10 @@ export class WindowFit {
     this.onFit = onFit;
     const view = this.document.defaultView;
     this.coarse = view.matchMedia('(pointer: coarse)');
-    for (const box of form.querySelectorAll('.plot')) {
-      box.style.setProperty('--aspect', `${box.offsetWidth} / ${box.offsetHeight}`);
-    }
+    // Both boxes are measured before either is changed: one layout, not two.
+    const boxes = [...form.querySelectorAll('.plot')];
+    const aspects = boxes.map((box) => `${box.offsetWidth} / ${box.offsetHeight}`);
+    boxes.forEach((box, i) => box.style.setProperty('--aspect', aspects[i]));
     let pending = 0;
     const refit = (remeasure) => {
       this.remeasure ||= remeasure === true;
@@ -47,7 +48,7 @@ export class WindowFit {
     new ResizeObserver(() => (started ? refit(true) : (started = true)))
       .observe(this.textProbe());
     this.measure();
-    this.state = 'window:1';
+    this.state = 'window-fit:1';
     // The controls are refitted in the first frame, together with its own
     // layout, rather than in a layout of their own at the start.
     this.fit((refitControls) => view.requestAnimationFrame(refitControls));
@@ -85,31 +86,39 @@ export class WindowFit {
     const room = this.room();
     const { width, height, border } = this.design;
     if (this.coarse.matches || room.width < width || this.cut) {
-      this.apply({ mode: 'column', scale: 1 });
+      this.apply(this.fitted = { mode: 'column', scale: 1 });
     } else {
       const scale = Math.min(room.width / width, room.height / height);
       const stepped = Math.max(1, Math.floor(scale * scaleStep) / scaleStep);
       // Centred, with the window's corner on a whole pixel.
       const inset = (free) => Math.max(0, Math.floor(free / 2));
-      this.apply({ mode: 'window-fit', scale: stepped,
+      this.apply(this.fitted = { mode: 'window-fit', scale: stepped,
         left: inset(room.width - (width - border) * stepped - border),
         top: inset(room.height - (height - border) * stepped - border) });
     }
-    const state = `${this.root.dataset.fit}:${this.root.style.getPropertyValue('--fit')}`;
+    const state = `${this.fitted.mode}:${this.fitted.scale}`;
     // In a column the controls' sizes follow the viewport's width.
-    if (state !== this.state || this.root.dataset.fit === 'column') {
+    if (state !== this.state || this.fitted.mode === 'column') {
       this.state = state;
       later(this.onFit);
     }
   }
 
   // Changes only what differs, since each change of the root's classes or
-  // properties restyles the whole page.
+  // properties restyles the whole page. A property at the style sheet's own
+  // default is left unset, so that the page's first measure, at the
+  // designed size, changes nothing.
   apply({ mode, scale, left = 0, top = 0 }) {
     const { root } = this;
-    const set = (name, value) => {
-      if (root.style.getPropertyValue(name) !== value) {
-        root.style.setProperty(name, value);
+    const set = (name, value, byDefault) => {
+      const wanted = value === byDefault ? '' : value;
+      if (root.style.getPropertyValue(name) === wanted) {
+        return;
+      }
+      if (wanted) {
+        root.style.setProperty(name, wanted);
+      } else {
+        root.style.removeProperty(name);
       }
     };
     if (!root.classList.contains(mode)) {
@@ -117,9 +126,9 @@ export class WindowFit {
       root.classList.add(mode);
       root.dataset.fit = mode === 'column' ? 'column' : 'window';
     }
-    set('--fit', String(scale));
-    set('--inset-left', `${left}px`);
-    set('--inset-top', `${top}px`);
+    set('--fit', String(scale), '1');
+    set('--inset-left', `${left}px`, '0px');
+    set('--inset-top', `${top}px`, '0px');
   }
 
   // The viewport (or the embedding frame) without the page's margin.
