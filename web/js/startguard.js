@@ -1,8 +1,9 @@
-// Loaded as a classic script before the page's modules: until the page is
-// ready, an error that nothing caught (a module that failed to load or to
-// run, a core that could not be compiled) would leave a half-built page that
-// does nothing. It is said plainly over the plots instead, and the controls
-// that would need the core are disabled. About needs no core and stays.
+// A deferred classic script, run before the page's module in document order:
+// until the page is ready, an error that nothing caught (a module that failed
+// to load or to run, a core that could not be compiled) would leave a
+// half-built page that does nothing. It is said plainly over the plots
+// instead, and the controls that would need the core are disabled. About
+// needs no core and stays.
 'use strict';
 
 (() => {
