@@ -78,20 +78,46 @@ QByteArray fileBytes(Plot plot, FileType type, const FlowModel &model, const Dis
 
 // The options every Qt program takes (-platform xcb, -style Fusion): the
 // application object reads them itself, so the parser only lets them pass.
+constexpr const char *qtOptionsWithValue[] = {
+    "platform",     "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+    "qwindowicon",  "qwindowtitle",       "style",         "stylesheet", "session",
+    "display",      "geometry",           "name",          "title",      "visual",
+    "qmljsdebugger"};
+constexpr const char *qtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
 void acceptQtOptions(QCommandLineParser &parser) {
-    for (const char *name :
-         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-          "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "display", "geometry",
-          "name", "title", "visual", "qmljsdebugger"}) {
+    for (const char *name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), u"value"_s);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+    for (const char *name : qtSwitches) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+}
+
+// --help-all, which the help text offers, adds the toolkit's options.
+QString qtOptionsHelp() {
+    QStringList names;
+    for (const char *name : qtOptionsWithValue) {
+        names.append(u"-%1 <value>"_s.arg(QString::fromLatin1(name)));
+    }
+    for (const char *name : qtSwitches) {
+        names.append(u"-"_s + QString::fromLatin1(name));
+    }
+    QString text = u"\nQt options, read by the toolkit (see its documentation):\n "_s;
+    qsizetype lineLength = 1;
+    for (const QString &name : names) {
+        if (lineLength + name.size() > 76) {
+            text += u"\n "_s;
+            lineLength = 1;
+        }
+        text += u" "_s + name;
+        lineLength += name.size() + 1;
+    }
+    return text + u"\n"_s;
 }
 
 } // namespace
@@ -128,12 +154,16 @@ CommandLine readCommandLine(const QStringList &arguments) {
                 {},
                 {}};
     }
-    if (parser.isSet(help) || parser.isSet(version)) {
+    const bool helpAll = parser.isSet(u"help-all"_s);
+    if (parser.isSet(help) || helpAll || parser.isSet(version)) {
         line.action = CommandLine::Action::print;
         // No application object exists yet to name the program.
-        line.text = parser.isSet(help)
-                        ? parser.helpText().replace(u"<executable_name>"_s, u"wavywall"_s)
-                        : u"wavywall %1\n"_s.arg(QStringLiteral(WAVYWALL_VERSION));
+        line.text = parser.isSet(version)
+                        ? u"wavywall %1\n"_s.arg(QStringLiteral(WAVYWALL_VERSION))
+                        : parser.helpText().replace(u"<executable_name>"_s, u"wavywall"_s);
+        if (helpAll) {
+            line.text += qtOptionsHelp();
+        }
         return line;
     }
     if (parser.isSet(moo)) {
