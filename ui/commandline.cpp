@@ -2,8 +2,8 @@
 
 #include "canvas/displaylist.h"
 #include "model/flowmodel.h"
-#include "model/inputboxes.h"
-#include "model/messenger.h"
+#include "model/heldinputs.h"
+#include "model/messagelist.h"
 #include "ui/plotexport.h"
 #include "ui/plotfiles.h"
 
@@ -30,22 +30,6 @@ std::u16string utf16(const QString &text) {
 void printError(const QString &text) {
     std::fputs(qUtf8Printable(text + u'\n'), stderr);
 }
-
-class Texts final : public InputBoxes {
-public:
-    std::u16string moo = u"1.01";
-    std::u16string hbl = u"0.01";
-    std::u16string text(Input box) const override { return box == Input::Moo ? moo : hbl; }
-    void setText(Input box, std::u16string_view text) override {
-        (box == Input::Moo ? moo : hbl) = text;
-    }
-};
-
-class Messages final : public Messenger {
-public:
-    std::vector<std::u16string> shown;
-    void MsgBox(std::u16string_view text) override { shown.emplace_back(text); }
-};
 
 QString fileTypeProblem(const QString &path) {
     if (!path.isEmpty() && !fileTypeOf(path)) {
@@ -186,10 +170,10 @@ CommandLine readCommandLine(const QStringList &arguments) {
 // Nothing is written when the window would have shown a message: the plots
 // are then missing or not to be trusted.
 int saveFiles(const CommandLine &line) {
-    Texts texts;
+    HeldInputs texts;
     DisplayList flow;
     DisplayList pressure;
-    Messages messages;
+    MessageList messages;
     FlowModel model(texts, flow, pressure, messages);
     model.Form_Load();
     texts.moo = line.moo ? utf16(*line.moo) : texts.moo;

@@ -111,11 +111,11 @@ void report(const char *name, const BothCanvases &canvas, bool full) {
 }
 
 struct Rig {
-    testing::TextBoxes boxes;
+    HeldInputs boxes;
     BothCanvases flow;
     BothCanvases pressure;
     BothCanvases secondOrder;
-    testing::MessageLog messages;
+    MessageList messages;
     FlowModel model{boxes, flow.both, pressure.both, messages};
     Rig() {
         model.Form_Load();
