@@ -17,7 +17,7 @@ using namespace wavywall::bench;
 
 // The flow state as a press of the button leaves it for the given texts.
 FlowState stateFor(const FlowInput &input) {
-    testing::TextBoxes boxes;
+    HeldInputs boxes;
     boxes.moo = input.moo;
     boxes.hbl = input.hbl;
     RecordingCanvas flowCanvas;

@@ -22,7 +22,7 @@ const FlowInput &inputOf(const benchmark::State &state) {
 }
 
 struct Model {
-    testing::TextBoxes boxes;
+    HeldInputs boxes;
     RecordingCanvas flowCanvas;
     RecordingCanvas pressureCanvas;
     RecordingCanvas layer;

@@ -1,5 +1,7 @@
 #include "model/flowplot.h"
 
+#include "model/trigonometry.h"
+
 #include <cmath>
 #include <limits>
 
@@ -31,7 +33,7 @@ void computeCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys) {
     for (int i = 0; i <= N; ++i) {
         const double x = static_cast<double>(i) / N * 2 * L;
         Xs[i][0] = x;
-        Ys[i][0] = flow.H * std::cos(2 * flow.Pi / L * x);
+        Ys[i][0] = flow.H * correctlyRoundedCos(2 * flow.Pi / L * x);
     }
     // A streamline point's H cos(2 pi x / L) is the wall's height at the same
     // x, the very value stored for the wall, so it is read back rather than
@@ -56,7 +58,7 @@ void computeSubsonicCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys
     const int L = flow.L;
     for (int i = 0; i <= N; ++i) {
         const double x = static_cast<double>(i) / N * 2 * L;
-        const double wave = std::cos(2 * flow.Pi / L * x);
+        const double wave = correctlyRoundedCos(2 * flow.Pi / L * x);
         Xs[i][0] = x;
         Ys[i][0] = flow.H * wave;
         for (int j = 1; j <= Ns; ++j) {
@@ -99,7 +101,7 @@ std::array<MachLine, machLineCount> machLines(const FlowState &flow) {
     std::array<MachLine, machLineCount> lines{};
     for (int k = 0; k < machLineCount; ++k) {
         const double x0 = k * 0.25;
-        const double y0 = flow.H * std::cos(flow.TwoPi * x0);
+        const double y0 = flow.H * correctlyRoundedCos(flow.TwoPi * x0);
         const double c = x0 - flow.Beta * y0;
         const double y1 = 2;
         const double x1 = c + flow.Beta * y1;

@@ -1,5 +1,7 @@
 #include "model/pressureplot.h"
 
+#include "model/trigonometry.h"
+
 #include <cmath>
 #include <limits>
 
@@ -15,7 +17,7 @@ void subsonicCp(const FlowState &flow, PressureTables &t) {
     const int L = flow.L;
     for (int i = 0; i <= N; ++i) {
         t.Xw[i] = static_cast<double>(i) / N * 2 * L;
-        const double c = std::cos(2 * flow.Pi / L * t.Xw[i]);
+        const double c = correctlyRoundedCos(2 * flow.Pi / L * t.Xw[i]);
         t.Cp[i] = -4 * flow.Pi / flow.BetaPrime * flow.H / L * c;
     }
 }
@@ -36,7 +38,7 @@ PressureTables pressureTables(const FlowState &flow) {
     }
     for (int i = 0; i <= N; ++i) {
         t.Xw[i] = static_cast<double>(i) / N * 2 * L;
-        const double s = std::sin(2 * Pi / L * t.Xw[i]);
+        const double s = correctlyRoundedSin(2 * Pi / L * t.Xw[i]);
         t.Cp[i] = -4 * Pi / Beta * H / L * s;
     }
     return t;

@@ -1,5 +1,6 @@
 #include "model/secondorder.h"
 
+#include "model/trigonometry.h"
 #include "model/validity.h"
 
 #include <cmath>
@@ -15,7 +16,8 @@ SecondOrderTables secondOrderTables(const FlowState &flow) {
     SecondOrderTables t;
     for (int i = 0; i <= N; ++i) {
         t.Xw[i] = static_cast<double>(i) / N * 2 * L;
-        const double theta = std::atan(-2 * Pi * flow.H / L * std::sin(2 * Pi / L * t.Xw[i]));
+        const double theta =
+            std::atan(-2 * Pi * flow.H / L * correctlyRoundedSin(2 * Pi / L * t.Xw[i]));
         t.Cp2[i] = b.C1 * theta + b.C2 * theta * theta;
     }
     return t;

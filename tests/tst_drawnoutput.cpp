@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 using namespace wavywall;
 using wavywall::testing::loadedState;
-using wavywall::testing::MessageLog;
+using wavywall::MessageList;
 using wavywall::testing::rendered;
 
 namespace {
@@ -93,7 +93,7 @@ void DrawnOutputTest::boxPaintsEachLineAsDrawnAlone() {
     const double dotsPerInch = 96;
     PictureBox box;
     const FlowState flow = loadedState(Beta, H);
-    MessageLog messages;
+    MessageList messages;
     if (flowPicture) {
         box.resize(toPixels(windows::Form1::Picture_Akım::twips, dotsPerInch).size());
         akım_çiz(flow, box);

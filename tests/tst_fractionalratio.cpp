@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 using namespace wavywall;
 using wavywall::testing::loadedState;
-using wavywall::testing::MessageLog;
+using wavywall::MessageList;
 using wavywall::testing::rendered;
 
 namespace {
@@ -28,7 +28,7 @@ struct PressureBox {
     PictureBox box;
     PressureBox() {
         box.resize(toPixels(windows::Form1::Picture_basınç::twips, 96).size());
-        MessageLog messages;
+        MessageList messages;
         basınç_çiz(loadedState(std::sqrt(3.0), 0.1), box, messages);
     }
 };

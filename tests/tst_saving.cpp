@@ -75,6 +75,8 @@ void SavingTest::commandLine_data() {
         << u" Mach sayısı 0 olarak okundu"_s << QStringList();
     QTest::newRow("huge") << (QStringList{u"--hbl"_s, u"9"_s.repeated(10000)} << both)
                           << exitMessage << u" Girilen değer çok büyük"_s << QStringList();
+    QTest::newRow("help with Qt's options, no window")
+        << QStringList{u"--help-all"_s} << 0 << QString() << QStringList();
     QTest::newRow("unknown option")
         << QStringList{u"--colour"_s, u"red"_s} << exitUnusable << u"colour"_s << QStringList();
     QTest::newRow("unknown type") << QStringList{u"--save-flow"_s, u"f.txt"_s} << exitUnusable

@@ -2,8 +2,8 @@
 
 #include "canvas/displaylist.h"
 #include "model/flowmodel.h"
-#include "model/inputboxes.h"
-#include "model/messenger.h"
+#include "model/heldinputs.h"
+#include "model/messagelist.h"
 #include "ui/plotexport.h"
 #include "ui/plotfiles.h"
 
@@ -30,22 +30,6 @@ std::u16string utf16(const QString &text) {
 void printError(const QString &text) {
     std::fputs(qUtf8Printable(text + u'\n'), stderr);
 }
-
-class Texts final : public InputBoxes {
-public:
-    std::u16string moo = u"1.01";
-    std::u16string hbl = u"0.01";
-    std::u16string text(Input box) const override { return box == Input::Moo ? moo : hbl; }
-    void setText(Input box, std::u16string_view text) override {
-        (box == Input::Moo ? moo : hbl) = text;
-    }
-};
-
-class Messages final : public Messenger {
-public:
-    std::vector<std::u16string> shown;
-    void MsgBox(std::u16string_view text) override { shown.emplace_back(text); }
-};
 
 QString fileTypeProblem(const QString &path) {
     if (!path.isEmpty() && !fileTypeOf(path)) {
@@ -78,20 +62,46 @@ QByteArray fileBytes(Plot plot, FileType type, const FlowModel &model, const Dis
 
 // The options every Qt program takes (-platform xcb, -style Fusion): the
 // application object reads them itself, so the parser only lets them pass.
+constexpr const char *qtOptionsWithValue[] = {
+    "platform",     "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+    "qwindowicon",  "qwindowtitle",       "style",         "stylesheet", "session",
+    "display",      "geometry",           "name",          "title",      "visual",
+    "qmljsdebugger"};
+constexpr const char *qtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
 void acceptQtOptions(QCommandLineParser &parser) {
-    for (const char *name :
-         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-          "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "display", "geometry",
-          "name", "title", "visual", "qmljsdebugger"}) {
+    for (const char *name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), u"value"_s);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+    for (const char *name : qtSwitches) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+}
+
+// --help-all, which the help text offers, adds the toolkit's options.
+QString qtOptionsHelp() {
+    QStringList names;
+    for (const char *name : qtOptionsWithValue) {
+        names.append(u"-%1 <value>"_s.arg(QString::fromLatin1(name)));
+    }
+    for (const char *name : qtSwitches) {
+        names.append(u"-"_s + QString::fromLatin1(name));
+    }
+    QString text = u"\nQt options, read by the toolkit (see its documentation):\n "_s;
+    qsizetype lineLength = 1;
+    for (const QString &name : names) {
+        if (lineLength + name.size() > 76) {
+            text += u"\n "_s;
+            lineLength = 1;
+        }
+        text += u" "_s + name;
+        lineLength += name.size() + 1;
+    }
+    return text + u"\n"_s;
 }
 
 } // namespace
@@ -128,12 +138,16 @@ CommandLine readCommandLine(const QStringList &arguments) {
                 {},
                 {}};
     }
-    if (parser.isSet(help) || parser.isSet(version)) {
+    const bool helpAll = parser.isSet(u"help-all"_s);
+    if (parser.isSet(help) || helpAll || parser.isSet(version)) {
         line.action = CommandLine::Action::print;
         // No application object exists yet to name the program.
-        line.text = parser.isSet(help)
-                        ? parser.helpText().replace(u"<executable_name>"_s, u"wavywall"_s)
-                        : u"wavywall %1\n"_s.arg(QStringLiteral(WAVYWALL_VERSION));
+        line.text = parser.isSet(version)
+                        ? u"wavywall %1\n"_s.arg(QStringLiteral(WAVYWALL_VERSION))
+                        : parser.helpText().replace(u"<executable_name>"_s, u"wavywall"_s);
+        if (helpAll) {
+            line.text += qtOptionsHelp();
+        }
         return line;
     }
     if (parser.isSet(moo)) {
@@ -156,10 +170,10 @@ CommandLine readCommandLine(const QStringList &arguments) {
 // Nothing is written when the window would have shown a message: the plots
 // are then missing or not to be trusted.
 int saveFiles(const CommandLine &line) {
-    Texts texts;
+    HeldInputs texts;
     DisplayList flow;
     DisplayList pressure;
-    Messages messages;
+    MessageList messages;
     FlowModel model(texts, flow, pressure, messages);
     model.Form_Load();
     texts.moo = line.moo ? utf16(*line.moo) : texts.moo;

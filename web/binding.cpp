@@ -13,8 +13,8 @@
 #include "model/csvwriter.h"
 #include "model/exportname.h"
 #include "model/flowmodel.h"
-#include "model/inputboxes.h"
-#include "model/messenger.h"
+#include "model/heldinputs.h"
+#include "model/messagelist.h"
 #include "model/plotdescription.h"
 #include "model/validityreport.h"
 #include "windowdescription.h"
@@ -31,30 +31,6 @@
 namespace wavywall::web {
 
 namespace {
-
-class TextBoxes final : public InputBoxes {
-public:
-    std::u16string text(Input box) const override { return m_texts[index(box)]; }
-    void setText(Input box, std::u16string_view text) override {
-        m_texts[index(box)] = std::u16string(text);
-    }
-    std::u16string &at(Input box) { return m_texts[index(box)]; }
-
-private:
-    static std::size_t index(Input box) { return box == Input::Moo ? 0 : 1; }
-    std::array<std::u16string, 2> m_texts{std::u16string(windows::Form1::Text_Moo::text),
-                                          std::u16string(windows::Form1::Text_HbL::text)};
-};
-
-class MessageLog final : public Messenger {
-public:
-    void MsgBox(std::u16string_view text) override { m_messages.emplace_back(text); }
-    void clear() { m_messages.clear(); }
-    const std::vector<std::u16string> &messages() const { return m_messages; }
-
-private:
-    std::vector<std::u16string> m_messages;
-};
 
 // A display list flattened for the page.
 struct FlatList {
@@ -77,11 +53,11 @@ struct FlatList {
 // Everything the page's main window holds of the core, for the page's whole
 // life; the page keeps the pointer.
 struct Session {
-    TextBoxes boxes;
+    HeldInputs boxes;
     DisplayList flowCanvas;
     DisplayList pressureCanvas;
     DisplayList secondOrderLayer;
-    MessageLog messenger;
+    MessageList messenger;
     FlowModel model{boxes, flowCanvas, pressureCanvas, messenger};
     std::array<FlatList, 3> flat;
     std::array<std::u16string, 2> descriptions;
@@ -92,7 +68,7 @@ struct Session {
     std::u16string title;
 
     template <typename Action> void recalculate(Action action) {
-        messenger.clear();
+        messenger.shown.clear();
         action();
         flat[0].fill(flowCanvas);
         flat[1].fill(pressureCanvas);
@@ -200,16 +176,15 @@ EMSCRIPTEN_KEEPALIVE const std::uint32_t *wavywall_line_colours(Session *session
 }
 
 EMSCRIPTEN_KEEPALIVE int wavywall_message_count(Session *session) {
-    return static_cast<int>(session->messenger.messages().size());
+    return static_cast<int>(session->messenger.shown.size());
 }
 
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_message(Session *session, int index) {
-    return session->messenger.messages().at(static_cast<std::size_t>(index)).data();
+    return session->messenger.shown.at(static_cast<std::size_t>(index)).data();
 }
 
 EMSCRIPTEN_KEEPALIVE int wavywall_message_length(Session *session, int index) {
-    return static_cast<int>(
-        session->messenger.messages().at(static_cast<std::size_t>(index)).size());
+    return static_cast<int>(session->messenger.shown.at(static_cast<std::size_t>(index)).size());
 }
 
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_description(Session *session, int plot) {

@@ -127,11 +127,15 @@ struct Refused {
 };
 
 const Refused refused[] = {
-    {u"", u"0.01", readAsZero},     {u"abc", u"0.01", readAsZero},
+    {u"", u"0.01", readAsZero},
+    {u"abc", u"0.01", readAsZero},
     {u"0,8", u"0.01", readAsZero},
-    {u"1E999", u"0.01", tooLarge},  {u"-1E999", u"0.01", tooLarge},
-    {u"2", u"1E999", tooLarge},     {u"2", std::u16string(400, u'9'), tooLarge},
-    {u"1e200", u"0.01", tooLarge},  {u"1.0000000000000002", u"1e308", tooLarge},
+    {u"1E999", u"0.01", tooLarge},
+    {u"-1E999", u"0.01", tooLarge},
+    {u"2", u"1E999", tooLarge},
+    {u"2", std::u16string(400, u'9'), tooLarge},
+    {u"1e200", u"0.01", tooLarge},
+    {u"1.0000000000000002", u"1e308", tooLarge},
     {u"1e150", u"1e200", tooLarge},
 };
 
@@ -179,7 +183,7 @@ void hugeButFiniteInputsAreDrawn() {
 
 bool refusesToDraw(const FlowState &flow) {
     RecordingCanvas canvas;
-    testing::MessageLog messages;
+    MessageList messages;
     int refusals = 0;
     try {
         akım_çiz(flow, canvas);

@@ -11,7 +11,7 @@
 using namespace wavywall;
 using wavywall::testing::agrees12;
 using wavywall::testing::loadedState;
-using wavywall::testing::MessageLog;
+using wavywall::MessageList;
 
 namespace {
 // Beta and H of the default inputs, Moo = 1.01 and H/L = 0.01.
@@ -66,7 +66,7 @@ void coloursFollowSignOfEndPoint() {
                                 {0.2, colours::blue, colours::red}};
     for (const SignColours &row : rows) {
         RecordingCanvas canvas;
-        MessageLog messages;
+        MessageList messages;
         basınç_çiz(loadedState(defaultBeta, row.H), canvas, messages);
         const std::string name = "H = " + std::to_string(row.H);
         CHECK_ROW(canvas.lines().size() == 102 && messages.shown.empty(), name);
@@ -91,7 +91,7 @@ bool sameLine(const RecordedLine &a, const RecordedLine &b) {
 void drawsAxesThenCurveFromTables() {
     const FlowState flow = loadedState(defaultBeta, defaultH);
     RecordingCanvas canvas;
-    MessageLog messages;
+    MessageList messages;
     basınç_çiz(flow, canvas, messages);
     using Op = RecordingCanvas::Op;
     CHECK(canvas.operations()[0] == Op::Cls && canvas.operations()[1] == Op::Scale);
@@ -112,7 +112,7 @@ void drawsAxesThenCurveFromTables() {
 
 void flatWallLiesOnAxisInRed() {
     RecordingCanvas canvas;
-    MessageLog messages;
+    MessageList messages;
     basınç_çiz(loadedState(defaultBeta, 0), canvas, messages);
     CHECK(canvas.lines().size() == 102);
     for (std::size_t i = 2; i < canvas.lines().size(); ++i) {
@@ -123,7 +123,7 @@ void flatWallLiesOnAxisInRed() {
 
 void machOneDrawsAxesAndRefuses() {
     RecordingCanvas canvas;
-    MessageLog messages;
+    MessageList messages;
     basınç_çiz(loadedState(0, defaultH), canvas, messages);
     CHECK(canvas.lines().size() == 2);
     CHECK(canvas.lines()[0].colour == colours::grey && canvas.lines()[1].colour == colours::grey);

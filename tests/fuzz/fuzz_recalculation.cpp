@@ -4,7 +4,6 @@
 // bar) recalculates from them onto a recording canvas and a plot box. Every
 // outcome must be one the program promises: a complete picture of finite
 // lines, or one of its messages over cleared plots.
-#include "ui/picturebox.h"
 #include "model/flowmodel.h"
 #include "model/flowplot.h"
 #include "model/messenger.h"
@@ -13,6 +12,7 @@
 #include "tests/support/numberoracle.h"
 #include "tests/support/recordingcanvas.h"
 #include "tests/support/teecanvas.h"
+#include "ui/picturebox.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -31,8 +31,8 @@ using namespace wavywall;
 
 namespace {
 
-using Boxes = testing::TextBoxes;
-using Log = testing::MessageLog;
+using Boxes = HeldInputs;
+using Log = MessageList;
 
 struct Screen {
     std::unique_ptr<QApplication> app;

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "model/flowmodel.h"
-#include "model/inputboxes.h"
-#include "model/messenger.h"
+#include "model/heldinputs.h"
+#include "model/messagelist.h"
 #include "tests/support/recordingcanvas.h"
 
 #include <algorithm>
@@ -15,23 +15,6 @@
 #include <vector>
 
 namespace wavywall::testing {
-
-class TextBoxes final : public InputBoxes {
-public:
-    std::u16string moo = u"1.01";
-    std::u16string hbl = u"0.01";
-
-    std::u16string text(Input box) const override { return box == Input::Moo ? moo : hbl; }
-    void setText(Input box, std::u16string_view text) override {
-        (box == Input::Moo ? moo : hbl) = text;
-    }
-};
-
-class MessageLog final : public Messenger {
-public:
-    std::vector<std::u16string> shown;
-    void MsgBox(std::u16string_view text) override { shown.emplace_back(text); }
-};
 
 /// A message box that only counts, so that millions of Mach-one
 /// recalculations in a benchmark leave no trace behind.
@@ -43,10 +26,10 @@ public:
 
 /// A flow model wired to recording canvases, loaded as the window loads it.
 struct ModelRig {
-    TextBoxes boxes;
+    HeldInputs boxes;
     RecordingCanvas flowCanvas;
     RecordingCanvas pressureCanvas;
-    MessageLog messages;
+    MessageList messages;
     FlowModel model{boxes, flowCanvas, pressureCanvas, messages};
 
     ModelRig() { model.Form_Load(); }

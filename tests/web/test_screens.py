@@ -7,6 +7,7 @@ usage: test_screens.py WEB_FOLDER WORK_DIR"""
 import math
 import os
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import flowlines  # noqa: E402
@@ -65,6 +66,7 @@ class Screens(PageTest):
                                                                   SHOTS[name]))
                 if name == 'phone':
                     self.check_thumb_drag()
+                    self.check_long_press()
 
     def check_fit(self, width, height, touch, reader):
         page = self.page
@@ -134,6 +136,18 @@ class Screens(PageTest):
         self.assertEqual(page.text('Text_Moo'), '2')
         self.assertEqual(page.js('return [scrollX, scrollY, visualViewport.scale]'), before,
                          'the page neither scrolls nor zooms under the drag')
+
+    def check_long_press(self):
+        """A finger held on a plot, trembling a little, opens its menu."""
+        page = self.page
+        plot = page.by_id('Picture_Akım')
+        page.js('arguments[0].scrollIntoView({block: "center"})', plot)
+        x, y = self.centre(plot)
+        self.touch('touchStart', x, y)
+        self.touch('touchMove', x + 2, y + 1)
+        time.sleep(0.8)
+        self.touch('touchEnd', x + 2, y + 1)
+        self.assertTrue(page.js("return !document.getElementById('Picture_Akım_menu').hidden"))
 
 
 class ReaderSettings(Screens):

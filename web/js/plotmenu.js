@@ -7,6 +7,9 @@
 import { windows } from './windows.js';
 
 const longPressMs = 500;
+// A finger never holds quite still: moves within this many CSS pixels of
+// where it came down still make a long press.
+const longPressSlop = 10;
 
 // The commands in the description's order, with its texts; the pictures and
 // the numbers wait for a recalculation that drew the plots.
@@ -70,14 +73,21 @@ export class PlotMenu {
   // A touch held still for half a second opens the menu where it lies.
   listenForLongPress() {
     let timer = 0;
+    let start = null;
     const cancel = () => clearTimeout(timer);
     this.box.addEventListener('pointerdown', (event) => {
       if (event.pointerType === 'touch') {
         cancel();
-        timer = setTimeout(() => this.open({ x: event.clientX, y: event.clientY }), longPressMs);
+        start = { x: event.clientX, y: event.clientY };
+        timer = setTimeout(() => this.open(start), longPressMs);
       }
     });
-    for (const type of ['pointerup', 'pointercancel', 'pointermove']) {
+    this.box.addEventListener('pointermove', (event) => {
+      if (start && Math.hypot(event.clientX - start.x, event.clientY - start.y) > longPressSlop) {
+        cancel();
+      }
+    });
+    for (const type of ['pointerup', 'pointercancel']) {
       this.box.addEventListener(type, cancel);
     }
   }
