@@ -10,6 +10,33 @@ export const Plot = Object.freeze({ flow: 0, pressure: 1, secondOrder: 2 });
 const decoder = new TextDecoder('utf-16le');
 const utf8 = new TextDecoder('utf-8');
 
+// The core is compiled as soon as this module runs, by the browser's own
+// threads, while the page places its controls and draws its first frame;
+// Emscripten's loader, left to itself, would start only after them. Where
+// this fails (no streaming compilation, a server that does not serve the
+// core as application/wasm, a blocked file), the loader does it all as
+// before, and reports what it cannot do.
+const compiledCore = typeof WebAssembly === 'object' && WebAssembly.compileStreaming
+  ? WebAssembly.compileStreaming(fetch(new URL('../wavywall-core.wasm', import.meta.url)))
+    .catch(() => null)
+  : null;
+
+// Emscripten's loader, given the compiled core (if any) to instantiate.
+function instantiate(createCoreModule, compiled) {
+  if (!compiled) {
+    return createCoreModule();
+  }
+  return new Promise((resolve, reject) => {
+    createCoreModule({
+      instantiateWasm(imports, receive) {
+        WebAssembly.instantiate(compiled, imports)
+          .then((instance) => receive(instance, compiled)).catch(reject);
+        return {};
+      },
+    }).then(resolve, reject);
+  });
+}
+
 export class Core {
   constructor(module) {
     this.module = module;
@@ -25,7 +52,7 @@ export class Core {
     }
     try {
       const { default: createCoreModule } = await import('../wavywall-core.js');
-      return new Core(await createCoreModule());
+      return new Core(await instantiate(createCoreModule, await compiledCore));
     } catch (error) {
       throw new Error('hesap çekirdeği yüklenemedi (dosyası engellenmiş ya da bozuk)',
         { cause: error });
