@@ -33,7 +33,8 @@ test_packages+=(emscripten locales-all)
 web_packages=(cmake make emscripten python3)
 test_packages+=("${web_packages[@]}" chromium chromium-driver python3-selenium python3-pil)
 # ... and WebKitGTK (Safari's engine) under Xvfb, and Firefox ESR (Gecko).
-test_packages+=(webkit2gtk-driver firefox-esr)
+# xvfb-run needs xauth, which Xvfb only recommends.
+test_packages+=(webkit2gtk-driver xauth firefox-esr)
 
 install_missing() {
     local missing=()
