@@ -8,8 +8,9 @@ xvfb-run)."""
 import contextlib
 import functools
 import glob
-import importlib.util
 import http.server
+import importlib.util
+import inspect
 import os
 import shutil
 import socket
@@ -91,7 +92,13 @@ def start_webkit(width, height):
     options = Options()
     options.binary_location = minibrowser()
     options.add_argument('--automation')
-    driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
+    # Selenium 4.10 and later (Debian 13) name the driver through a service;
+    # Debian 12's 4.8 takes its path.
+    if 'service' in inspect.signature(webdriver.WebKitGTK.__init__).parameters:
+        from selenium.webdriver.webkitgtk.service import Service
+        driver = webdriver.WebKitGTK(options=options, service=Service(WEBKIT_DRIVER))
+    else:
+        driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options)
     driver.set_window_size(width, height)
     driver.wavywall_profile = None
     driver.wavywall_engine = 'webkit'
