@@ -654,6 +654,14 @@ class Offline(unittest.TestCase):
         try:
             page.open()
             page.wait_for_worker()
+            # Offline the browser's HTTP cache may still answer, so the
+            # worker's own cache must be seen to hold every file loaded.
+            missing = page.driver.execute_async_script("""
+                const loaded = performance.getEntriesByType('resource').map((e) => e.name)
+                  .concat(location.href).filter((url) => url.startsWith(location.origin));
+                Promise.all(loaded.map((url) => caches.match(url).then((hit) => hit ? [] : [url])))
+                  .then((lists) => arguments[0](lists.flat()));""")
+            self.assertEqual(missing, [])
             page.server.stop()
             page.driver.execute_cdp_cmd('Network.enable', {})
             page.driver.execute_cdp_cmd('Network.emulateNetworkConditions', {
