@@ -4,6 +4,7 @@
 #include "tests/support/windowrig.h"
 #include "ui/barkeys.h"
 #include "ui/formabout.h"
+#include "ui/formvalidity.h"
 
 #include <QAccessible>
 #include <QMenuBar>
@@ -26,8 +27,8 @@ private Q_SLOTS:
     void altAOpensAbout();
     void aboutCommandReadsAbout();
     void altAloneHighlightsAbout();
-    void aboutClosesFromTheKeyboard_data();
-    void aboutClosesFromTheKeyboard();
+    void smallWindowClosesFromTheKeyboard_data();
+    void smallWindowClosesFromTheKeyboard();
 };
 
 void KeyboardTest::eachKeyFormHasItsAction_data() {
@@ -178,20 +179,28 @@ void KeyboardTest::altAloneHighlightsAbout() {
     w.form.aboutWindow()->close();
 }
 
-void KeyboardTest::aboutClosesFromTheKeyboard_data() {
+void KeyboardTest::smallWindowClosesFromTheKeyboard_data() {
+    QTest::addColumn<QString>("command");
     QTest::addColumn<QKeyCombination>("keys");
-    QTest::newRow("Escape") << QKeyCombination(Qt::Key_Escape);
-    QTest::newRow("Ctrl+W") << QKeyCombination(Qt::ControlModifier, Qt::Key_W);
+    for (const QString &command : {u"Nm_About"_s, u"Nm_Geçerlilik"_s}) {
+        for (const QKeyCombination keys :
+             {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
+            QTest::addRow("%s %s", qPrintable(command), qPrintable(QKeySequence(keys).toString()))
+                << command << keys;
+        }
+    }
 }
 
-void KeyboardTest::aboutClosesFromTheKeyboard() {
+void KeyboardTest::smallWindowClosesFromTheKeyboard() {
+    QFETCH(QString, command);
     QFETCH(QKeyCombination, keys);
     Window w;
-    QTest::keyClick(&w.form, Qt::Key_A, Qt::AltModifier);
-    Form_About *about = w.form.aboutWindow();
-    QVERIFY(about && QTest::qWaitForWindowActive(about));
-    QTest::keyClick(about, keys.key(), keys.keyboardModifiers());
-    QTRY_VERIFY(!about->isVisible());
+    w.find<QAction>(command)->trigger();
+    QWidget *window = command == u"Nm_About"_s ? static_cast<QWidget *>(w.form.aboutWindow())
+                                               : w.form.validityWindow();
+    QVERIFY(window && QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
+    QTRY_VERIFY(!window->isVisible());
 }
 
 QTEST_MAIN(KeyboardTest)

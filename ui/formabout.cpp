@@ -5,10 +5,10 @@
 #include "ui/contrast.h"
 #include "ui/layouttable.h"
 #include "ui/qtcolour.h"
+#include "ui/smallwindow.h"
 #include "ui/textfit.h"
 
 #include <QLabel>
-#include <QShortcut>
 
 namespace wavywall {
 
@@ -42,21 +42,10 @@ void addLabel(QWidget &window, const about::Line &line, double dotsPerInch) {
     fitText(*label);
 }
 
-// Escape, and Ctrl+W as for any document window, close the window from the
-// keyboard: without a window manager it has no other way to close.
-void closeByKeyboard(QWidget &window) {
-    for (const QKeySequence &keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        auto *shortcut = new QShortcut(keys, &window);
-        QObject::connect(shortcut, &QShortcut::activated, &window, &QWidget::close);
-    }
-}
-
 } // namespace
 
 Form_About::Form_About()
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint) {
+    : QWidget(nullptr, smallWindowFlags) {
     installAccessibility();
     setObjectName(toQString(about::name));
     setWindowTitle(toQString(about::caption));

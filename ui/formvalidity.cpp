@@ -2,10 +2,9 @@
 
 #include "ui/accessibility.h"
 #include "ui/layouttable.h"
+#include "ui/smallwindow.h"
 
-#include <QKeySequence>
 #include <QLabel>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -19,8 +18,7 @@ using validity = windows::Form_Validity;
 } // namespace
 
 Form_Validity::Form_Validity()
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint) {
+    : QWidget(nullptr, smallWindowFlags) {
     installAccessibility();
     setObjectName(toQString(validity::name));
     setWindowTitle(toQString(validity::caption));
@@ -38,10 +36,7 @@ Form_Validity::Form_Validity()
     auto *column = new QVBoxLayout(this);
     column->addWidget(m_text);
     column->setSizeConstraint(QLayout::SetMinimumSize);
-    for (const QKeySequence &key :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
-    }
+    closeByKeyboard(*this);
 }
 
 void Form_Validity::showLines(const std::vector<std::u16string> &lines) {

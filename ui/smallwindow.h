@@ -1,0 +1,17 @@
+// The program's small windows, About and the validity verdict: top-level
+// windows with no owner, a title and a close button, no minimise or
+// maximise buttons, which the keyboard closes too.
+#pragma once
+
+#include <QWidget>
+
+namespace wavywall {
+
+inline constexpr Qt::WindowFlags smallWindowFlags =
+    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+/// Escape, and Ctrl+W as for any document window, close the window: without
+/// a window manager it has no other way to close.
+void closeByKeyboard(QWidget &window);
+
+} // namespace wavywall
