@@ -4,9 +4,11 @@ recalculation with both plots painted, by the page's painter and by Chart.js
 drawing the same 1,013 segments, at device pixel ratio 1, 2 and 3 (3: the
 window scaled up on a 1920 x 1080 projector); the time from navigation until
 the page is ready, also with the CPU throttled four times (a phone-class
-device); and the bytes the page loads.
+device); and the bytes the page loads. With --start, only the first visit,
+in turn with two pages that do nothing, which show what the machine and the
+browser cost any page.
 
-usage: bench/web/bench.py [BUILD_WEB_FOLDER]   (default build/wasm/web)
+usage: bench/web/bench.py [--start] [BUILD_WEB_FOLDER]   (default build/wasm/web)
 Needs the wasm preset built and npm (Chart.js is installed into
 build/webbench/, for the benchmark only; the page never loads it)."""
 
@@ -116,9 +118,51 @@ def readiness(site, runs=15, throttle=1):
     return first, later, loaded
 
 
+# A page that marks itself ready as it is parsed, and one that first loads
+# the page's style sheet and a module, as the page does before its own work.
+EMPTY_PAGES = {
+    'bare': '<script>performance.mark("wavywall-ready")</script>',
+    'shell': '<link rel="stylesheet" href="wavywall.css"><script type="module" src="ready.js">'
+             '</script>',
+}
+
+
+def empty_page(site, name):
+    folder = os.path.join(os.path.dirname(site), name)
+    os.makedirs(folder, exist_ok=True)
+    for file in ('wavywall.css', 'manifest.webmanifest'):
+        shutil.copy(os.path.join(site, file), folder)
+    with open(os.path.join(folder, 'ready.js'), 'w', encoding='utf-8') as module:
+        module.write('performance.mark("wavywall-ready");\n')
+    with open(os.path.join(folder, 'index.html'), 'w', encoding='utf-8') as page:
+        page.write('<!DOCTYPE html><html lang="tr"><head><meta charset="utf-8"><title>-</title>'
+                   f'{EMPTY_PAGES[name]}</head><body><p>-</p></body></html>\n')
+    return folder
+
+
+def start_in_turn(site, throttle, rounds=3):
+    """First visits of the page and of the two empty pages, in turn, five
+    fresh profiles a round: median and range in ms of each."""
+    sites = {'wavywall': site, **{name: empty_page(site, name) for name in EMPTY_PAGES}}
+    firsts = {name: [] for name in sites}
+    for _ in range(rounds):
+        for name, folder in sites.items():
+            firsts[name] += readiness(folder, runs=5, throttle=throttle)[0]
+    for name, times in firsts.items():
+        print(f'first visit, {name} page, CPU throttled {throttle}x: median '
+              f'{statistics.median(times):.0f} ms ({min(times):.0f} to {max(times):.0f}, '
+              f'of {len(times)})')
+
+
 def main():
-    web = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, 'build', 'wasm', 'web')
+    start_only = '--start' in sys.argv[1:]
+    folders = [argument for argument in sys.argv[1:] if argument != '--start']
+    web = folders[0] if folders else os.path.join(ROOT, 'build', 'wasm', 'web')
     site = prepare(web)
+    if start_only:
+        for throttle in (1, 4):
+            start_in_turn(site, throttle)
+        return
     print('One recalculation with both plots painted (ms; median, 10th and 90th percentile)')
     print('| pixel ratio | rasterised | page painter | Chart.js | ratio |')
     print('|---|---|---|---|---|')
