@@ -5,6 +5,7 @@ WebKit, the engine of Safari, runs the same tests as WebKitGTK's MiniBrowser
 driven by WebKitWebDriver; it needs an X display (the tests run it under
 xvfb-run)."""
 
+import collections
 import contextlib
 import functools
 import glob
@@ -63,6 +64,10 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
+    def copyfile(self, source, outputfile):
+        self.server.bodies_sent[self.path] += 1
+        super().copyfile(source, outputfile)
+
 
 class Server:
     """Serves a folder on the loopback interface, on a free port, from a
@@ -71,6 +76,8 @@ class Server:
     def __init__(self, folder):
         handler = functools.partial(QuietHandler, directory=folder)
         self.httpd = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        # How often each path's body went out (a "not modified" sends none).
+        self.httpd.bodies_sent = collections.Counter()
         self.port = self.httpd.server_address[1]
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()

@@ -662,6 +662,8 @@ class Offline(unittest.TestCase):
                 Promise.all(loaded.map((url) => caches.match(url).then((hit) => hit ? [] : [url])))
                   .then((lists) => arguments[0](lists.flat()));""")
             self.assertEqual(missing, [])
+            sent_twice = [path for path, n in page.server.httpd.bodies_sent.items() if n > 1]
+            self.assertEqual(sent_twice, [], 'the worker downloads again what the page loaded')
             page.server.stop()
             page.driver.execute_cdp_cmd('Network.enable', {})
             page.driver.execute_cdp_cmd('Network.emulateNetworkConditions', {
