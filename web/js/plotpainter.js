@@ -10,7 +10,8 @@
 // survives anything the browser does.
 
 const lightYellow = 0x00c0ffff;
-const lightYellowCss = '#ffffc0'; // the same colour, as CSS writes it
+const lightYellowCss =
+  `rgb(${lightYellow & 0xff}, ${(lightYellow >>> 8) & 0xff}, ${lightYellow >>> 16})`;
 
 // A canvas pixel is RGBA in memory; read as a little-endian 32-bit word that
 // is 0xAABBGGRR, so an opaque 0x00BBGGRR colour is the colour with alpha set.
