@@ -92,14 +92,19 @@ class PageSession:
 
     def canvas_pixels(self, plot):
         """The canvas's device pixels as (width, height, rgb rows)."""
-        width, height, data = self.js("""
-            const canvas = document.getElementById(arguments[0]).querySelector('canvas');
-            const bytes = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-            let text = '';
-            for (let i = 0; i < bytes.length; i += 8192) {
-              text += String.fromCharCode.apply(null, bytes.subarray(i, i + 8192));
-            }
-            return [canvas.width, canvas.height, btoa(text)];""", plot)
+        # Read after the next frame: a box's size, and with it the canvas's
+        # first fill, reaches the painter with the frame's resize observations.
+        width, height, data = self.driver.execute_async_script("""
+            const [name, done] = arguments;
+            requestAnimationFrame(() => requestAnimationFrame(() => {
+              const canvas = document.getElementById(name).querySelector('canvas');
+              const bytes = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+              let text = '';
+              for (let i = 0; i < bytes.length; i += 8192) {
+                text += String.fromCharCode.apply(null, bytes.subarray(i, i + 8192));
+              }
+              done([canvas.width, canvas.height, btoa(text)]);
+            }));""", plot)
         raw = base64.b64decode(data)
         return width, height, [tuple(raw[i:i + 3]) for i in range(0, len(raw), 4)]
 
