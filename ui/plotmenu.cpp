@@ -70,7 +70,7 @@ template <typename Command> QAction *PlotMenu::addCommand(void (PlotMenu::*run)(
 }
 
 void PlotMenu::updateEnabled() {
-    const bool results = hasResults(m_model);
+    const bool results = m_model.hasResults();
     for (QAction *action : m_menu.actions()) {
         action->setEnabled(results);
     }
@@ -126,7 +126,7 @@ void PlotMenu::saveData() {
 
 // The picture as an image and as SVG, for programs that take vectors.
 void PlotMenu::copyPicture() {
-    if (!hasResults(m_model)) {
+    if (!m_model.hasResults()) {
         return;
     }
     const std::string svg = picture();

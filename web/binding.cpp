@@ -16,6 +16,7 @@
 #include "model/heldinputs.h"
 #include "model/messagelist.h"
 #include "model/plotdescription.h"
+#include "model/plotpicture.h"
 #include "model/validityreport.h"
 #include "windowdescription.h"
 
@@ -62,10 +63,10 @@ struct Session {
     std::array<FlatList, 3> flat;
     std::array<std::u16string, 2> descriptions;
     std::u16string validity;
-    // The last picture, table or name asked for, and a plot's title.
+    // The last picture, table or name asked for, and a picture's frame.
     std::string exported;
     std::u16string exportedName;
-    std::u16string title;
+    std::array<double, 7> frame{};
 
     template <typename Action> void recalculate(Action action) {
         messenger.shown.clear();
@@ -212,24 +213,25 @@ EMSCRIPTEN_KEEPALIVE int wavywall_validity_length(Session *session) {
 
 // A plot's results leave the page only after a recalculation that drew them.
 EMSCRIPTEN_KEEPALIVE int wavywall_has_results(Session *session) {
-    const auto &last = session->model.lastRecalculation();
-    return last && last->refusal.empty() ? 1 : 0;
+    return session->model.hasResults() ? 1 : 0;
 }
 
-// Room for a plot's title, which the page fills before asking for a picture.
-EMSCRIPTEN_KEEPALIVE char16_t *wavywall_title_buffer(Session *session, int length) {
-    session->title.assign(static_cast<std::size_t>(length < 0 ? 0 : length), u' ');
-    return session->title.data();
+// The plot's picture frame in pixels, as the core writes the picture: the
+// drawing area's width and height, the title label's left, top, width and
+// height, and its font size.
+EMSCRIPTEN_KEEPALIVE const double *wavywall_picture_frame(Session *session, int plot) {
+    const wavywall::PictureFrame f =
+        wavywall::pictureFrame(plot == 0 ? wavywall::Plot::flow : wavywall::Plot::pressure);
+    session->frame = {static_cast<double>(f.width), static_cast<double>(f.height),
+                      f.titleLeft, f.titleTop, f.titleWidth, f.titleHeight, f.fontSize};
+    return session->frame.data();
 }
 
-// The plot's SVG picture: the drawing area and the title label, in pixels.
-EMSCRIPTEN_KEEPALIVE void wavywall_picture(Session *session, int plot, int width, int height,
-                                           double titleLeft, double titleTop, double titleWidth,
-                                           double titleHeight, double fontSize) {
-    const wavywall::PictureFrame frame{width,    height,     session->title, titleLeft,
-                                       titleTop, titleWidth, titleHeight,    fontSize};
+// The plot's SVG picture, as the desktop writes it.
+EMSCRIPTEN_KEEPALIVE void wavywall_picture(Session *session, int plot) {
     const wavywall::DisplayList &list = plot == 0 ? session->flowCanvas : session->pressureCanvas;
-    session->exported = wavywall::plotSvg(list.lines(), frame);
+    session->exported = wavywall::plotPicture(
+        plot == 0 ? wavywall::Plot::flow : wavywall::Plot::pressure, list.lines());
 }
 
 // The plot's point tables, with commas (0) or tabs (1).

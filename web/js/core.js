@@ -148,18 +148,20 @@ export class Core {
     return this.module._wavywall_has_results(this.session) === 1;
   }
 
-  // The plot's SVG picture, as the desktop writes it: the drawing area's
-  // size and the title label's text, rectangle and font size in pixels.
-  picture(plot, frame) {
-    const m = this.module;
-    const { title } = frame;
-    const pointer = m._wavywall_title_buffer(this.session, title.length) >>> 1;
-    for (let i = 0; i < title.length; i++) {
-      m.HEAPU16[pointer + i] = title.charCodeAt(i);
-    }
-    m._wavywall_picture(this.session, plot, frame.width, frame.height, frame.titleLeft,
-      frame.titleTop, frame.titleWidth, frame.titleHeight, frame.fontSize);
+  // The plot's SVG picture, as the desktop writes it.
+  picture(plot) {
+    this.module._wavywall_picture(this.session, plot);
     return this.exported();
+  }
+
+  // The picture's frame, in pixels: the drawing area's size and the title
+  // label's rectangle and font size.
+  pictureFrame(plot) {
+    const m = this.module;
+    const at = m._wavywall_picture_frame(this.session, plot) >>> 3;
+    const [width, height, titleLeft, titleTop, titleWidth, titleHeight, fontSize] =
+      m.HEAPF64.subarray(at, at + 7);
+    return { width, height, titleLeft, titleTop, titleWidth, titleHeight, fontSize };
   }
 
   // The plot's point tables as CSV, or tab-separated for the clipboard.
