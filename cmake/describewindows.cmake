@@ -1,7 +1,8 @@
 # Turns the one description of the windows (ui/windows.json) into what each
-# front end reads: a C++ header of constants for the desktop and the core
-# (HEADER), and an ES module for the page (MODULE). Run as a script:
-#   cmake -DDESCRIPTION=ui/windows.json [-DHEADER=out.h] [-DMODULE=out.js] -P describewindows.cmake
+# front end reads as C++: a header of constants for the desktop and the core
+# (HEADER); the page's bundler reads the JSON itself (web/js/windows.js). Run
+# as a script:
+#   cmake -DDESCRIPTION=ui/windows.json -DHEADER=out.h -P describewindows.cmake
 # In the header an object becomes a struct of constants with its key as its
 # name (a struct, not a namespace, so that it can be a template argument), a
 # string a std::u16string_view, a number an int or a double, true or false a
@@ -131,9 +132,8 @@ endfunction()
 
 set(notice "Generated from ui/windows.json by cmake/describewindows.cmake: edit the description, not this file.")
 
-if(HEADER)
-    cxx_members(body "${description}" "inline constexpr")
-    file(CONFIGURE OUTPUT ${HEADER} @ONLY CONTENT [=[// @notice@
+cxx_members(body "${description}" "inline constexpr")
+file(CONFIGURE OUTPUT ${HEADER} @ONLY CONTENT [=[// @notice@
 #pragma once
 
 #include <array>
@@ -153,10 +153,3 @@ struct TwipRect {
 @body@
 } // namespace wavywall::windows
 ]=])
-endif()
-
-if(MODULE)
-    file(CONFIGURE OUTPUT ${MODULE} @ONLY CONTENT [=[// @notice@
-export const windows = @description@;
-]=])
-endif()

@@ -654,6 +654,16 @@ class Offline(unittest.TestCase):
                 Promise.all(loaded.map((url) => caches.match(url).then((hit) => hit ? [] : [url])))
                   .then((lists) => arguments[0](lists.flat()));""")
             self.assertEqual(missing, [])
+            # The site holds exactly what the worker keeps, which is what the
+            # page loads, and the worker itself.
+            kept = page.driver.execute_async_script("""caches.keys()
+                .then((names) => caches.open(names.find((n) => n.startsWith('wavywall page '))))
+                .then((cache) => cache.keys())
+                .then((requests) => arguments[0](requests.map((r) => new URL(r.url).pathname)))""")
+            site = {os.path.relpath(os.path.join(folder, name), PageSession.web_folder)
+                    for folder, _, names in os.walk(PageSession.web_folder) for name in names}
+            self.assertEqual(sorted({path.lstrip('/') for path in kept} - {''}),
+                             sorted(site - {'sw.js'}))
             sent_twice = [path for path, n in page.server.httpd.bodies_sent.items() if n > 1]
             self.assertEqual(sent_twice, [], 'the worker downloads again what the page loaded')
             page.server.stop()
