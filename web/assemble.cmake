@@ -1,12 +1,15 @@
 # Gathers the page in WEB_DIR, which then holds exactly what a visit loads:
-# the page's files (PAGE_FILES) from SOURCE_DIR; the icon; the page's modules
-# bundled by ESBUILD into js/page.js, the description of the windows in it;
-# and the service worker with the list of
+# the page's files (PAGE_FILES) from SOURCE_DIR, with the plots' light yellow
+# of the description of the windows (DESCRIPTION) written in where they say
+# @lightYellow@; the icon; the page's modules bundled by ESBUILD into
+# js/page.js, the description in it; and the service worker with the list of
 # everything it keeps for offline use and a cache name made from a digest of
 # all of it. The core (wavywall-core.js and .wasm) is already there.
+file(READ ${DESCRIPTION} description)
+string(JSON lightYellow GET "${description}" lightYellow)
 file(REMOVE_RECURSE ${WEB_DIR}/js)
 foreach(file IN LISTS PAGE_FILES)
-    configure_file(${SOURCE_DIR}/${file} ${WEB_DIR}/${file} COPYONLY)
+    configure_file(${SOURCE_DIR}/${file} ${WEB_DIR}/${file} @ONLY)
 endforeach()
 configure_file(${ICON} ${WEB_DIR}/icon.svg COPYONLY)
 # The core's loader is the page's own file beside the bundle, loaded when
