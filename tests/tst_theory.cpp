@@ -75,7 +75,7 @@ void TheoryTest::overlayAndVerdict() {
     Form_Validity *window = w.form.validityWindow();
     QVERIFY(window && window->isVisible());
     QCOMPARE(window->findChildren<QLabel *>().size(), 1);
-    const QLabel *text = window->findChild<QLabel *>(u"Label_Validity"_s);
+    const QLabel *text = window->findChild<QLabel *>(u"Form_Validity_text"_s);
     QVERIFY2(text->text().contains(verdict), qPrintable(text->text()));
     QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Dialog);
     // It follows the next recalculation while open.

@@ -408,7 +408,7 @@ class Theory(PageTest):
             page.type_into('Text_Moo', moo)
             page.type_into('Text_HbL', hbl)
             self.click('Command1')
-            self.assertIn(verdict, page.by_id('Validity_text').get_attribute('textContent'))
+            self.assertIn(verdict, page.by_id('Form_Validity_text').get_attribute('textContent'))
         page.by_id('Form_Validity').send_keys(Keys.ESCAPE)
         self.assertFalse(page.by_id('Form_Validity').is_displayed())
 

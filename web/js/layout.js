@@ -143,7 +143,7 @@ export function describeFormValidity(dialog) {
   const validity = windows.Form_Validity;
   dialog.querySelector('.caption').textContent = validity.caption;
   dialog.querySelector('.close').setAttribute('aria-label', validity.closeName);
-  const text = dialog.querySelector('#Validity_text');
+  const text = dialog.querySelector('#Form_Validity_text');
   text.setAttribute('aria-label', validity.accessibleName);
   text.style.maxWidth = `${validity.widthInCharacters}ch`;
 }
