@@ -1,9 +1,9 @@
 // What leaving the window costs: both plots' SVG pictures and both CSV
 // tables, as the menus and the command line write them, for one state.
 #include "canvas/displaylist.h"
-#include "canvas/svgwriter.h"
 #include "model/csvwriter.h"
 #include "model/flowplot.h"
+#include "model/plotpicture.h"
 #include "model/pressureplot.h"
 #include "tests/support/fakes.h"
 
@@ -19,10 +19,6 @@ FlowState exportedState() {
     return testing::loadedState(std::sqrt(1.5 * 1.5 - 1), 0.05);
 }
 
-const PictureFrame flowFrame{329, 163, u"Akım çizgileri", 264, 152, 65, 11, 11};
-const PictureFrame pressureFrame{
-    333, 141, u"Duvar üzerinde basınç katsayılarının dağılımı", 120, 128, 217, 13, 11};
-
 void BM_ExportPictures(benchmark::State &state) {
     const FlowState flow = exportedState();
     DisplayList flowList;
@@ -32,8 +28,8 @@ void BM_ExportPictures(benchmark::State &state) {
     basınç_çiz(flow, pressureList, messenger);
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string a = plotSvg(flowList.lines(), flowFrame);
-        const std::string b = plotSvg(pressureList.lines(), pressureFrame);
+        const std::string a = plotPicture(Plot::flow, flowList.lines());
+        const std::string b = plotPicture(Plot::pressure, pressureList.lines());
         bytes = a.size() + b.size();
         benchmark::DoNotOptimize(a.data());
         benchmark::DoNotOptimize(b.data());

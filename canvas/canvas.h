@@ -30,6 +30,17 @@ protected:
     Canvas &operator=(const Canvas &) = default;
 };
 
+/// A plot's user scale: the corners that Scale makes its upper-left
+/// (left, top) and lower-right (right, bottom) corners.
+struct PictureScale {
+    double left, top, right, bottom;
+};
+
+/// Sets a canvas to a plot's user scale.
+inline void setScale(Canvas &canvas, const PictureScale &scale) {
+    canvas.Scale(scale.left, scale.top, scale.right, scale.bottom);
+}
+
 /// Narrows a computed coordinate to the single precision that Line takes.
 /// Values beyond the float range saturate at the largest float instead of
 /// becoming infinite (which a plain cast would leave undefined). Inline:

@@ -3,7 +3,10 @@
 // code state its colours as the numbers it was written with.
 #pragma once
 
+#include "windowdescription.h"
+
 #include <cstdint>
+#include <string_view>
 
 namespace wavywall {
 
@@ -24,6 +27,20 @@ constexpr int blueOf(Colour c) {
     return static_cast<int>((c >> 16) & 0xFFu);
 }
 
+/// The value of a hexadecimal digit (0-9, A-F, a-f).
+constexpr int hexDigit(char16_t c) {
+    return c <= u'9' ? c - u'0' : (c | 0x20) - u'a' + 10;
+}
+
+/// A colour written "#RRGGBB", as the description of the windows writes its
+/// colours.
+constexpr Colour hexColour(std::u16string_view text) {
+    const auto component = [text](std::size_t at) {
+        return 16 * hexDigit(text[at]) + hexDigit(text[at + 1]);
+    };
+    return RGB(component(1), component(3), component(5));
+}
+
 namespace colours {
 inline constexpr Colour grey = RGB(200, 200, 200);
 inline constexpr Colour red = RGB(255, 0, 0);
@@ -32,8 +49,11 @@ inline constexpr Colour blue = RGB(0, 0, 255);
 /// The second-order Cp: a colour no other line uses, dark enough to read on
 /// the plots' light yellow.
 inline constexpr Colour purple = RGB(128, 0, 128);
-/// Background of both plot boxes (and of the About window): light yellow.
-inline constexpr Colour lightYellow = RGB(255, 255, 192);
+/// Background of both plot boxes (and of the About window): the light
+/// yellow of the description of the windows (ui/windows.json), which the
+/// page's style sheet and manifest are written from too.
+inline constexpr Colour lightYellow = hexColour(windows::lightYellow);
+static_assert(windows::lightYellow.size() == 7 && windows::lightYellow[0] == u'#');
 } // namespace colours
 
 } // namespace wavywall

@@ -1,13 +1,14 @@
 # Turns the one description of the windows (ui/windows.json) into what each
-# front end reads: a C++ header of constants for the desktop and the core
-# (HEADER), and an ES module for the page (MODULE). Run as a script:
-#   cmake -DDESCRIPTION=ui/windows.json [-DHEADER=out.h] [-DMODULE=out.js] -P describewindows.cmake
+# front end reads as C++: a header of constants for the desktop and the core
+# (HEADER); the page's bundler reads the JSON itself (web/js/windows.js). Run
+# as a script:
+#   cmake -DDESCRIPTION=ui/windows.json -DHEADER=out.h -P describewindows.cmake
 # In the header an object becomes a struct of constants with its key as its
 # name (a struct, not a namespace, so that it can be a template argument), a
-# string a std::u16string_view, a number an int or a double, an array of four
-# numbers a TwipRect, an array of strings a std::array of them, and an array
-# of objects a std::array of a struct named after the key (lines: Line) whose
-# fields are the members.
+# string a std::u16string_view, a number an int or a double, true or false a
+# bool, an array of four numbers a TwipRect, an array of strings a std::array
+# of them, and an array of objects a std::array of a struct named after the
+# key (lines: Line) whose fields are the members.
 file(READ ${DESCRIPTION} description)
 
 function(cxx_string out text)
@@ -23,6 +24,14 @@ function(cxx_value type_out value_out json key)
     if(kind STREQUAL "STRING")
         cxx_string(value "${value}")
         set(type std::u16string_view)
+    elseif(kind STREQUAL "BOOLEAN")
+        # string(JSON) gives a boolean as ON or OFF.
+        set(type bool)
+        if(value)
+            set(value true)
+        else()
+            set(value false)
+        endif()
     elseif(kind STREQUAL "NUMBER")
         set(type double)
         if(value MATCHES "^-?[0-9]+$")
@@ -123,9 +132,8 @@ endfunction()
 
 set(notice "Generated from ui/windows.json by cmake/describewindows.cmake: edit the description, not this file.")
 
-if(HEADER)
-    cxx_members(body "${description}" "inline constexpr")
-    file(CONFIGURE OUTPUT ${HEADER} @ONLY CONTENT [=[// @notice@
+cxx_members(body "${description}" "inline constexpr")
+file(CONFIGURE OUTPUT ${HEADER} @ONLY CONTENT [=[// @notice@
 #pragma once
 
 #include <array>
@@ -145,10 +153,3 @@ struct TwipRect {
 @body@
 } // namespace wavywall::windows
 ]=])
-endif()
-
-if(MODULE)
-    file(CONFIGURE OUTPUT ${MODULE} @ONLY CONTENT [=[// @notice@
-export const windows = @description@;
-]=])
-endif()

@@ -128,8 +128,7 @@ void FlowModel::redraw() {
 
 void FlowModel::setSecondOrderLayer(Canvas *layer) {
     m_secondOrderLayer = layer;
-    const bool drawn = m_last && m_last->refusal.empty();
-    if (layer && drawn) {
+    if (layer && hasResults()) {
         drawSecondOrder();
     }
 }

@@ -54,6 +54,9 @@ public:
     bool hasFlow() const { return m_hasFlow; }
     /// The last recalculation, once there has been one.
     const std::optional<Recalculation> &lastRecalculation() const { return m_last; }
+    /// True once a recalculation has drawn the plots and the last one did not
+    /// refuse: then there are results to save, copy or print.
+    bool hasResults() const { return m_last && m_last->refusal.empty(); }
 
     /// Draws the second-order Cp into the given layer of the pressure plot
     /// from now on, at once from the last drawn flow; with nullptr, no

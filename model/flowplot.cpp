@@ -13,7 +13,7 @@ constexpr int Ns = streamlineCount;
 
 void drawFrame(const FlowState &flow, Canvas &canvas) {
     canvas.Cls();
-    canvas.Scale(flowScale.left, flowScale.top, flowScale.right, flowScale.bottom);
+    setScale(canvas, flowScale);
     canvas.Line(0, 0, 2, 0, colours::grey);
     canvas.Line(0, -2, 0, toSingle(flow.H), colours::grey);
 }

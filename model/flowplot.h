@@ -24,9 +24,6 @@ inline constexpr int machLineCount = 9;
 /// The flow picture's user scale: x from -0.2 to 3.8 across, leaving room
 /// downstream for the shifted streamlines, and the picture's y, which is
 /// minus the height, from -1.8 at the top to 0.2.
-struct PictureScale {
-    double left, top, right, bottom;
-};
 inline constexpr PictureScale flowScale{-0.2, -1.8, 3.8, 0.2};
 
 /// The most streamlines the point tables have room for, above the wall.

@@ -17,8 +17,10 @@ namespace {
 // two results, short enough to listen to. The inputs are spoken as read.
 constexpr int spokenDigits = 4;
 
-// The pressure plot shows Cp from -5.5 to 5.5; a curve beyond is cut off.
-constexpr double visibleCp = 5.5;
+// The pressure plot shows Cp from minus its scale's bottom to minus its top;
+// a curve beyond is cut off.
+constexpr double lowestVisibleCp = -pressureScale.bottom;
+constexpr double highestVisibleCp = -pressureScale.top;
 
 double rounded(double value) {
     if (value == 0 || !std::isfinite(value)) {
@@ -163,8 +165,8 @@ std::u16string pressureCurve(const FlowState &flow) {
     text += crossings.empty() ? u" Cp işaret değiştirmez."
                               : u" Cp işaret değiştirir: x = " + spokenList(crossings) + u".";
     text += u" Cp ≥ 0 kırmızı, Cp < 0 mavi.";
-    if (highest.value > visibleCp || lowest.value < -visibleCp) {
-        text += u" Eğrinin " + spoken(-visibleCp) + u" ile " + spoken(visibleCp) +
+    if (highest.value > highestVisibleCp || lowest.value < lowestVisibleCp) {
+        text += u" Eğrinin " + spoken(lowestVisibleCp) + u" ile " + spoken(highestVisibleCp) +
                 u" aralığı dışındaki kısmı çizimde kesilir.";
     }
     return text;

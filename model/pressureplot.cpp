@@ -47,7 +47,7 @@ PressureTables pressureTables(const FlowState &flow) {
 void basınç_çiz(const FlowState &flow, Canvas &canvas, Messenger &messenger) {
     requireDrawable(flow, "basınç_çiz");
     canvas.Cls();
-    canvas.Scale(-0.2, -5.5, 3.8, 5.5);
+    setScale(canvas, pressureScale);
     canvas.Line(0, 0, 2, 0, colours::grey);
     canvas.Line(0, -1.5f, 0, 1.5f, colours::grey);
 

@@ -14,6 +14,12 @@
 
 namespace wavywall {
 
+/// The pressure plot's user scale: x as in the flow picture, and the
+/// picture's y, which is minus Cp (compression above the axis), from -5.5 at
+/// the top to 5.5; a curve beyond is cut off. The second-order layer shares
+/// it.
+inline constexpr PictureScale pressureScale{-0.2, -5.5, 3.8, 5.5};
+
 /// The points of the pressure curve: abscissa along the wall and Cp there,
 /// for i = 0..N.
 struct PressureTables {

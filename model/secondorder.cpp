@@ -1,5 +1,6 @@
 #include "model/secondorder.h"
 
+#include "model/pressureplot.h"
 #include "model/trigonometry.h"
 #include "model/validity.h"
 
@@ -26,7 +27,7 @@ SecondOrderTables secondOrderTables(const FlowState &flow) {
 void ikinci_mertebe_çiz(const FlowState &flow, Canvas &layer) {
     requireDrawable(flow, "ikinci_mertebe_çiz");
     layer.Cls();
-    layer.Scale(-0.2, -5.5, 3.8, 5.5);
+    setScale(layer, pressureScale);
     if (isSubsonic(flow) || flow.Beta == 0) {
         return;
     }

@@ -106,15 +106,24 @@ void Form1Test::showsExactTexts() {
     QCOMPARE(w.button()->text(), u"HESAPLA"_s);
 }
 
+// A control of the description, with its rectangle there.
+template <typename Control> void addControlRow(const char *what) {
+    const TwipRect t = Control::twips;
+    QTest::newRow(what) << toQString(Control::name) << QRect(t.left, t.top, t.width, t.height);
+}
+
 void Form1Test::placesControlsByTheirTwips_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
-    QTest::newRow("frame") << u"Frame1"_s << QRect(120, 240, 1695, 2295);
-    QTest::newRow("Mach bar") << u"HScroll_Moo"_s << QRect(720, 480, 735, 255);
-    QTest::newRow("height box") << u"Text_HbL"_s << QRect(120, 1320, 615, 285);
-    QTest::newRow("button") << u"Command1"_s << QRect(240, 1680, 1215, 495);
-    QTest::newRow("flow plot") << u"Picture_Akım"_s << QRect(2040, 360, 5000, 2500);
-    QTest::newRow("pressure plot") << u"Picture_basınç"_s << QRect(2040, 2880, 5055, 2175);
+    using described = windows::Form1;
+    addControlRow<described::Frame1>("frame");
+    addControlRow<described::HScroll_Moo>("Mach bar");
+    addControlRow<described::HScroll_HbL>("height bar");
+    addControlRow<described::Text_Moo>("Mach box");
+    addControlRow<described::Text_HbL>("height box");
+    addControlRow<described::Command1>("button");
+    addControlRow<described::Picture_Akım>("flow plot");
+    addControlRow<described::Picture_basınç>("pressure plot");
 }
 
 void Form1Test::placesControlsByTheirTwips() {
@@ -238,7 +247,7 @@ void Form1Test::machOneShowsMessageOverAxes() {
     Window w;
     w.moo()->setText(moo);
     QTest::mouseClick(w.button(), Qt::LeftButton);
-    QCOMPARE(w.messages, QStringList{u" Moo=1 için teori geçersiz"_s});
+    QCOMPARE(w.messages, QStringList{testing::qstr(messages::machOne)});
     QCOMPARE(w.picture(u"Picture_basınç"_s)->displayList().size(), 2u);
     QCOMPARE(w.picture(u"Picture_Akım"_s)->displayList().empty(), false);
     QCOMPARE(w.redraws(), 1);
@@ -262,7 +271,7 @@ void Form1Test::messageStopsHeldArrow() {
     QScrollBar *bar = w.bar(u"HScroll_HbL"_s);
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     QTest::qWait(1500);
-    QCOMPARE(w.messages, QStringList{u" Mach sayısı 0 olarak okundu"_s});
+    QCOMPARE(w.messages, QStringList{testing::qstr(messages::machZero)});
     QCOMPARE(bar->value(), 2);
     QCOMPARE(w.hbl()->text(), u"0.02"_s);
     QVERIFY(!bar->isSliderDown());

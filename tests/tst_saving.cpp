@@ -69,12 +69,12 @@ void SavingTest::commandLine_data() {
     QTest::newRow("a PNG") << QStringList{u"--save-flow"_s, u"f.PNG"_s} << 0 << QString()
                            << QStringList{u"f.PNG"_s};
     QTest::newRow("Mach one") << (QStringList{u"--moo"_s, u"1"_s} << both) << exitMessage
-                              << u" Moo=1 için teori geçersiz"_s << QStringList();
+                              << testing::qstr(messages::machOne) << QStringList();
     QTest::newRow("markup read as 0")
         << (QStringList{u"--moo"_s, u"<b>0.5</b>"_s} << both) << exitMessage
-        << u" Mach sayısı 0 olarak okundu"_s << QStringList();
+        << testing::qstr(messages::machZero) << QStringList();
     QTest::newRow("huge") << (QStringList{u"--hbl"_s, u"9"_s.repeated(10000)} << both)
-                          << exitMessage << u" Girilen değer çok büyük"_s << QStringList();
+                          << exitMessage << testing::qstr(messages::tooLarge) << QStringList();
     QTest::newRow("help with Qt's options, no window")
         << QStringList{u"--help-all"_s} << 0 << QString() << QStringList();
     QTest::newRow("unknown option")

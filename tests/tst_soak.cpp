@@ -116,9 +116,9 @@ void SoakTest::longRunStaysFlatAndExact() {
 
     const int each = total / steps;
     QCOMPARE(w.counted.size(), 3);
-    QCOMPARE(w.counted.value(u" Moo=1 için teori geçersiz"_s), each);
-    QCOMPARE(w.counted.value(u" Mach sayısı 0 olarak okundu"_s), each);
-    QCOMPARE(w.counted.value(u" Girilen değer çok büyük"_s), each);
+    QCOMPARE(w.counted.value(testing::qstr(messages::machOne)), each);
+    QCOMPARE(w.counted.value(testing::qstr(messages::machZero)), each);
+    QCOMPARE(w.counted.value(testing::qstr(messages::tooLarge)), each);
 
     // The rotation ends on too large a Mach number; a bar's value and then
     // the button give the last picture, in the soaked and in a fresh window.

@@ -29,8 +29,9 @@ test_packages+=(python3-pil)
 # The core built as WebAssembly, and a comma locale for the number
 # conversions' locale checks.
 test_packages+=(emscripten locales-all)
-# The web edition: Emscripten builds it; its tests drive Debian's Chromium.
-web_packages=(cmake make emscripten python3)
+# The web edition: Emscripten builds the core, esbuild bundles the page; its
+# tests drive Debian's Chromium.
+web_packages=(cmake make emscripten python3 esbuild)
 test_packages+=("${web_packages[@]}" chromium chromium-driver python3-selenium python3-pil)
 # ... and WebKitGTK (Safari's engine) under Xvfb, and Firefox ESR (Gecko).
 # xvfb-run needs xauth, which Xvfb only recommends.

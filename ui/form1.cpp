@@ -170,7 +170,7 @@ void Form1::createPlots(double dotsPerInch) {
 }
 
 void Form1::createPlotMenus(Messenger &messenger) {
-    const auto print = [this] { Nm_Yazdir_Click(); };
+    const auto print = [this] { Nm_Yazdır_Click(); };
     m_flowMenu = std::make_unique<PlotMenu>(*Picture_Akım, Plot::flow, *m_model, messenger, print);
     m_pressureMenu =
         std::make_unique<PlotMenu>(*Picture_basınç, Plot::pressure, *m_model, messenger, print);
@@ -188,7 +188,7 @@ void Form1::printPlots(QPagedPaintDevice &page) const {
 }
 
 // The platform's print dialog, then both plots on one page.
-void Form1::Nm_Yazdir_Click() {
+void Form1::Nm_Yazdır_Click() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {

@@ -67,7 +67,7 @@ private:
     void setTabOrderAndFocus();
     void createPlotMenus(Messenger &messenger);
     void afterRecalculation();
-    void Nm_Yazdir_Click();
+    void Nm_Yazdır_Click();
 
     void Form_Load();
     void Command1_Click();

@@ -24,7 +24,7 @@ Form_Validity::Form_Validity()
     setWindowTitle(toQString(validity::caption));
     setAccessibleName(toQString(validity::caption));
     m_text = new QLabel(this);
-    m_text->setObjectName(u"Label_Validity"_s);
+    m_text->setObjectName(u"Form_Validity_text"_s);
     m_text->setAccessibleName(toQString(validity::accessibleName));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);

@@ -61,17 +61,21 @@ PlotMenu::PlotMenu(PictureBox &box, Plot plot, const FlowModel &model, Messenger
     updateEnabled();
 }
 
-// Each command is named after its entry in the description, which gives its text.
+// Each command is named after its entry in the description, which gives its
+// text and whether it waits for results.
 template <typename Command> QAction *PlotMenu::addCommand(void (PlotMenu::*run)()) {
     QAction *action = m_menu.addAction(toQString(Command::text));
     action->setObjectName(m_box.objectName() + u'_' + toQString(Command::name));
     connect(action, &QAction::triggered, this, run);
+    if (Command::waitsForResults) {
+        m_waiting.push_back(action);
+    }
     return action;
 }
 
 void PlotMenu::updateEnabled() {
-    const bool results = hasResults(m_model);
-    for (QAction *action : m_menu.actions()) {
+    const bool results = m_model.hasResults();
+    for (QAction *action : m_waiting) {
         action->setEnabled(results);
     }
 }
@@ -126,7 +130,7 @@ void PlotMenu::saveData() {
 
 // The picture as an image and as SVG, for programs that take vectors.
 void PlotMenu::copyPicture() {
-    if (!hasResults(m_model)) {
+    if (!m_model.hasResults()) {
         return;
     }
     const std::string svg = picture();

@@ -2,7 +2,8 @@
 // numbers, and print both plots. The right button, the Menu key and
 // Shift+F10 on the focused box open it; Ctrl+C on the focused box copies the
 // picture. Until a recalculation has drawn the plots there is nothing to
-// save, and the commands are disabled.
+// save, and the commands that the description says wait for results
+// (ui/windows.json's PlotMenus) are disabled.
 #pragma once
 
 #include "model/exportname.h"
@@ -11,6 +12,7 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 namespace wavywall {
 
@@ -62,6 +64,8 @@ private:
     std::function<void()> m_print;
     AskFileName m_ask;
     QMenu m_menu;
+    // The commands that wait for a recalculation that drew the plots.
+    std::vector<QAction *> m_waiting;
 };
 
 } // namespace wavywall

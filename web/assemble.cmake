@@ -1,19 +1,22 @@
-# Gathers the page in WEB_DIR: the page's files (PAGE_FILES) and modules
-# (PAGE_MODULES) from SOURCE_DIR, the icon, the description of the windows
-# (DESCRIPTION) as js/windows.js, the modules joined into js/page.js by
-# BUNDLE (run with PYTHON), and the service worker with the list of
-# everything it keeps for offline use and a cache name made from a digest
-# of all of it. The single modules stay beside the bundle, for the browser
-# benchmark and tests that import them, but the page never loads them, so
-# the worker does not keep them.
-foreach(file IN LISTS PAGE_FILES PAGE_MODULES)
-    configure_file(${SOURCE_DIR}/${file} ${WEB_DIR}/${file} COPYONLY)
+# Gathers the page in WEB_DIR, which then holds exactly what a visit loads:
+# the page's files (PAGE_FILES) from SOURCE_DIR, with the plots' light yellow
+# of the description of the windows (DESCRIPTION) written in where they say
+# @lightYellow@; the icon; the page's modules bundled by ESBUILD into
+# js/page.js, the description in it; and the service worker with the list of
+# everything it keeps for offline use and a cache name made from a digest of
+# all of it. The core (wavywall-core.js and .wasm) is already there.
+file(READ ${DESCRIPTION} description)
+string(JSON lightYellow GET "${description}" lightYellow)
+file(REMOVE_RECURSE ${WEB_DIR}/js)
+foreach(file IN LISTS PAGE_FILES)
+    configure_file(${SOURCE_DIR}/${file} ${WEB_DIR}/${file} @ONLY)
 endforeach()
 configure_file(${ICON} ${WEB_DIR}/icon.svg COPYONLY)
-set(MODULE ${WEB_DIR}/js/windows.js)
-include(${DESCRIBE_WINDOWS})
+# The core's loader is the page's own file beside the bundle, loaded when
+# the controls stand (js/core.js).
 execute_process(
-    COMMAND ${PYTHON} ${BUNDLE} ${WEB_DIR}/js/main.js ${WEB_DIR}/js/page.js
+    COMMAND ${ESBUILD} ${SOURCE_DIR}/js/main.js --bundle --format=esm --log-level=warning
+        --external:../wavywall-core.js --outfile=${WEB_DIR}/js/page.js
     COMMAND_ERROR_IS_FATAL ANY)
 
 set(kept ./ ${PAGE_FILES} js/page.js icon.svg wavywall-core.js wavywall-core.wasm)

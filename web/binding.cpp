@@ -1,28 +1,31 @@
 // The core as the web page sees it: a small C surface over one flow model
-// with its two input texts, two display lists and the messages of the last
-// recalculation. The page writes the texts the user typed into buffers that
-// this surface hands out, calls a recalculation, then reads the display lists
-// as flat arrays (four unit coordinates and one 0x00BBGGRR colour a line;
-// the pressure plot's second-order layer is a third list, empty while off),
-// the texts a scroll bar wrote, the messages and the words that describe
-// each plot, straight from the module's memory. A message does not block here: it is collected, and
-// the page shows it in its modal box when the recalculation has returned, which is the same to the
-// user because a message is always the last thing a recalculation does (docs/web.md).
+// with its two input texts, the plots' display lists and the messages of the
+// last recalculation. The page writes the texts the user typed into buffers
+// that this surface hands out, calls a recalculation, then reads the results
+// straight from the module's memory: each plot's display list through one
+// accessor (four unit coordinates and one 0x00BBGGRR colour a line; the
+// pressure plot's list ends with its second-order layer, empty while off),
+// and texts (those a scroll bar wrote, the messages, the plots' descriptions,
+// the validity lines, a file's name) as UTF-16 with the length of the last
+// one returned. A message does not block here: it is collected, and the page
+// shows it in its modal box when the recalculation has returned, which is the
+// same to the user because a message is always the last thing a
+// recalculation does (docs/web.md).
 #include "canvas/displaylist.h"
-#include "canvas/svgwriter.h"
 #include "model/csvwriter.h"
 #include "model/exportname.h"
 #include "model/flowmodel.h"
 #include "model/heldinputs.h"
 #include "model/messagelist.h"
 #include "model/plotdescription.h"
+#include "model/plotpicture.h"
 #include "model/validityreport.h"
-#include "windowdescription.h"
 
 #include <emscripten/emscripten.h>
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,19 +35,27 @@ namespace wavywall::web {
 
 namespace {
 
-// A display list flattened for the page.
+// A plot's display lists flattened for the page, and where it finds them:
+// the number of lines and the addresses of the two arrays, three 32-bit
+// words that the page reads in one call.
 struct FlatList {
     std::vector<double> coordinates;
     std::vector<std::uint32_t> colours;
+    std::array<std::uint32_t, 3> view{};
 
-    void fill(const DisplayList &list) {
+    void fill(std::initializer_list<const DisplayList *> lists) {
         coordinates.clear();
         colours.clear();
-        for (const DisplayList::PlotLine &line : list.lines()) {
-            coordinates.insert(coordinates.end(), {line.line.from.u, line.line.from.v,
-                                                   line.line.to.u, line.line.to.v});
-            colours.push_back(line.colour);
+        for (const DisplayList *list : lists) {
+            for (const DisplayList::PlotLine &line : list->lines()) {
+                coordinates.insert(coordinates.end(), {line.line.from.u, line.line.from.v,
+                                                       line.line.to.u, line.line.to.v});
+                colours.push_back(line.colour);
+            }
         }
+        view = {static_cast<std::uint32_t>(colours.size()),
+                static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(coordinates.data())),
+                static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(colours.data()))};
     }
 };
 
@@ -59,21 +70,26 @@ struct Session {
     DisplayList secondOrderLayer;
     MessageList messenger;
     FlowModel model{boxes, flowCanvas, pressureCanvas, messenger};
-    std::array<FlatList, 3> flat;
+    std::array<FlatList, 2> flat;
     std::array<std::u16string, 2> descriptions;
     std::u16string validity;
-    // The last picture, table or name asked for, and a plot's title.
+    // The last picture or table asked for, the last file name, the picture's
+    // frame, and the length of the last text handed out.
     std::string exported;
     std::u16string exportedName;
-    std::u16string title;
+    std::array<double, 7> frame{};
+    int returnedLength = 0;
 
     template <typename Action> void recalculate(Action action) {
         messenger.shown.clear();
         action();
-        flat[0].fill(flowCanvas);
-        flat[1].fill(pressureCanvas);
-        flat[2].fill(secondOrderLayer);
+        flatten();
         describe();
+    }
+
+    void flatten() {
+        flat[0].fill({&flowCanvas});
+        flat[1].fill({&pressureCanvas, &secondOrderLayer});
     }
 
     void showSecondOrder(bool on) {
@@ -81,7 +97,7 @@ struct Session {
         if (!on) {
             secondOrderLayer.Cls();
         }
-        flat[2].fill(secondOrderLayer);
+        flatten();
     }
 
     // The validity window's lines, one a line.
@@ -97,22 +113,28 @@ struct Session {
         descriptions[0] = std::move(described.flow);
         descriptions[1] = std::move(described.pressure);
     }
+
+    const char16_t *give(std::u16string_view text) {
+        returnedLength = static_cast<int>(text.size());
+        return text.data();
+    }
 };
 
 } // namespace wavywall::web
 
 using wavywall::Input;
+using wavywall::Plot;
 using wavywall::web::Session;
 
 namespace {
 Input inputOf(int input) {
     return input == 0 ? Input::Moo : Input::HbL;
 }
-// 0 the flow picture, 1 the pressure plot, 2 its second-order layer.
-std::size_t plotOf(int plot) {
-    return plot <= 0 ? 0 : plot == 1 ? 1 : 2;
+// 0 the flow picture, 1 the pressure plot.
+Plot plotOf(int plot) {
+    return plot == 0 ? Plot::flow : Plot::pressure;
 }
-std::size_t describedPlotOf(int plot) {
+std::size_t indexOf(int plot) {
     return plot == 0 ? 0 : 1;
 }
 } // namespace
@@ -123,12 +145,18 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE Session *wavywall_create() {
     auto *session = new Session;
+    session->flatten();
     session->describe();
     return session;
 }
 
 EMSCRIPTEN_KEEPALIVE void wavywall_form_load(Session *session) {
     session->model.Form_Load();
+}
+
+// The length of the text the last call that returns one handed out.
+EMSCRIPTEN_KEEPALIVE int wavywall_returned_length(Session *session) {
+    return session->returnedLength;
 }
 
 // Room for a text of the given length in UTF-16 code units, which the page
@@ -140,11 +168,7 @@ EMSCRIPTEN_KEEPALIVE char16_t *wavywall_text_buffer(Session *session, int input,
 }
 
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_text(Session *session, int input) {
-    return session->boxes.at(inputOf(input)).data();
-}
-
-EMSCRIPTEN_KEEPALIVE int wavywall_text_length(Session *session, int input) {
-    return static_cast<int>(session->boxes.at(inputOf(input)).size());
+    return session->give(session->boxes.at(inputOf(input)));
 }
 
 EMSCRIPTEN_KEEPALIVE void wavywall_command1_click(Session *session) {
@@ -163,16 +187,10 @@ EMSCRIPTEN_KEEPALIVE void wavywall_hscroll_hbl_change(Session *session, int posi
     });
 }
 
-EMSCRIPTEN_KEEPALIVE int wavywall_line_count(Session *session, int plot) {
-    return static_cast<int>(session->flat[plotOf(plot)].colours.size());
-}
-
-EMSCRIPTEN_KEEPALIVE const double *wavywall_line_coordinates(Session *session, int plot) {
-    return session->flat[plotOf(plot)].coordinates.data();
-}
-
-EMSCRIPTEN_KEEPALIVE const std::uint32_t *wavywall_line_colours(Session *session, int plot) {
-    return session->flat[plotOf(plot)].colours.data();
+// The plot's lines: their count, then the addresses of their coordinates
+// and of their colours.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t *wavywall_display_list(Session *session, int plot) {
+    return session->flat[indexOf(plot)].view.data();
 }
 
 EMSCRIPTEN_KEEPALIVE int wavywall_message_count(Session *session) {
@@ -180,19 +198,11 @@ EMSCRIPTEN_KEEPALIVE int wavywall_message_count(Session *session) {
 }
 
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_message(Session *session, int index) {
-    return session->messenger.shown.at(static_cast<std::size_t>(index)).data();
-}
-
-EMSCRIPTEN_KEEPALIVE int wavywall_message_length(Session *session, int index) {
-    return static_cast<int>(session->messenger.shown.at(static_cast<std::size_t>(index)).size());
+    return session->give(session->messenger.shown.at(static_cast<std::size_t>(index)));
 }
 
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_description(Session *session, int plot) {
-    return session->descriptions[describedPlotOf(plot)].data();
-}
-
-EMSCRIPTEN_KEEPALIVE int wavywall_description_length(Session *session, int plot) {
-    return static_cast<int>(session->descriptions[describedPlotOf(plot)].size());
+    return session->give(session->descriptions[indexOf(plot)]);
 }
 
 EMSCRIPTEN_KEEPALIVE void wavywall_set_second_order(Session *session, int on) {
@@ -203,33 +213,33 @@ EMSCRIPTEN_KEEPALIVE void wavywall_set_second_order(Session *session, int on) {
 // of this function.
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_validity(Session *session) {
     session->assess();
-    return session->validity.data();
-}
-
-EMSCRIPTEN_KEEPALIVE int wavywall_validity_length(Session *session) {
-    return static_cast<int>(session->validity.size());
+    return session->give(session->validity);
 }
 
 // A plot's results leave the page only after a recalculation that drew them.
 EMSCRIPTEN_KEEPALIVE int wavywall_has_results(Session *session) {
-    const auto &last = session->model.lastRecalculation();
-    return last && last->refusal.empty() ? 1 : 0;
+    return session->model.hasResults() ? 1 : 0;
 }
 
-// Room for a plot's title, which the page fills before asking for a picture.
-EMSCRIPTEN_KEEPALIVE char16_t *wavywall_title_buffer(Session *session, int length) {
-    session->title.assign(static_cast<std::size_t>(length < 0 ? 0 : length), u' ');
-    return session->title.data();
+// The plot's picture frame in pixels, as the core writes the picture: the
+// drawing area's width and height, the title label's left, top, width and
+// height, and its font size.
+EMSCRIPTEN_KEEPALIVE const double *wavywall_picture_frame(Session *session, int plot) {
+    const wavywall::PictureFrame f = wavywall::pictureFrame(plotOf(plot));
+    session->frame = {static_cast<double>(f.width),
+                      static_cast<double>(f.height),
+                      f.titleLeft,
+                      f.titleTop,
+                      f.titleWidth,
+                      f.titleHeight,
+                      f.fontSize};
+    return session->frame.data();
 }
 
-// The plot's SVG picture: the drawing area and the title label, in pixels.
-EMSCRIPTEN_KEEPALIVE void wavywall_picture(Session *session, int plot, int width, int height,
-                                           double titleLeft, double titleTop, double titleWidth,
-                                           double titleHeight, double fontSize) {
-    const wavywall::PictureFrame frame{width,    height,     session->title, titleLeft,
-                                       titleTop, titleWidth, titleHeight,    fontSize};
+// The plot's SVG picture, as the desktop writes it.
+EMSCRIPTEN_KEEPALIVE void wavywall_picture(Session *session, int plot) {
     const wavywall::DisplayList &list = plot == 0 ? session->flowCanvas : session->pressureCanvas;
-    session->exported = wavywall::plotSvg(list.lines(), frame);
+    session->exported = wavywall::plotPicture(plotOf(plot), list.lines());
 }
 
 // The plot's point tables, with commas (0) or tabs (1).
@@ -251,15 +261,8 @@ EMSCRIPTEN_KEEPALIVE int wavywall_exported_length(Session *session) {
 // The name a plot's file is offered under, without extension.
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_export_name(Session *session, int plot) {
     const auto &last = session->model.lastRecalculation();
-    session->exportedName =
-        last ? wavywall::exportName(plot == 0 ? wavywall::Plot::flow : wavywall::Plot::pressure,
-                                    *last)
-             : u"wavywall";
-    return session->exportedName.data();
-}
-
-EMSCRIPTEN_KEEPALIVE int wavywall_export_name_length(Session *session) {
-    return static_cast<int>(session->exportedName.size());
+    session->exportedName = last ? wavywall::exportName(plotOf(plot), *last) : u"wavywall";
+    return session->give(session->exportedName);
 }
 
 } // extern "C"

@@ -3,10 +3,12 @@
 // size. Each sample is one recalculation in the core (a step of the Mach
 // number bar) followed by painting both display lists; "flushed" samples
 // also read one pixel back from each canvas, which makes the browser finish
-// rasterising what was drawn before the clock stops.
+// rasterising what was drawn before the clock stops. bench/web/bench.py
+// bundles this file with the page's modules from the source tree into the
+// site's js/bench.js, beside the page's own js/page.js.
 
-import { Core, Plot } from './js/core.js';
-import { PlotPainter } from './js/plotpainter.js';
+import { Core, Plot } from '../../web/js/core.js';
+import { PlotPainter } from '../../web/js/plotpainter.js';
 
 // The drawing areas of the two plot boxes, in CSS pixels.
 const sizes = { flow: [329, 163], pressure: [333, 141] };

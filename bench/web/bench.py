@@ -9,7 +9,7 @@ in turn with two pages that do nothing, which show what the machine and the
 browser cost any page.
 
 usage: bench/web/bench.py [--start] [BUILD_WEB_FOLDER]   (default build/wasm/web)
-Needs the wasm preset built and npm (Chart.js is installed into
+Needs the wasm preset built, esbuild and npm (Chart.js is installed into
 build/webbench/, for the benchmark only; the page never loads it)."""
 
 import functools
@@ -45,8 +45,12 @@ def prepare(web):
     site = os.path.join(work, 'site')
     shutil.rmtree(site, ignore_errors=True)
     shutil.copytree(web, site)
-    for name in ('bench.html', 'bench.js'):
-        shutil.copy(os.path.join(HERE, name), site)
+    shutil.copy(os.path.join(HERE, 'bench.html'), site)
+    # The page's single modules come from the source tree, bundled as the
+    # page's are, so that they find the core beside the bundle.
+    subprocess.run(['esbuild', os.path.join(HERE, 'bench.js'), '--bundle', '--format=esm',
+                    '--log-level=warning', '--external:../wavywall-core.js',
+                    '--outfile=' + os.path.join(site, 'js', 'bench.js')], check=True)
     shutil.copy(os.path.join(work, 'node_modules', 'chart.js', 'dist', 'chart.umd.js'), site)
     return site
 

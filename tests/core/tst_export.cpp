@@ -6,6 +6,7 @@
 #include "canvas/svgwriter.h"
 #include "model/csvwriter.h"
 #include "model/flowplot.h"
+#include "model/plotpicture.h"
 #include "model/trigonometry.h"
 #include "tests/core/check.h"
 #include "tests/support/fakes.h"
@@ -134,10 +135,36 @@ void svgHoldsTheDisplayList() {
     }
 }
 
+// The frame both front ends take, at 96 pixels an inch (15 twips a pixel):
+// each plot box's drawing area within its 2-pixel border, and its title's
+// rectangle cut at the area's edges, as the boxes show them.
+void framesAreTheBoxesAtNinetySixDots() {
+    struct Row {
+        Plot plot;
+        PictureFrame frame;
+    };
+    const Row rows[] = {
+        {Plot::flow, {329, 163, u"Akım çizgileri", 264, 152, 65, 11, 11}},
+        {Plot::pressure,
+         {333, 141, u"Duvar üzerinde basınç katsayılarının dağılımı", 120, 128, 213, 13, 11}},
+    };
+    for (const Row &row : rows) {
+        const PictureFrame f = pictureFrame(row.plot);
+        const PictureFrame &e = row.frame;
+        CHECK_ROW(f.width == e.width && f.height == e.height && f.title == e.title,
+                  check::utf8(e.title));
+        CHECK_ROW(f.titleLeft == e.titleLeft && f.titleTop == e.titleTop &&
+                      f.titleWidth == e.titleWidth && f.titleHeight == e.titleHeight &&
+                      f.fontSize == e.fontSize,
+                  check::utf8(e.title));
+    }
+}
+
 const check::Case cases[] = {
     {"the pressure table is the formula", pressureCsvIsTheFormula},
     {"the flow table is the flow", flowCsvIsTheFlow},
     {"the picture holds the display list", svgHoldsTheDisplayList},
+    {"the frames are the boxes at 96 dots an inch", framesAreTheBoxesAtNinetySixDots},
 };
 
 } // namespace

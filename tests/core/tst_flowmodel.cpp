@@ -21,9 +21,17 @@ using wavywall::testing::ModelRig;
 
 namespace {
 
-const std::u16string machOne = u" Moo=1 için teori geçersiz";
-const std::u16string readAsZero = u" Mach sayısı 0 olarak okundu";
-const std::u16string tooLarge = u" Girilen değer çok büyük";
+const std::u16string machOne{messages::machOne};
+const std::u16string readAsZero{messages::machZero};
+const std::u16string tooLarge{messages::tooLarge};
+
+// The messages as the user reads them, each with its leading blank: the one
+// place the tests write them out; all others take them from the core's table.
+void messagesReadAsTheyAlwaysHave() {
+    CHECK(machOne == u" Moo=1 için teori geçersiz");
+    CHECK(readAsZero == u" Mach sayısı 0 olarak okundu");
+    CHECK(tooLarge == u" Girilen değer çok büyük");
+}
 
 bool shownOnly(const ModelRig &rig, const std::u16string &message) {
     return rig.messages.shown == std::vector<std::u16string>{message};
@@ -238,6 +246,7 @@ void unloadedOrOversizedStatesAreRefused() {
 #endif
 
 const check::Case cases[] = {
+    {"the messages read as they always have", messagesReadAsTheyAlwaysHave},
     {"the load sets the constants only", loadSetsConstantsOnly},
     {"the button reads both boxes", buttonReadsBothBoxes},
     {"the Mach-number bar writes its value", machBarWritesItsValue},

@@ -9,9 +9,9 @@
 #include <cmath>
 
 using namespace wavywall;
+using wavywall::MessageList;
 using wavywall::testing::agrees12;
 using wavywall::testing::loadedState;
-using wavywall::MessageList;
 
 namespace {
 // Beta and H of the default inputs, Moo = 1.01 and H/L = 0.01.
@@ -127,7 +127,7 @@ void machOneDrawsAxesAndRefuses() {
     basınç_çiz(loadedState(0, defaultH), canvas, messages);
     CHECK(canvas.lines().size() == 2);
     CHECK(canvas.lines()[0].colour == colours::grey && canvas.lines()[1].colour == colours::grey);
-    CHECK(messages.shown == std::vector<std::u16string>{u" Moo=1 için teori geçersiz"});
+    CHECK(messages.shown == std::vector<std::u16string>{std::u16string(messages::machOne)});
 }
 
 // The guard passes the inputs the curve draws finitely and stops the ones

@@ -2,7 +2,8 @@
 """Measures what a user sees in screenshots of the program: how well text
 reads against its background, whether a control visibly changed, how many
 separate glyphs a control shows, and how many pixels of a line each column
-holds. Regions are X Y W H in the image's pixels.
+holds; and a control's rectangle in the description of the windows, which
+the sessions find controls by. Regions are X Y W H in the image's pixels.
 
 usage: pixels.py colour IMAGE X Y
        pixels.py contrast IMAGE X Y W H
@@ -11,7 +12,10 @@ usage: pixels.py colour IMAGE X Y
        pixels.py glyphs IMAGE X Y W H
        pixels.py inkspan IMAGE X Y W H #RRGGBB
        pixels.py columns IMAGE X Y W H #RRGGBB...
+       pixels.py twips NAME   (a main-window control, or WINDOW.NAME for a line)
 """
+import json
+import os
 import sys
 from collections import Counter
 
@@ -80,6 +84,20 @@ def glyphs(rows):
     return groups, touches
 
 
+DESCRIPTION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "ui",
+                           "windows.json")
+
+
+def described_twips(name):
+    """Left, top, width and height in twips, as ui/windows.json gives them."""
+    with open(DESCRIPTION, encoding="utf-8") as description:
+        windows = json.load(description)
+    window, _, control = name.rpartition(".")
+    if window:
+        return next(line["twips"] for line in windows[window]["lines"] if line["name"] == control)
+    return windows["Form1"][control]["twips"]
+
+
 def main(argv):
     command, args = argv[1], argv[2:]
     if command == "colour":
@@ -110,6 +128,8 @@ def main(argv):
         colours = {parse_colour(c) for c in args[5:]}
         counts = [sum(1 for row in rows if row[i] in colours) for i in range(len(rows[0]))]
         print(" ".join(str(c) for c in sorted(set(counts))))
+    elif command == "twips":
+        print(*described_twips(args[0]))
     else:
         sys.exit(__doc__)
 

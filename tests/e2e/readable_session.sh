@@ -41,26 +41,34 @@ stop() {
 }
 
 # Layout twips to pixels at the session's resolution, edges rounded as the
-# program rounds them; a control's rectangle from its container's origin.
+# program rounds them; a control's rectangle from its container's origin. The
+# rectangles are the description's (ui/windows.json).
 px() { echo $((($1 * dpi + 720) / 1440)); }
+twips() { pixels twips "$1"; }
 rect() { # left top width height [origin_x origin_y]
     local x=$(($(px "$1") + ${5:-0})) y=$(($(px "$2") + ${6:-0}))
     echo "$x" "$y" $(($(px $(($1 + $3))) - $(px "$1"))) $(($(px $(($2 + $4))) - $(px "$2")))
 }
+control() { # name [origin_x origin_y]
+    local left top width height
+    read -r left top width height < <(twips "$1")
+    rect "$left" "$top" "$width" "$height" "${2:-0}" "${3:-0}"
+}
 
 # The client area starts below the menu bar: the flow plot's light-yellow
-# inner area, 360 twips down plus its 2-pixel border, fixes where.
+# inner area, its top in twips down plus its 2-pixel border, fixes where.
 find_client_top() { # screenshot scale
-    local column first
-    column=$(awk -v x="$(px $((2040 + 2500)))" -v s="$2" 'BEGIN { printf "%d", x * s }')
+    local column first left top width
+    read -r left top width _ < <(twips Picture_Akım)
+    column=$(awk -v x="$(px $((left + width / 2)))" -v s="$2" 'BEGIN { printf "%d", x * s }')
     first=$(/usr/bin/convert "$1" -crop "1x768+$column+0" +repage txt:- |
         awk 'toupper($0) ~ /#FFFFC0/ && !found { split($1, at, /[,:]/); print at[2]; found = 1 }')
     [ -n "$first" ] || fail "no plot box on the screen"
-    awk -v f="$first" -v s="$2" -v t="$(px 360)" 'BEGIN { printf "%d", f / s - t - 2 }'
+    awk -v f="$first" -v s="$2" -v t="$(px "$top")" 'BEGIN { printf "%d", f / s - t - 2 }'
 }
 
 mach_text() { # reads Text_Moo through the clipboard
-    read -r x y w h < <(rect 120 480 615 285 "$frame_x" "$frame_y")
+    read -r x y w h < <(control Text_Moo "$frame_x" "$frame_y")
     xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1 key ctrl+a ctrl+c
     sleep 0.3
     xclip -o -selection clipboard
@@ -96,20 +104,21 @@ start HOME="$work/home" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 QT_FONT_DP
     QT_ENABLE_HIGHDPI_SCALING=0
 shoot "$work/dark.png"
 client_top=$(find_client_top "$work/dark.png" 1)
-frame_x=$(px 120)
-frame_y=$((client_top + $(px 240)))
+read -r frame_left frame_top _ < <(twips Frame1)
+frame_x=$(px "$frame_left")
+frame_y=$((client_top + $(px "$frame_top")))
 window_colour=$(pixels colour "$work/dark.png" 4 $((client_top + 4)))
 [ "$window_colour" = "#31363B" ] || fail "the dark theme did not apply: the window is $window_colour"
 echo "dark desktop: window $window_colour, client area from row $client_top"
 
 # Whole texts at 16 pt and 144 dots per inch: the Mach box's four glyphs
 # inside its frame, HESAPLA's strokes inside the button's bevel.
-read -r x y w h < <(rect 120 480 615 285 "$frame_x" "$frame_y")
+read -r x y w h < <(control Text_Moo "$frame_x" "$frame_y")
 read -r glyphs whole < <(pixels glyphs "$work/dark.png" $((x + 2)) $((y + 2)) $((w - 4)) $((h - 4)))
 if [ "$glyphs" != 4 ] || [ "$whole" != whole ]; then
     fail "Text_Moo shows $glyphs glyphs ($whole), not the four of 1.01"
 fi
-read -r x y w h < <(rect 240 1680 1215 495 "$frame_x" "$frame_y")
+read -r x y w h < <(control Command1 "$frame_x" "$frame_y")
 read -r left right width < <(pixels inkspan "$work/dark.png" "$x" "$y" "$w" "$h" '#FCFCFC')
 if [ "$left" -lt 2 ] || [ "$right" -gt $((width - 3)) ]; then
     fail "HESAPLA's text spans columns $left to $right of the button's $width"
@@ -127,12 +136,12 @@ shoot "$work/plot-focused.png"
 xdotool key Tab Tab Tab Tab Tab
 sleep 0.3
 shoot "$work/bar-focused.png"
-read -r x y w h < <(rect 2040 360 5000 2500 0 "$client_top")
+read -r x y w h < <(control Picture_Akım 0 "$client_top")
 inner="$((x + 2)) $((y + 2)) $((w - 4)) $((h - 4))"
 # shellcheck disable=SC2086
 changed=$(pixels differ "$work/plot-focused.png" "$work/bar-focused.png" $inner)
 [ "$changed" -eq 0 ] || fail "focus changed $changed pixels of the flow plot's drawing"
-read -r x y w h < <(rect 720 480 735 255 "$frame_x" "$frame_y")
+read -r x y w h < <(control HScroll_Moo "$frame_x" "$frame_y")
 changed=$(pixels changed "$work/plot-focused.png" "$work/bar-focused.png" "$x" "$y" "$w" "$h")
 [ "$changed" -ge $((2 * (w + h))) ] ||
     fail "the focused Mach bar changed only $changed pixels by 3:1 or more"
@@ -157,9 +166,9 @@ about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About$' | head -
 sleep 0.5
 import -window "$about" "$work/about.png"
 cp "$work/about.png" "$prefix-about-dark.png"
-for line in "600 960 2775 credit" "1200 1200 1095 date" "120 1440 3375 comments"; do
-    read -r left top width what <<<"$line"
-    read -r x y w h < <(rect "$left" "$top" "$width" 255)
+for line in "Label7 credit" "Label8 date" "Label4 comments"; do
+    read -r name what <<<"$line"
+    read -r x y w h < <(control "Form_About.$name")
     ratio=$(pixels contrast "$work/about.png" "$x" "$y" "$w" "$h")
     awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }' ||
         fail "the About window's $what line reads at $ratio:1"
@@ -174,16 +183,16 @@ mkdir -p "$work/home125"
 start HOME="$work/home125" QT_FONT_DPI=120
 shoot "$work/scaled.png"
 client_top=$(find_client_top "$work/scaled.png" 1.25)
-frame_x=$(px 120)
-frame_y=$((client_top + $(px 240)))
+frame_x=$(px "$frame_left")
+frame_y=$((client_top + $(px "$frame_top")))
 device() { awk -v v="$1" 'BEGIN { printf "%d", v * 1.25 + 0.5 }'; }
-for field in "120 480 615 285 2" "120 1320 615 285 0.1"; do
-    read -r left top width height value <<<"$field"
-    read -r x y w h < <(rect "$left" "$top" "$width" "$height" "$frame_x" "$frame_y")
+for field in "Text_Moo 2" "Text_HbL 0.1"; do
+    read -r name value <<<"$field"
+    read -r x y w h < <(control "$name" "$frame_x" "$frame_y")
     xdotool mousemove "$(device $((x + w / 2)))" "$(device $((y + h / 2)))" click 1 \
         key ctrl+a type "$value"
 done
-read -r x y w h < <(rect 240 1680 1215 495 "$frame_x" "$frame_y")
+read -r x y w h < <(control Command1 "$frame_x" "$frame_y")
 xdotool mousemove "$(device $((x + w / 2)))" "$(device $((y + h / 2)))" click 1
 xdotool mousemove 1000 700
 sleep 0.5
@@ -191,7 +200,7 @@ shoot "$work/scaled.png"
 cp "$work/scaled.png" "$prefix-125.png"
 # The curve runs over x = 0 .. 2 of the scale -0.2 .. 3.8: its inner stretch,
 # a tenth to a half of the width, lies away from its ends.
-read -r x y w h < <(rect 2040 2880 5055 2175 0 "$client_top")
+read -r x y w h < <(control Picture_basınç 0 "$client_top")
 from=$(device $((x + 2 + (w - 4) / 10)))
 to=$(device $((x + 2 + (w - 4) / 2)))
 counts=$(pixels columns "$work/scaled.png" "$from" "$(device $((y + 2)))" $((to - from)) \

@@ -3,10 +3,11 @@
 // redraws counted; and what a widget paints, taken as an image.
 #pragma once
 
-#include "ui/picturebox.h"
 #include "model/messenger.h"
 #include "tests/support/qtstrings.h"
 #include "ui/form1.h"
+#include "ui/picturebox.h"
+#include "windowdescription.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,9 +30,13 @@ using namespace Qt::StringLiterals;
 using PlotLines = std::vector<PictureBox::PlotLine>;
 
 /// The main window's tab stops, in the order Tab visits them.
-inline const QStringList tabOrder = {u"Picture_Akım"_s, u"Picture_basınç"_s, u"Command1"_s,
-                                     u"Text_HbL"_s,     u"Text_Moo"_s,       u"HScroll_Moo"_s,
-                                     u"HScroll_HbL"_s};
+inline const QStringList tabOrder = [] {
+    QStringList names;
+    for (const std::u16string_view name : windows::Form1::tabOrder) {
+        names.append(qstr(name));
+    }
+    return names;
+}();
 
 /// A messenger that hands each message to a function instead of showing a
 /// modal box, so that widget tests never wait on a dialog.

@@ -23,34 +23,27 @@ import urllib.parse
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
 import flowlines  # noqa: E402
+from description import MESSAGES, WINDOWS  # noqa: E402
 from pagecheck import DESIGN_VIEW, PageSession, PageTest, contrast  # noqa: E402
 
 WORK_DIR = None
 
-MACH_ONE = ' Moo=1 için teori geçersiz'
-READ_AS_ZERO = ' Mach sayısı 0 olarak okundu'
-TOO_LARGE = ' Girilen değer çok büyük'
-CAPTION = 'Tesvelin üzerinde küçük bozuntulu süpersonik akım'
+MACH_ONE = MESSAGES['machOne']
+READ_AS_ZERO = MESSAGES['machZero']
+TOO_LARGE = MESSAGES['tooLarge']
+CAPTION = WINDOWS['Form1']['caption']
 SAID = "return document.getElementById('Result').textContent"  # the live region
 
-# Each control's rectangle in twips within its container, and the container.
-LAYOUT = {
-    'Frame1': ('client', (120, 240, 1695, 2295)),
-    'HScroll_HbL': ('Frame1', (720, 1320, 735, 255)),
-    'HScroll_Moo': ('Frame1', (720, 480, 735, 255)),
-    'Text_Moo': ('Frame1', (120, 480, 615, 285)),
-    'Text_HbL': ('Frame1', (120, 1320, 615, 285)),
-    'Command1': ('Frame1', (240, 1680, 1215, 495)),
-    'Label1': ('Frame1', (120, 240, 615, 255)),
-    'Label2': ('Frame1', (120, 1080, 495, 255)),
-    'Picture_basınç': ('client', (2040, 2880, 5055, 2175)),
-    'Label4': ('Picture_basınç', (1800, 1920, 3255, 255)),
-    'Picture_Akım': ('client', (2040, 360, 5000, 2500)),
-    'Label3': ('Picture_Akım', (3960, 2280, 975, 255)),
-}
+# The container of each control with a rectangle, whose twips are its
+# rectangle in the description.
+CONTAINERS = {'Frame1': 'client', 'HScroll_HbL': 'Frame1', 'HScroll_Moo': 'Frame1',
+              'Text_Moo': 'Frame1', 'Text_HbL': 'Frame1', 'Command1': 'Frame1',
+              'Label1': 'Frame1', 'Label2': 'Frame1', 'Picture_basınç': 'client',
+              'Label4': 'Picture_basınç', 'Picture_Akım': 'client', 'Label3': 'Picture_Akım'}
+LAYOUT = {name: (container, WINDOWS['Form1'][name]['twips'])
+          for name, container in CONTAINERS.items()}
 
-TAB_ORDER = ['Picture_Akım', 'Picture_basınç', 'Command1', 'Text_HbL', 'Text_Moo',
-             'HScroll_Moo', 'HScroll_HbL']
+TAB_ORDER = WINDOWS['Form1']['tabOrder']
 
 
 def expected_rect(twips):
@@ -92,8 +85,7 @@ class StartAndLayout(PageTest):
 
     def test_page_follows_the_window_description(self):
         page = self.page
-        described = page.driver.execute_async_script("""const done = arguments[0];
-            import('./js/windows.js').then(({ windows }) => done(windows.Form1));""")
+        described = WINDOWS['Form1']
         title = described['Label4']['text']
         self.assertEqual(page.js('return arguments[0].textContent', page.by_id('Label4')), title)
         self.assertEqual(page.by_id('Picture_basınç').get_attribute('aria-label'), title)
@@ -106,7 +98,7 @@ class StartAndLayout(PageTest):
         page = self.page
         client = page.js("""const r = document.getElementById('Form1_client')
                               .getBoundingClientRect(); return [r.width, r.height];""")
-        self.assertEqual(client, [492, 352])
+        self.assertEqual(client, list(expected_rect(WINDOWS['Form1']['clientArea'])[2:]))
         cut = page.js("""return [...document.querySelectorAll('#Form1 .label')]
             .filter(e => e.scrollWidth > e.clientWidth).map(e => e.id);""")
         self.assertEqual(cut, [], 'every label shows its whole text')
@@ -368,7 +360,7 @@ class About(PageTest):
             self.assertTrue(family.startswith('Verdana'), family)
         client = page.js("""const r = document.querySelector('#Form_About .client')
             .getBoundingClientRect(); return [r.width, r.height];""")
-        self.assertEqual(client, [240, 136])
+        self.assertEqual(client, list(expected_rect(WINDOWS['Form_About']['clientArea'])[2:]))
         # The main window stays usable.
         self.arrow('HScroll_Moo', 'increase').click()
         self.click('Command1')
@@ -416,7 +408,7 @@ class Theory(PageTest):
             page.type_into('Text_Moo', moo)
             page.type_into('Text_HbL', hbl)
             self.click('Command1')
-            self.assertIn(verdict, page.by_id('Validity_text').get_attribute('textContent'))
+            self.assertIn(verdict, page.by_id('Form_Validity_text').get_attribute('textContent'))
         page.by_id('Form_Validity').send_keys(Keys.ESCAPE)
         self.assertFalse(page.by_id('Form_Validity').is_displayed())
 
@@ -662,6 +654,16 @@ class Offline(unittest.TestCase):
                 Promise.all(loaded.map((url) => caches.match(url).then((hit) => hit ? [] : [url])))
                   .then((lists) => arguments[0](lists.flat()));""")
             self.assertEqual(missing, [])
+            # The site holds exactly what the worker keeps, which is what the
+            # page loads, and the worker itself.
+            kept = page.driver.execute_async_script("""caches.keys()
+                .then((names) => caches.open(names.find((n) => n.startsWith('wavywall page '))))
+                .then((cache) => cache.keys())
+                .then((requests) => arguments[0](requests.map((r) => new URL(r.url).pathname)))""")
+            site = {os.path.relpath(os.path.join(folder, name), PageSession.web_folder)
+                    for folder, _, names in os.walk(PageSession.web_folder) for name in names}
+            self.assertEqual(sorted({path.lstrip('/') for path in kept} - {''}),
+                             sorted(site - {'sw.js'}))
             sent_twice = [path for path, n in page.server.httpd.bodies_sent.items() if n > 1]
             self.assertEqual(sent_twice, [], 'the worker downloads again what the page loaded')
             page.server.stop()

@@ -5,7 +5,7 @@
 // Nothing of the physics is computed here.
 
 export const Input = Object.freeze({ Moo: 0, HbL: 1 });
-export const Plot = Object.freeze({ flow: 0, pressure: 1, secondOrder: 2 });
+export const Plot = Object.freeze({ flow: 0, pressure: 1 });
 
 const decoder = new TextDecoder('utf-16le');
 const utf8 = new TextDecoder('utf-8');
@@ -73,9 +73,7 @@ export class Core {
   }
 
   text(input) {
-    const m = this.module;
-    return this.utf16(m._wavywall_text(this.session, input),
-      m._wavywall_text_length(this.session, input));
+    return this.utf16(this.module._wavywall_text(this.session, input));
   }
 
   // The three recalculations, each with both texts as the boxes show them.
@@ -98,13 +96,15 @@ export class Core {
   }
 
   // The plot's display list as views into the core's memory: four unit
-  // coordinates (u1, v1, u2, v2) and one 0x00BBGGRR colour per line. Valid
-  // until the next call into the core.
+  // coordinates (u1, v1, u2, v2) and one 0x00BBGGRR colour per line; the
+  // pressure plot's ends with its second-order layer. Valid until the next
+  // call into the core.
   displayList(plot) {
     const m = this.module;
-    const count = m._wavywall_line_count(this.session, plot);
-    const coordinates = m._wavywall_line_coordinates(this.session, plot) >>> 3;
-    const colours = m._wavywall_line_colours(this.session, plot) >>> 2;
+    const view = m._wavywall_display_list(this.session, plot) >>> 2;
+    const [count, coordinatesAt, coloursAt] = m.HEAPU32.subarray(view, view + 3);
+    const coordinates = coordinatesAt >>> 3;
+    const colours = coloursAt >>> 2;
     return {
       coordinates: m.HEAPF64.subarray(coordinates, coordinates + 4 * count),
       colours: m.HEAPU32.subarray(colours, colours + count),
@@ -117,30 +117,25 @@ export class Core {
     const count = m._wavywall_message_count(this.session);
     const list = [];
     for (let i = 0; i < count; i++) {
-      list.push(this.utf16(m._wavywall_message(this.session, i),
-        m._wavywall_message_length(this.session, i)));
+      list.push(this.utf16(m._wavywall_message(this.session, i)));
     }
     return list;
   }
 
-  // Draws the second-order Cp into its layer (Plot.secondOrder) from now on,
-  // at once from the last picture; or no longer, and empties the layer.
+  // Draws the second-order Cp into the pressure plot's layer from now on, at
+  // once from the last picture; or no longer, and empties the layer.
   setSecondOrder(on) {
     this.module._wavywall_set_second_order(this.session, on ? 1 : 0);
   }
 
   // Where linear theory holds for the last recalculation, in lines.
   validity() {
-    const m = this.module;
-    const pointer = m._wavywall_validity(this.session);
-    return this.utf16(pointer, m._wavywall_validity_length(this.session));
+    return this.utf16(this.module._wavywall_validity(this.session));
   }
 
   // What each plot shows now, in words, for its text alternative.
   description(plot) {
-    const m = this.module;
-    return this.utf16(m._wavywall_description(this.session, plot),
-      m._wavywall_description_length(this.session, plot));
+    return this.utf16(this.module._wavywall_description(this.session, plot));
   }
 
   // True once a recalculation has drawn the plots (and not refused).
@@ -148,18 +143,20 @@ export class Core {
     return this.module._wavywall_has_results(this.session) === 1;
   }
 
-  // The plot's SVG picture, as the desktop writes it: the drawing area's
-  // size and the title label's text, rectangle and font size in pixels.
-  picture(plot, frame) {
-    const m = this.module;
-    const { title } = frame;
-    const pointer = m._wavywall_title_buffer(this.session, title.length) >>> 1;
-    for (let i = 0; i < title.length; i++) {
-      m.HEAPU16[pointer + i] = title.charCodeAt(i);
-    }
-    m._wavywall_picture(this.session, plot, frame.width, frame.height, frame.titleLeft,
-      frame.titleTop, frame.titleWidth, frame.titleHeight, frame.fontSize);
+  // The plot's SVG picture, as the desktop writes it.
+  picture(plot) {
+    this.module._wavywall_picture(this.session, plot);
     return this.exported();
+  }
+
+  // The picture's frame, in pixels: the drawing area's size and the title
+  // label's rectangle and font size.
+  pictureFrame(plot) {
+    const m = this.module;
+    const at = m._wavywall_picture_frame(this.session, plot) >>> 3;
+    const [width, height, titleLeft, titleTop, titleWidth, titleHeight, fontSize] =
+      m.HEAPF64.subarray(at, at + 7);
+    return { width, height, titleLeft, titleTop, titleWidth, titleHeight, fontSize };
   }
 
   // The plot's point tables as CSV, or tab-separated for the clipboard.
@@ -169,9 +166,7 @@ export class Core {
   }
 
   exportName(plot) {
-    const m = this.module;
-    const pointer = m._wavywall_export_name(this.session, plot);
-    return this.utf16(pointer, m._wavywall_export_name_length(this.session));
+    return this.utf16(this.module._wavywall_export_name(this.session, plot));
   }
 
   exported() {
@@ -180,8 +175,10 @@ export class Core {
     return utf8.decode(m.HEAPU8.subarray(pointer, pointer + m._wavywall_exported_length(this.session)));
   }
 
-  utf16(pointer, length) {
+  // A text the core handed out, of the length it gave with it.
+  utf16(pointer) {
     const start = pointer >>> 1;
+    const length = this.module._wavywall_returned_length(this.session);
     return decoder.decode(this.module.HEAPU16.subarray(start, start + length));
   }
 }

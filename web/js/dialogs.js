@@ -75,7 +75,7 @@ export class AboutWindow {
 export class ValidityWindow {
   constructor(dialog) {
     this.dialog = dialog;
-    this.text = dialog.querySelector('#Validity_text');
+    this.text = dialog.querySelector('#Form_Validity_text');
     describeFormValidity(dialog);
     dialog.querySelector('.close').addEventListener('click', () => dialog.close());
     // A non-modal dialog does not close on Escape by itself.

@@ -5,42 +5,8 @@
 // says plainly when the browser refuses.
 
 import { Plot } from './core.js';
-import { toPixels } from './layout.js';
-import { windows } from './windows.js';
 
-// The plot box's sunken border, and the title's size in pixels as the
-// desktop writes it too.
-const borderPixels = 2;
-const titlePixels = 11;
 const refused = 'Tarayıcı panoya yazmaya izin vermedi.';
-
-// Each plot's box and title label in the description of the windows.
-const { Form1 } = windows;
-const rows = {
-  [Plot.flow]: { box: Form1.Picture_Akım, label: Form1.Label3 },
-  [Plot.pressure]: { box: Form1.Picture_basınç, label: Form1.Label4 },
-};
-
-// The drawing area and the title label, clipped to it, in CSS pixels.
-export function pictureFrame(plot) {
-  const row = rows[plot];
-  const box = toPixels(row.box.twips);
-  const width = box.width - 2 * borderPixels;
-  const height = box.height - 2 * borderPixels;
-  const label = toPixels(row.label.twips);
-  const left = Math.max(0, label.left);
-  const top = Math.max(0, label.top);
-  return {
-    width,
-    height,
-    title: row.label.text,
-    titleLeft: left,
-    titleTop: top,
-    titleWidth: Math.max(0, Math.min(width, label.left + label.width) - left),
-    titleHeight: Math.max(0, Math.min(height, label.top + label.height) - top),
-    fontSize: titlePixels,
-  };
-}
 
 function download(name, type, text) {
   const url = URL.createObjectURL(new Blob([text], { type }));
@@ -54,7 +20,8 @@ function download(name, type, text) {
   setTimeout(() => URL.revokeObjectURL(url), 60000);
 }
 
-// The plot's canvas with its title, as a PNG at the screen's resolution.
+// The plot's canvas with its title, as a PNG at the screen's resolution;
+// the frame is the core's, the title the one the box shows.
 function pngOf(box, frame) {
   const source = box.querySelector('canvas');
   const canvas = document.createElement('canvas');
@@ -68,7 +35,8 @@ function pngOf(box, frame) {
   context.fillStyle = '#000000';
   context.font = `${frame.fontSize}px Verdana, "DejaVu Sans", sans-serif`;
   context.textBaseline = 'top';
-  context.fillText(frame.title, frame.titleLeft, frame.titleTop, frame.titleWidth);
+  context.fillText(box.querySelector('.label').textContent, frame.titleLeft, frame.titleTop,
+    frame.titleWidth);
   return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
 }
 
@@ -81,17 +49,14 @@ export class PlotExports {
     window.addEventListener('afterprint', () => this.removePrintPictures());
   }
 
-  picture(plot) {
-    return this.core.picture(plot, pictureFrame(plot));
-  }
-
   run(plot, command) {
     const name = this.core.exportName(plot);
     const actions = {
-      savePicture: () => download(`${name}.svg`, 'image/svg+xml', this.picture(plot)),
+      savePicture: () => download(`${name}.svg`, 'image/svg+xml', this.core.picture(plot)),
       saveData: () => download(`${name}.csv`, 'text/csv', this.core.table(plot)),
       copyPicture: () => this.copy(() => navigator.clipboard.write([
-        new ClipboardItem({ 'image/png': pngOf(this.boxes[plot], pictureFrame(plot)) })])),
+        new ClipboardItem({ 'image/png': pngOf(this.boxes[plot], this.core.pictureFrame(plot)) }),
+      ])),
       copyData: () => this.copy(() => navigator.clipboard.writeText(this.core.table(plot, true))),
       copyLink: () => this.copy(() => navigator.clipboard.writeText(window.location.href)),
       print: () => window.print(),
@@ -115,7 +80,7 @@ export class PlotExports {
       return;
     }
     for (const plot of [Plot.flow, Plot.pressure]) {
-      const svg = new DOMParser().parseFromString(this.picture(plot), 'image/svg+xml');
+      const svg = new DOMParser().parseFromString(this.core.picture(plot), 'image/svg+xml');
       const picture = document.importNode(svg.documentElement, true);
       picture.classList.add('print-picture');
       picture.setAttribute('aria-hidden', 'true');

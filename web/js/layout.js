@@ -1,10 +1,11 @@
 // Where everything stands, in twips (1/1440 inch), and what it says, from the
-// one description of the windows (js/windows.js, made from ui/windows.json
-// when the page is built): left, top, width, height of each control's outer
-// rectangle within its container. One function turns a row into CSS pixels
-// at 15 twips per pixel (96 pixels per inch); the browser scales the whole at
-// other zoom levels and device pixel ratios. The page needs nothing of the
-// core for this, so the windows stand even when the core fails to load.
+// one description of the windows (ui/windows.json, which esbuild puts into
+// the page's script when the page is built): left, top, width, height of
+// each control's outer rectangle within its container. One function turns a
+// row into CSS pixels at 15 twips per pixel (96 pixels per inch); the browser
+// scales the whole at other zoom levels and device pixel ratios. The page
+// needs nothing of the core for this, so the windows stand even when the
+// core fails to load.
 
 import { windows } from './windows.js';
 
@@ -142,7 +143,7 @@ export function describeFormValidity(dialog) {
   const validity = windows.Form_Validity;
   dialog.querySelector('.caption').textContent = validity.caption;
   dialog.querySelector('.close').setAttribute('aria-label', validity.closeName);
-  const text = dialog.querySelector('#Validity_text');
+  const text = dialog.querySelector('#Form_Validity_text');
   text.setAttribute('aria-label', validity.accessibleName);
   text.style.maxWidth = `${validity.widthInCharacters}ch`;
 }

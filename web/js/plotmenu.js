@@ -11,11 +11,10 @@ const longPressMs = 500;
 // where it came down still make a long press.
 const longPressSlop = 10;
 
-// The commands in the description's order, with its texts; the pictures and
-// the numbers wait for a recalculation that drew the plots.
-const waitForResults = new Set(['savePicture', 'copyPicture', 'saveData', 'copyData']);
-export const commands = Object.entries(windows.PlotMenus).map(([id, { text }]) => (
-  { id, text, needsResults: waitForResults.has(id) }));
+// The commands in the description's order, with its texts, and whether
+// each waits for a recalculation that drew the plots.
+export const commands = Object.entries(windows.PlotMenus).map(
+  ([id, { text, waitsForResults }]) => ({ id, text, waitsForResults }));
 
 export class PlotMenu {
   // run(commandId) carries a command out; hasResults() says whether there
@@ -94,7 +93,7 @@ export class PlotMenu {
 
   open(at) {
     for (const { button, command } of this.items) {
-      button.disabled = command.needsResults && !this.hasResults();
+      button.disabled = command.waitsForResults && !this.hasResults();
     }
     const box = this.box.getBoundingClientRect();
     const point = at ?? { x: box.left + box.width / 2, y: box.top + box.height / 2 };

@@ -9,9 +9,14 @@
 // size or the device pixel ratio changes (zoom, another screen), so the plot
 // survives anything the browser does.
 
-const lightYellow = 0x00c0ffff;
-const lightYellowCss =
-  `rgb(${lightYellow & 0xff}, ${(lightYellow >>> 8) & 0xff}, ${lightYellow >>> 16})`;
+import { windows } from './windows.js';
+
+// The plots' light yellow, as the description gives it (#RRGGBB), and as
+// the core's 0x00BBGGRR colour.
+const lightYellowCss = windows.lightYellow;
+const lightYellowRgb = Number.parseInt(lightYellowCss.slice(1), 16);
+const lightYellow = ((lightYellowRgb & 0xff) << 16) | (lightYellowRgb & 0xff00)
+  | (lightYellowRgb >>> 16);
 
 // A canvas pixel is RGBA in memory; read as a little-endian 32-bit word that
 // is 0xAABBGGRR, so an opaque 0x00BBGGRR colour is the colour with alpha set.

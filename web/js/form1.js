@@ -1,0 +1,161 @@
+// The main window's controller, as ui/form1.cpp is the desktop's: it hands
+// each of the window's actions to the core, then paints both display lists,
+// puts the plots and the result into the core's words and writes the inputs
+// into the address. A message the core gave is shown in the modal box after
+// the core has returned (a message is always the last thing a recalculation
+// does), and the window takes no other action until it is closed. The Teori
+// menu, a link's inputs and the plots' menus reach the core through it too.
+// Until the core has loaded (start) there is nothing to recalculate.
+
+import { inputsFromAddress, writeAddress } from './address.js';
+import { Input, Plot } from './core.js';
+import { PlotExports } from './exports.js';
+import { PlotMenu } from './plotmenu.js';
+
+export class Form1 {
+  // The window's parts: the two text boxes, the plots (each its box, its
+  // painter and the core's plot), the live region that says each result,
+  // the message box, the validity window and the Teori menu.
+  constructor({ textMoo, textHbL, plots, result, messageBox, validity, theoryMenu }) {
+    Object.assign(this, { textMoo, textHbL, plots, result, messageBox, validity, theoryMenu });
+    this.bars = [];
+    this.core = null;
+    this.messageOpen = false;
+    this.secondOrder = false;
+  }
+
+  // The core has loaded: the flow state is set, the plots described and
+  // their menus can leave results.
+  start(core) {
+    this.core = core;
+    core.formLoad();
+    this.describePlots();
+    const exports = new PlotExports(core,
+      Object.fromEntries(this.plots.map(({ box, plot }) => [plot, box])), this.messageBox);
+    for (const { box, plot } of this.plots) {
+      new PlotMenu(box, (command) => exports.run(plot, command), () => core.hasResults());
+    }
+  }
+
+  texts() {
+    return { Moo: this.textMoo.value, HbL: this.textHbL.value };
+  }
+
+  Command1_Click() {
+    return this.recalculate(() => this.core.command1Click(this.texts()));
+  }
+
+  // A bar writes its value into its text box: the core wrote that text. The
+  // bars are given in the order of the inputs (Input.Moo, Input.HbL).
+  HScroll_Moo_Change(position) {
+    return this.barChanged(Input.Moo, this.textMoo,
+      () => this.core.hscrollMooChange(position, this.texts()));
+  }
+
+  HScroll_HbL_Change(position) {
+    return this.barChanged(Input.HbL, this.textHbL,
+      () => this.core.hscrollHbLChange(position, this.texts()));
+  }
+
+  barChanged(input, box, change) {
+    return this.recalculate(() => {
+      change();
+      box.value = this.core.text(input);
+      this.bars[input].valueText = box.value;
+    });
+  }
+
+  // Runs one recalculation in the core, shows its result and returns the
+  // promise of its message, if it gave one. Its mark lets the browser tests
+  // count recalculations.
+  recalculate(action) {
+    if (this.messageOpen || !this.core) {
+      return undefined;
+    }
+    performance.mark('recalculation');
+    action();
+    this.paintPlots();
+    this.describePlots();
+    if (this.validity.open) {
+      this.validity.update(this.core.validity());
+    }
+    writeAddress(this.texts(), this.secondOrder);
+    this.announceResult();
+    const messages = this.core.messages();
+    return messages.length > 0 ? this.showMessages(messages) : undefined;
+  }
+
+  // The pressure plot's list ends with its second-order layer, empty while
+  // the overlay is off.
+  paintPlots() {
+    for (const { painter, plot } of this.plots) {
+      const list = this.core.displayList(plot);
+      painter.show(list.coordinates, list.colours);
+    }
+  }
+
+  // Each plot's title is its name; what it shows now, in the core's words,
+  // is its description.
+  describePlots() {
+    for (const { box, plot } of this.plots) {
+      box.ownerDocument.getElementById(box.getAttribute('aria-describedby')).textContent =
+        this.core.description(plot);
+    }
+  }
+
+  // A screen reader hears each result once, politely, in one sentence of the
+  // core's description of the pressure plot: the first after those that
+  // restate the inputs, which gives Cp's extremes or why there is no curve.
+  // Sentences end at a point before a blank; a number's point has none.
+  announceResult() {
+    const sentences = this.core.description(Plot.pressure).split(/(?<=\.) +/);
+    this.result.textContent = sentences.find((s) => !s.startsWith('Moo = ')) ?? '';
+  }
+
+  async showMessages(messages) {
+    const focused = document.activeElement;
+    this.messageOpen = true;
+    try {
+      for (const message of messages) {
+        await this.messageBox.show(message);
+      }
+    } finally {
+      this.messageOpen = false;
+      focused?.focus();
+    }
+  }
+
+  // The Teori menu's overlay; until the core has loaded there is nothing to
+  // draw it on.
+  Nm_İkinciMertebe_Click(on) {
+    this.secondOrder = on;
+    if (!this.core) {
+      return;
+    }
+    this.core.setSecondOrder(on);
+    this.paintPlots();
+    if (this.core.hasResults()) {
+      writeAddress(this.texts(), this.secondOrder);
+    }
+  }
+
+  Nm_Geçerlilik_Click() {
+    this.validity.show(this.core?.validity() ?? '');
+  }
+
+  // A link's inputs go into the boxes as if typed, then HESAPLA; the bars stay.
+  openAddress(hash) {
+    const inputs = inputsFromAddress(hash);
+    if (inputs.Moo === undefined && inputs.HbL === undefined) {
+      return;
+    }
+    if (inputs.secondOrder) {
+      this.secondOrder = true;
+      this.theoryMenu.setSecondOrder(true);
+      this.core.setSecondOrder(true);
+    }
+    this.textMoo.value = inputs.Moo ?? this.textMoo.value;
+    this.textHbL.value = inputs.HbL ?? this.textHbL.value;
+    this.Command1_Click();
+  }
+}
