@@ -3,9 +3,9 @@ would drive it: mouse, keyboard, the two dialogs, the plots' pixels against
 lines computed here independently of the core, focus, the page's weight and
 an offline start. The browser's console must stay free of errors throughout.
 
-usage: test_page.py [--engine webkit] WEB_FOLDER WORK_DIR [TEST ...]
-With --engine webkit the core cases run in WebKitGTK (the engine of Safari)
-instead; their failures name the engine. Exit 77 (skipped) when the browser,
+usage: test_page.py [--engine webkit|firefox] WEB_FOLDER WORK_DIR [TEST ...]
+With --engine the core cases run in WebKitGTK (the engine of Safari) or in
+Firefox ESR (Gecko) instead; their failures name the engine. Exit 77 (skipped) when the browser,
 its driver, selenium or the page is missing, unless WAVYWALL_REQUIRE_TOOLS=1."""
 
 import collections
@@ -136,7 +136,7 @@ class StartAndLayout(PageTest):
 class ScrollBars(PageTest):
     def test_arrow_click_writes_1_02_and_recalculates_once(self):
         page = self.page
-        self.arrow('HScroll_Moo', 'increase').click()
+        self.click(self.arrow('HScroll_Moo', 'increase'))
         self.assertEqual(page.text('Text_Moo'), '1.02')
         bar = page.by_id('HScroll_Moo')
         self.assertEqual(bar.get_attribute('aria-valuenow'), '102')
@@ -149,11 +149,11 @@ class ScrollBars(PageTest):
         # Cp = -4 pi 0.01 sin(2 pi x) / sqrt(1.02^2 - 1), x = 0, 0.02 .. 2: 0.62397 beside x = 0.75.
         self.assertEqual(page.js(SAID), 'En büyük Cp = 0.624 (x = 0.74, 0.76, 1.74, 1.76), '
                                         'en küçük Cp = -0.624 (x = 0.24, 0.26, 1.24, 1.26).')
-        self.arrow('HScroll_Moo', 'decrease').click()
+        self.click(self.arrow('HScroll_Moo', 'decrease'))
         self.assertEqual(page.text('Text_Moo'), '1.01')
-        self.arrow('HScroll_Moo', 'decrease').click()
+        self.click(self.arrow('HScroll_Moo', 'decrease'))
         self.assertEqual(page.recalculations(), 2, 'a step below the minimum changes nothing')
-        self.arrow('HScroll_HbL', 'increase').click()
+        self.click(self.arrow('HScroll_HbL', 'increase'))
         self.assertEqual(page.text('Text_HbL'), '0.02')
 
     def test_track_click_steps_by_one_towards_the_pointer(self):
@@ -241,7 +241,7 @@ class Calculating(PageTest):
     def test_bar_reads_the_other_box_as_typed(self):
         page = self.page
         page.type_into('Text_Moo', '2')
-        self.arrow('HScroll_HbL', 'increase').click()
+        self.click(self.arrow('HScroll_HbL', 'increase'))
         self.assertEqual(page.text('Text_HbL'), '0.02')
         Beta = math.sqrt(2 ** 2 - 1)
         self.assert_pixels_match_lines('Picture_Akım', flowlines.flow_lines(Beta, 0.02))
@@ -370,11 +370,11 @@ class About(PageTest):
             .getBoundingClientRect(); return [r.width, r.height];""")
         self.assertEqual(client, [240, 136])
         # The main window stays usable.
-        self.arrow('HScroll_Moo', 'increase').click()
+        self.click(self.arrow('HScroll_Moo', 'increase'))
         self.click('Command1')
         self.assertEqual(page.recalculations(), 2)
         self.assertTrue(about.is_displayed())
-        about.find_element('css selector', '.close').click()
+        self.click(about.find_element('css selector', '.close'))
         self.assertFalse(about.is_displayed())
         self.click('Nm_About')
         self.assertTrue(about.is_displayed())
@@ -459,7 +459,7 @@ class Colours(PageTest):
 
 class PlotsAndFocus(PageTest):
     def test_plot_pixels_at_start_of_every_line(self):
-        self.arrow('HScroll_Moo', 'increase').click()
+        self.click(self.arrow('HScroll_Moo', 'increase'))
         Beta = math.sqrt(1.02 ** 2 - 1)
         self.assert_pixels_match_lines('Picture_Akım', flowlines.flow_lines(Beta, 0.01))
         self.assert_pixels_match_lines('Picture_basınç', flowlines.pressure_lines(Beta, 0.01))
@@ -515,7 +515,7 @@ class DoubledPixelRatio(PageTest):
 
     def test_lines_are_one_css_pixel_wide_at_ratio_two(self):
         page = self.page
-        self.arrow('HScroll_Moo', 'increase').click()
+        self.click(self.arrow('HScroll_Moo', 'increase'))
         Beta = math.sqrt(1.02 ** 2 - 1)
         width, _, _ = self.assert_pixels_match_lines('Picture_Akım',
                                                      flowlines.flow_lines(Beta, 0.01))
@@ -595,13 +595,13 @@ class Exports(PageTest):
         self.assertEqual((page.text('Text_Moo'), page.text('Text_HbL')), ('1.44', '0.06'))
         self.assertEqual(page.recalculations(), 1)
         self.assertEqual(page.by_id('HScroll_Moo').get_attribute('aria-valuenow'), '101')
-        self.arrow('HScroll_HbL', 'increase').click()
+        self.click(self.arrow('HScroll_HbL', 'increase'))
         self.assertEqual(page.js('return location.hash'), '#Moo=1.44&HbL=0.02')
         self.assertLessEqual(page.js('return history.length'), length + 2)
         # The second-order overlay travels with the inputs.
         self.open_at('#Moo=2&HbL=0.05&Cp2=1')
         self.assertEqual(page.by_id('Nm_İkinciMertebe').get_attribute('aria-checked'), 'true')
-        self.arrow('HScroll_HbL', 'increase').click()
+        self.click(self.arrow('HScroll_HbL', 'increase'))
         self.assertEqual(page.js('return location.hash'), '#Moo=2&HbL=0.02&Cp2=1')
 
     def test_hostile_fragments_are_typed_text(self):
@@ -706,18 +706,20 @@ class Offline(unittest.TestCase):
 
 
 # What a second engine must do as Chromium does: start, draw against the
-# independent lines, step a bar, show and close a message, open About once.
+# independent lines, step a bar, show and close a message, open About once,
+# open a link.
 CORE_CASES = ['StartAndLayout.test_start_up_state',
               'Calculating.test_typing_triggers_nothing_and_hesapla_uses_the_texts',
               'ScrollBars.test_arrow_click_writes_1_02_and_recalculates_once',
               'Messages.test_message_closes_with_return_space_or_escape',
-              'About.test_about_three_times_is_one_window']
+              'About.test_about_three_times_is_one_window',
+              'Exports.test_link_round_trip']
 
 
 class EngineResult(unittest.TextTestResult):
     """Names the engine in every failure, so a WebKit-only fault says so."""
 
-    engine = 'WebKit'
+    engine = None
 
     def named(self, err):
         kind, error, trace = err
@@ -751,11 +753,12 @@ def main(module=None):
         print(f'missing: {missing}')
         return 1 if required else browser.SKIP
     os.makedirs(WORK_DIR, exist_ok=True)
-    names = arguments[2:] or (CORE_CASES if engine == 'webkit' else [])
+    names = arguments[2:] or (CORE_CASES if engine != 'chromium' else [])
     suite = (unittest.defaultTestLoader.loadTestsFromNames(names, module) if names
              else unittest.defaultTestLoader.loadTestsFromModule(module))
+    EngineResult.engine = {'webkit': 'WebKit', 'firefox': 'Firefox'}.get(engine)
     runner = unittest.TextTestRunner(
-        verbosity=2, resultclass=EngineResult if engine == 'webkit' else None)
+        verbosity=2, resultclass=EngineResult if EngineResult.engine else None)
     result = runner.run(suite)
     return 0 if result.wasSuccessful() else 1
 
