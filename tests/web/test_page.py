@@ -748,6 +748,44 @@ class Zoomed(PageTest):
         self.assertEqual([round(d) for d in moved], [-60, 40, -60, 40])
 
 
+class Accessibility(PageTest):
+    """axe-core's checks at WCAG 2.2 AA after a recalculation and with each
+    small window open."""
+
+    TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa']
+    AXE = pathlib.Path(__file__).parent / 'node_modules' / 'axe-core' / 'axe.min.js'
+
+    def violations(self):
+        return self.page.driver.execute_async_script(self.AXE.read_text('utf-8') + """;
+            const done = arguments[arguments.length - 1];
+            axe.run(document, { runOnly: { type: 'tag', values: arguments[0] } })
+              .then((r) => done(r.violations.map((v) => [v.id, v.nodes.map((n) => n.target)])),
+                    (e) => done(String(e)));""", self.TAGS)
+
+    def test_no_violation_after_a_recalculation_nor_in_a_small_window(self):
+        if not self.AXE.exists():
+            if os.environ.get('WAVYWALL_REQUIRE_TOOLS') == '1':
+                self.fail(f'missing {self.AXE} (npm ci in tests/web)')
+            self.skipTest('axe-core is not installed (npm ci in tests/web)')
+        page = self.page
+        page.type_into('Text_Moo', '1.5')
+        page.type_into('Text_HbL', '0.05')
+        self.click('Command1')
+        self.assertEqual(self.violations(), [], 'after HESAPLA')
+        self.click('Nm_About')
+        self.assertEqual(self.violations(), [], 'About')
+        self.click(page.by_id('Form_About').find_element('css selector', '.close'))
+        self.click('Nm_Teori')
+        self.click('Nm_Geçerlilik')
+        self.assertEqual(self.violations(), [], 'Geçerlilik')
+        self.click(page.by_id('Form_Validity').find_element('css selector', '.close'))
+        page.type_into('Text_Moo', '1')
+        self.click('Command1')
+        self.assertTrue(page.message_open())
+        self.assertEqual(self.violations(), [], 'the message box')
+        self.close_message(MACH_ONE)
+
+
 class StartFailure(unittest.TestCase):
     def test_a_page_that_cannot_start_says_so_and_disables_the_controls(self):
         # The core, or the page's own script (then nothing is placed yet).
@@ -835,13 +873,14 @@ class Offline(unittest.TestCase):
 
 # What a second engine must do as Chromium does: start, draw against the
 # independent lines, step a bar, show and close a message, open About once,
-# open a link; press what a scaled-up window shows.
+# open a link; press what a scaled-up window shows; pass axe-core's checks.
 CORE_CASES = ['StartAndLayout.test_start_up_state',
               'Calculating.test_typing_triggers_nothing_and_hesapla_uses_the_texts',
               'ScrollBars.test_arrow_click_writes_1_02_and_recalculates_once',
               'Messages.test_message_closes_with_return_space_or_escape',
               'About.test_about_three_times_is_one_window',
               'Exports.test_link_round_trip',
+              'Accessibility.test_no_violation_after_a_recalculation_nor_in_a_small_window',
               'Zoomed']
 
 
