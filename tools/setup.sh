@@ -36,8 +36,8 @@ test_packages+=("${web_packages[@]}" chromium chromium-driver python3-selenium p
 # xvfb-run needs xauth, which Xvfb only recommends.
 test_packages+=(webkit2gtk-driver xauth firefox-esr)
 # axe-core, which checks the page's accessibility in each engine, comes from
-# npm (tests/web/package-lock.json).
-test_packages+=(npm)
+# npm (tests/web/package-lock.json); a Node.js from elsewhere brings its own.
+command -v npm >/dev/null || test_packages+=(npm)
 
 install_missing() {
     local missing=()
