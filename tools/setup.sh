@@ -36,6 +36,9 @@ test_packages+=("${web_packages[@]}" chromium chromium-driver python3-selenium p
 # ... and WebKitGTK (Safari's engine) under Xvfb, and Firefox ESR (Gecko).
 # xvfb-run needs xauth, which Xvfb only recommends.
 test_packages+=(webkit2gtk-driver xauth firefox-esr)
+# axe-core, which checks the page's accessibility in each engine, comes from
+# npm (tests/web/package-lock.json); a Node.js from elsewhere brings its own.
+command -v npm >/dev/null || test_packages+=(npm)
 
 install_missing() {
     local missing=()
@@ -72,6 +75,7 @@ test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
     # Every tool is installed now: a test that misses one fails, not skips.
     export WAVYWALL_REQUIRE_TOOLS=1
+    npm ci --prefix tests/web --no-audit --no-fund --prefer-offline --loglevel=error
     # The sanitized suite and the fuzzers first; the plain suite, with its
     # memcheck runs, last, so that its summary ends the output.
     build wasm

@@ -3,7 +3,10 @@ browser benchmark: Debian's chromium driven by its chromedriver through
 selenium, with a fresh profile each time and the browser's console kept.
 WebKit, the engine of Safari, runs the same tests as WebKitGTK's MiniBrowser
 driven by WebKitWebDriver; it needs an X display (the tests run it under
-xvfb-run)."""
+xvfb-run). Gecko runs them as headless Firefox ESR, driven over its own
+remote protocol, Marionette, on the loopback interface: there is no
+WebDriver server for it here, so selenium's commands are handed to
+Marionette directly (class Marionette)."""
 
 import collections
 import contextlib
@@ -14,15 +17,19 @@ import importlib.util
 import inspect
 import os
 import shutil
+import json
 import socket
+import subprocess
 import tempfile
 import threading
+import time
 
 SKIP = 77
 CHROMIUM = '/usr/bin/chromium'
 CHROMEDRIVER = '/usr/bin/chromedriver'
 WEBKIT_DRIVER = '/usr/bin/WebKitWebDriver'
-ENGINES = ('chromium', 'webkit')
+FIREFOX = '/usr/bin/firefox-esr'
+ENGINES = ('chromium', 'webkit', 'firefox')
 
 
 def minibrowser():
@@ -33,7 +40,8 @@ def minibrowser():
 
 def missing_tools(engine='chromium'):
     """What the browser tests need and this machine lacks, or None."""
-    paths = (CHROMIUM, CHROMEDRIVER) if engine == 'chromium' else (WEBKIT_DRIVER, minibrowser())
+    paths = {'chromium': (CHROMIUM, CHROMEDRIVER), 'webkit': (WEBKIT_DRIVER, minibrowser()),
+             'firefox': (FIREFOX,)}[engine]
     for path in paths:
         if not os.access(path, os.X_OK):
             return path
@@ -92,10 +100,13 @@ class Server:
 
 
 def start_webkit(width, height):
-    """MiniBrowser under automation; it keeps no profile between runs."""
+    """MiniBrowser under automation; it keeps no profile between runs.
+    WebKitGTK's Skia GPU path has crashed its WebProcess under llvmpipe:
+    it paints on the CPU."""
     from selenium import webdriver
     from selenium.webdriver.webkitgtk.options import Options
 
+    os.environ.setdefault('WEBKIT_SKIA_ENABLE_CPU_RENDERING', '1')
     options = Options()
     options.binary_location = minibrowser()
     options.add_argument('--automation')
@@ -112,13 +123,132 @@ def start_webkit(width, height):
     return driver
 
 
+class Marionette:
+    """Firefox's remote protocol as selenium's command executor. Each
+    message is its length in decimal, a colon and a JSON array: [0, id,
+    command, parameters] out, [1, id, error, result] back. Its commands are
+    WebDriver's under their own names, with the same parameters."""
+
+    # selenium's name of each command the tests use, and Marionette's.
+    COMMANDS = {
+        'newSession': 'WebDriver:NewSession', 'quit': 'Marionette:Quit', 'get': 'Navigate',
+        'getTitle': 'GetTitle', 'getCurrentUrl': 'GetCurrentURL', 'refresh': 'Refresh',
+        'w3cExecuteScript': 'ExecuteScript', 'w3cExecuteScriptAsync': 'ExecuteAsyncScript',
+        'findElement': 'FindElement', 'findElements': 'FindElements',
+        'findChildElement': 'FindElement', 'findChildElements': 'FindElements',
+        'w3cGetActiveElement': 'GetActiveElement', 'clickElement': 'ElementClick',
+        'clearElement': 'ElementClear', 'sendKeysToElement': 'ElementSendKeys',
+        'getElementText': 'GetElementText', 'getElementTagName': 'GetElementTagName',
+        'isElementEnabled': 'IsElementEnabled', 'isElementSelected': 'IsElementSelected',
+        'getElementRect': 'GetElementRect', 'getElementAttribute': 'GetElementAttribute',
+        'getElementProperty': 'GetElementProperty',
+        'getElementValueOfCssProperty': 'GetElementCSSValue',
+        'screenshot': 'TakeScreenshot', 'elementScreenshot': 'TakeScreenshot',
+        'actions': 'PerformActions', 'clearActionState': 'ReleaseActions',
+        'setWindowRect': 'SetWindowRect', 'getWindowRect': 'GetWindowRect',
+        'setTimeouts': 'SetTimeouts', 'getTimeouts': 'GetTimeouts',
+    }
+
+    def __init__(self, port):
+        self.socket = socket.create_connection(('127.0.0.1', port), timeout=120)
+        self.stream = self.socket.makefile('rb')
+        self.last_id = 0
+        self.receive()  # the greeting: the application and the protocol's level
+
+    def receive(self):
+        length = b''
+        while (byte := self.stream.read(1)) != b':':
+            if not byte:
+                raise ConnectionError('Firefox closed its Marionette connection')
+            length += byte
+        return json.loads(self.stream.read(int(length)))
+
+    def send(self, name, parameters):
+        self.last_id += 1
+        body = json.dumps([0, self.last_id, name, parameters]).encode()
+        self.socket.sendall(str(len(body)).encode() + b':' + body)
+        _, _, error, result = self.receive()
+        return error, result
+
+    def execute(self, command, params):
+        params = {k: v for k, v in (params or {}).items() if k != 'sessionId'}
+        if command == 'newSession':
+            params = {}  # Marionette takes the capabilities matched, not a request
+        elif command in ('findChildElement', 'findChildElements'):
+            params['element'] = params.pop('id')
+        elif command in ('screenshot', 'elementScreenshot'):
+            params.update(full=False, scroll=True)
+        elif command == 'quit':
+            params = {'flags': ['eForceQuit']}  # the session and Firefox with it
+        name = self.COMMANDS[command]
+        error, result = self.send(name if ':' in name else 'WebDriver:' + name, params)
+        if error:
+            # As a WebDriver server's error answer reaches selenium.
+            return {'status': 500, 'value': json.dumps({'value': error})}
+        # A few commands answer with their object itself, the rest inside "value".
+        if isinstance(result, dict) and result.keys() == {'value'}:
+            result = result['value']
+        return {'value': result}
+
+    def close(self):
+        self.socket.close()
+
+
+# Firefox's preferences for a test profile: Marionette on a free port
+# (written to the profile's MarionetteActivePort), the page's console on the
+# standard output, Turkish first, as for Chromium.
+FIREFOX_PREFERENCES = {'marionette.port': 0, 'devtools.console.stdout.content': True,
+                       'intl.accept_languages': 'tr'}
+
+
+def start_firefox(width, height):
+    """Headless Firefox ESR with a fresh profile, driven over Marionette."""
+    from selenium import webdriver
+
+    profile = tempfile.mkdtemp(prefix='wavywall-firefox-')
+    with open(os.path.join(profile, 'user.js'), 'w', encoding='utf-8') as prefs:
+        for name, value in FIREFOX_PREFERENCES.items():
+            prefs.write(f'user_pref("{name}", {json.dumps(value)});\n')
+    log = open(os.path.join(profile, 'output.log'), 'wb')
+    process = subprocess.Popen([FIREFOX, '--marionette', '--headless', '--no-remote',
+                                '-profile', profile], stdout=log, stderr=log)
+    port_file = os.path.join(profile, 'MarionetteActivePort')
+    for _ in range(600):
+        if os.path.exists(port_file) and open(port_file).read().strip():
+            break
+        if process.poll() is not None:
+            raise RuntimeError(f'Firefox ended at its start: {open(log.name).read()}')
+        time.sleep(0.1)
+    driver = webdriver.Remote(command_executor=Marionette(int(open(port_file).read())),
+                              options=webdriver.FirefoxOptions())
+    driver.set_window_size(width, height)
+    driver.wavywall_profile = profile
+    driver.wavywall_engine = 'firefox'
+    driver.wavywall_process = process
+    driver.wavywall_log = log
+    return driver
+
+
+def firefox_errors(driver, origin):
+    """What the page wrote to Firefox's console as errors since the last
+    call: its uncaught errors, which name its address, and console.error."""
+    with open(driver.wavywall_log.name, encoding='utf-8', errors='replace') as log:
+        log.seek(getattr(driver, 'wavywall_log_read', 0))
+        lines = log.read().splitlines()
+        driver.wavywall_log_read = log.tell()
+    return [line for line in lines
+            if line.startswith(f'JavaScript error: {origin}') or line.startswith('console.error: "')]
+
+
 def start_browser(device_pixel_ratio=1, width=900, height=700, engine='chromium',
                   minimum_font=0):
     """A headless Chromium with a fresh profile, its console logged; or
-    WebKit, at ratio 1 on the X display. minimum_font is the reader's
+    WebKit or Firefox, at ratio 1. minimum_font is the reader's
     smallest font size in CSS pixels (Chromium only)."""
     if engine == 'webkit':
         return start_webkit(width, height)
+    if engine == 'firefox':
+        return start_firefox(width, height)
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
 
@@ -145,6 +275,9 @@ def start_browser(device_pixel_ratio=1, width=900, height=700, engine='chromium'
 
 def quit_browser(driver):
     driver.quit()
+    if driver.wavywall_engine == 'firefox':
+        driver.wavywall_process.wait(timeout=60)
+        driver.wavywall_log.close()
     if driver.wavywall_profile:
         shutil.rmtree(driver.wavywall_profile, ignore_errors=True)
 

@@ -30,13 +30,15 @@ class PageSession:
     web_folder = None
     engine = 'chromium'
 
-    def __init__(self, ratio=1, folder=None, minimum_font=0):
+    view = DESIGN_VIEW
+
+    def __init__(self, ratio=1, folder=None, minimum_font=0, view=None):
         self.server = browser.Server(folder or PageSession.web_folder)
         # A browser window whose view (some 140 px lower than the window)
         # just holds the main window at its designed size; the page scales
         # the window up in larger ones.
-        self.driver = browser.start_browser(ratio, *DESIGN_VIEW, engine=PageSession.engine,
-                                            minimum_font=minimum_font)
+        self.driver = browser.start_browser(ratio, *(view or PageSession.view),
+                                            engine=PageSession.engine, minimum_font=minimum_font)
         self.ratio = ratio
 
     def close(self):
@@ -48,6 +50,10 @@ class PageSession:
         self.driver.get(self.server.url)
         WebDriverWait(self.driver, 20).until(lambda d: d.execute_script(
             "return document.documentElement.dataset.ready === 'true'"))
+        # The bars are fitted to the window in the first frame (js/fit.js),
+        # which a core loaded from the cache may come before.
+        self.driver.execute_async_script(
+            'requestAnimationFrame(() => requestAnimationFrame(arguments[0]))')
 
     def wait_for_worker(self):
         """Until the service worker controls the page."""
@@ -72,9 +78,47 @@ class PageSession:
     def text(self, name):
         return self.by_id(name).get_attribute('value')
 
+    def visual_box(self, element):
+        """Where an element shows, as (left, top, right, bottom) in the
+        viewport's CSS pixels, where pointer events are. WebKit reports the
+        boxes of a CSS-zoomed page unzoomed: there the box is scaled by the
+        zoom in effect on the element."""
+        *box, zoom = self.js("""const e = arguments[0]; const r = e.getBoundingClientRect();
+            let zoom = 1;
+            for (let a = e; a; a = a.parentElement) zoom *= Number(getComputedStyle(a).zoom) || 1;
+            return [r.left, r.top, r.right, r.bottom, zoom];""", element)
+        return tuple(v * (zoom if self.engine == 'webkit' else 1) for v in box)
+
+    def pointer(self, *steps):
+        """The mouse at points of the viewport, each move at once: (x, y)
+        moves there, 'down' and 'up' press and let go of the left button,
+        'right' clicks the right one, a number pauses for that many seconds.
+        The button stays down from one call to the next."""
+        from selenium.webdriver.common.actions.action_builder import ActionBuilder
+        from selenium.webdriver.common.actions.mouse_button import MouseButton
+        builder = ActionBuilder(self.driver, duration=0)
+        mouse = builder.pointer_action
+        for step in steps:
+            if isinstance(step, tuple):
+                mouse.move_to_location(round(step[0]), round(step[1]))
+            elif step == 'right':
+                mouse.pointer_down(MouseButton.RIGHT).pointer_up(MouseButton.RIGHT)
+            elif step in ('down', 'up'):
+                (mouse.pointer_down if step == 'down' else mouse.pointer_up)()
+            else:
+                mouse.pause(step)
+        builder.perform()
+
+    def press(self, element):
+        """A click in the middle of where the element shows, as a user's:
+        WebKit's driver refuses element clicks on a zoomed page."""
+        self.js("arguments[0].scrollIntoView({block: 'nearest', inline: 'nearest'})", element)
+        left, top, right, bottom = self.visual_box(element)
+        self.pointer(((left + right) / 2, (top + bottom) / 2), 'down', 'up')
+
     def type_into(self, name, text):
         box = self.by_id(name)
-        box.click()
+        self.press(box)
         self.js('arguments[0].select()', box)
         box.send_keys(text)
 
@@ -130,8 +174,11 @@ class PageSession:
         return tuple(round(r[k] * self.ratio) for k in ('left', 'top', 'right', 'bottom'))
 
     def console_errors(self):
-        """Errors the console logged; WebKit's driver cannot read its
-        console, so there only the page's own start-failure notice counts."""
+        """Errors the console logged; Firefox writes them to its output;
+        WebKit's driver cannot read its console, so there only the page's
+        own start-failure notice counts."""
+        if self.engine == 'firefox':
+            return browser.firefox_errors(self.driver, self.server.url)
         if self.engine == 'webkit':
             notice = self.js("return document.getElementById('StartFailure').hidden ? '' : "
                              "document.getElementById('StartFailure').textContent")
@@ -142,16 +189,19 @@ class PageSession:
 class PageTest(unittest.TestCase):
     ratio = 1
     minimum_font = 0
+    view = None  # the session's
 
     @classmethod
     def setUpClass(cls):
-        cls.page = PageSession(cls.ratio, minimum_font=cls.minimum_font)
+        cls.page = PageSession(cls.ratio, minimum_font=cls.minimum_font, view=cls.view)
 
     @classmethod
     def tearDownClass(cls):
         cls.page.close()
 
     def setUp(self):
+        # A button a failed test left down is let go.
+        self.page.driver.execute('clearActionState')
         self.page.open()
 
     def tearDown(self):
@@ -161,7 +211,7 @@ class PageTest(unittest.TestCase):
         element = element_or_name
         if isinstance(element, str):
             element = self.page.by_id(element)
-        element.click()
+        self.page.press(element)
 
     def arrow(self, bar, which):
         return self.page.by_id(bar).find_element('css selector', f'.arrow.{which}')
@@ -172,7 +222,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual(page.js("return document.getElementById('MsgBox_text').textContent"),
                          expected)
         self.assertEqual(page.focused(), 'MsgBox_OK')
-        page.by_id('MsgBox_OK').click()
+        page.press(page.by_id('MsgBox_OK'))
         self.assertFalse(page.message_open())
 
     def assert_pixels_match_lines(self, plot, scale_and_lines):

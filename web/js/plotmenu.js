@@ -5,6 +5,7 @@
 // focus back to the box. It lies over the window, which keeps its layout.
 
 import { windows } from './windows.js';
+import { clientBox } from './zoom.js';
 
 const longPressMs = 500;
 // A finger never holds quite still: moves within this many CSS pixels of
@@ -95,7 +96,8 @@ export class PlotMenu {
     for (const { button, command } of this.items) {
       button.disabled = command.waitsForResults && !this.hasResults();
     }
-    const box = this.box.getBoundingClientRect();
+    // The menu lies in the page's body, where client pixels are its own.
+    const box = clientBox(this.box);
     const point = at ?? { x: box.left + box.width / 2, y: box.top + box.height / 2 };
     this.menu.hidden = false;
     const room = {

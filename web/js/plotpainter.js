@@ -10,6 +10,7 @@
 // survives anything the browser does.
 
 import { windows } from './windows.js';
+import { zoomOf } from './zoom.js';
 
 // The plots' light yellow, as the description gives it (#RRGGBB), and as
 // the core's 0x00BBGGRR colour.
@@ -46,14 +47,18 @@ function union(a, b) {
 
 // Tells resized() of every change of the canvas's size in device pixels.
 // WebKit cannot observe the box in device pixels (observe() throws): there
-// the CSS box is observed, and the ratio, which a zoom changes alone, is
-// watched apart.
+// the CSS box is observed, in the canvas's own pixels, which neither the
+// ratio nor a zoom of the window around it (js/fit.js) changes; the ratio
+// is watched apart, and the window, whose border is not zoomed, changes its
+// size with the zoom.
 function observeSize(canvas, resized) {
-  const observer = new ResizeObserver((entries) => resized(entries[entries.length - 1]));
+  const observer = new ResizeObserver((entries) =>
+    resized(entries.findLast((entry) => entry.target === canvas) ?? null));
   try {
     observer.observe(canvas, { box: 'device-pixel-content-box' });
   } catch {
     observer.observe(canvas);
+    observer.observe(canvas.closest('.window') ?? canvas);
     watchPixelRatio(() => resized(null));
   }
 }
@@ -78,6 +83,7 @@ export class PlotPainter {
     this.height = 0;
     this.drawn = null;
     this.ratio = window.devicePixelRatio || 1;
+    this.size = null;
     observeSize(canvas, (entry) => this.resized(entry));
     canvas.addEventListener('contextrestored', () => {
       this.image = null;
@@ -94,12 +100,14 @@ export class PlotPainter {
   }
 
   // The entry gives the box in device pixels where the engine can; else the
-  // CSS size times the ratio is the nearest guess (no entry: the ratio alone
-  // changed).
+  // box's own CSS size times the ratio and the zoom around it is the nearest
+  // guess (no entry: the ratio or the zoom alone changed).
   resized(entry) {
     const box = entry?.devicePixelContentBoxSize?.[0];
-    const size = entry?.contentRect ?? this.canvas.getBoundingClientRect();
-    const ratio = window.devicePixelRatio || 1;
+    const size = entry?.contentRect ?? this.size ?? { width: this.canvas.clientWidth,
+      height: this.canvas.clientHeight };
+    this.size = size;
+    const ratio = (window.devicePixelRatio || 1) * (box ? 1 : zoomOf(this.canvas));
     const width = box ? box.inlineSize : Math.round(size.width * ratio);
     const height = box ? box.blockSize : Math.round(size.height * ratio);
     // Device pixels per CSS pixel of the box: the screen's ratio times any

@@ -5,7 +5,10 @@
 // changes the position once, when it is let go.
 // Every change of position is reported once, whatever made it; the bar never
 // moves by itself otherwise, and it stops repeating as soon as a change
-// opens a message, whose modal box takes the pointer's release.
+// opens a message, whose modal box takes the pointer's release. Pointers are
+// measured against the parts where they show, at any zoom (js/zoom.js).
+
+import { clientBox, ownOffset } from './zoom.js';
 
 const repeatDelay = 400;
 const repeatInterval = 50;
@@ -165,7 +168,7 @@ export class StepScrollBar {
     let over = true;
     this.repeat(() => (over ? this.moveTo(this.position + step) : undefined));
     const follow = (move) => {
-      const r = arrow.getBoundingClientRect();
+      const r = clientBox(arrow);
       over = move.clientX >= r.left && move.clientX < r.right &&
         move.clientY >= r.top && move.clientY < r.bottom;
       arrow.classList.toggle('pressed', over);
@@ -184,7 +187,7 @@ export class StepScrollBar {
     this.capture(event);
     const x = event.clientX;
     this.repeat(() => {
-      const thumb = this.thumb.getBoundingClientRect();
+      const thumb = clientBox(this.thumb);
       if (x < thumb.left) {
         return this.moveTo(this.position - 1);
       }
@@ -209,11 +212,11 @@ export class StepScrollBar {
     }
     this.capture(event);
     event.stopPropagation();
-    const grip = event.clientX - this.thumb.getBoundingClientRect().left;
-    const trackLeft = () => this.track.getBoundingClientRect().left;
+    // In the track's own pixels, those of the thumb's place and the travel.
+    const grip = ownOffset(this.thumb, event).x;
     let left = null;
     const follow = (move) => {
-      left = Math.min(this.travel(), Math.max(0, move.clientX - trackLeft() - grip));
+      left = Math.min(this.travel(), Math.max(0, ownOffset(this.track, move).x - grip));
       this.placeThumb(left);
     };
     const drop = (release) => {
