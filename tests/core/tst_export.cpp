@@ -6,15 +6,24 @@
 #include "canvas/svgwriter.h"
 #include "model/csvwriter.h"
 #include "model/flowplot.h"
+#include "model/shortestnumber.h"
 #include "model/trigonometry.h"
 #include "tests/core/check.h"
 #include "tests/support/fakes.h"
 
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
+
+#ifdef WAVYWALL_FMT_ORACLE
+#include <fmt/format.h>
+#endif
 
 using namespace wavywall;
 using Rows = std::vector<std::vector<std::string>>;
@@ -73,6 +82,7 @@ void pressureCsvIsTheFormula() {
         CHECK(row.size() == 3 && number(row[0]) == i && number(row[1]) == x);
         CHECK(number(row[2]) == -4 * Pi / Beta144 * 0.06 * correctlyRoundedSin(2 * Pi * x));
     }
+    CHECK(rows.size() == 102 && rows[1][2] == "0" && rows[4][1] == "0.06");
     CHECK(pressureCsv(testing::loadedState(0, 0.06)) == "i,x,Cp\r\n");
     CHECK(pressureCsv(testing::loadedState(1, 0.1), Separator::tab).substr(0, 8) == "i\tx\tCp\r\n");
 }
@@ -103,6 +113,136 @@ void flowCsvIsTheFlow() {
             CHECK(r[19].empty() && r[22].empty());
         }
     }
+}
+
+FlowState subsonic(double Moo, double HbL) {
+    FlowState flow = testing::loadedState(0, HbL);
+    flow.BetaPrime = std::sqrt(1 - Moo * Moo);
+    return flow;
+}
+
+// Below Mach one the pressure table has its curve whatever Beta was left
+// (none, in a fresh process), and the flow table no Mach lines, as the
+// picture draws none; the second order's column is there and empty.
+void subsonicTablesAreThePicture() {
+    const Rows pressure =
+        readCsv(pressureCsv(subsonic(0.63, 0.07), Separator::comma, {Layer::secondOrder}));
+    CHECK(pressure.size() == 102 && pressure[0].back() == "Cp2");
+    const double BetaPrime = std::sqrt(1 - 0.63 * 0.63);
+    for (std::size_t i = 1; i < pressure.size(); ++i) {
+        const double x = (i - 1) / 100.0 * 2;
+        const double Cp = -4 * Pi * 0.07 * std::cos(2 * Pi * x) / BetaPrime;
+        CHECK(pressure[i].size() == 4 && std::abs(number(pressure[i][2]) - Cp) < 1e-15);
+        CHECK(pressure[i][3].empty());
+    }
+    const Rows flow = readCsv(flowCsv(subsonic(0.63, 0.07)));
+    for (std::size_t i = 1; i < flow.size(); ++i) {
+        CHECK(flow[i].size() == 23 && flow[i][19].empty() && flow[i][22].empty());
+    }
+}
+
+// Busemann's Cp2 = C1 theta + C2 theta^2 at M = 1.44, H/L = 0.06, with
+// C1 = 2 / Beta and C2 = ((gamma + 1) M^4 - 4 Beta^2) / (2 Beta^4).
+void secondOrderColumnIsBusemann() {
+    const Rows rows = readCsv(
+        pressureCsv(testing::loadedState(Beta144, 0.06), Separator::comma, {Layer::secondOrder}));
+    CHECK(rows.size() == 102 && rows[0] == (std::vector<std::string>{"i", "x", "Cp", "Cp2"}));
+    const double C1 = 2 / Beta144;
+    const double C2 =
+        (2.4 * std::pow(1.44, 4) - 4 * Beta144 * Beta144) / (2 * std::pow(Beta144, 4));
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const double x = (i - 1) / 100.0 * 2;
+        const double theta = std::atan(-2 * Pi * 0.06 * std::sin(2 * Pi * x));
+        const double Cp2 = C1 * theta + C2 * theta * theta;
+        CHECK(rows[i].size() == 4 && std::abs(number(rows[i][3]) - Cp2) <= 1e-14);
+    }
+}
+
+// The significant digits and the decimal exponent of a number's text:
+// "0.060" and "6e-2" both give ("6", -2).
+std::pair<std::string, int> digitsOf(const std::string &text) {
+    const std::size_t e = text.find_first_of("eE");
+    int exponent = e == std::string::npos ? 0 : std::atoi(text.c_str() + e + 1);
+    std::string digits;
+    bool afterPoint = false;
+    for (const char c : text.substr(0, e)) {
+        if (c == '.') {
+            afterPoint = true;
+        } else if (c >= '0' && c <= '9') {
+            digits.push_back(c);
+            exponent -= afterPoint ? 1 : 0;
+        }
+    }
+    const std::size_t first = digits.find_first_not_of('0');
+    const std::size_t last = digits.find_last_not_of('0');
+    if (first == std::string::npos) {
+        return {"0", 0};
+    }
+    exponent += static_cast<int>(digits.size() - 1 - last);
+    return {digits.substr(first, last - first + 1), exponent};
+}
+
+// The public hard cases of shortest printing: the ends of the range and of
+// the subnormals, powers of two (whose lower neighbour is nearer than the
+// upper), 1e23 (no double is 1e23) and the sums that show binary rounding.
+struct Shortest {
+    double value;
+    const char *text;
+};
+const Shortest shortestCases[] = {
+    {0.06, "0.06"},
+    {-0.0, "0"},
+    {0.1 + 0.2, "0.30000000000000004"},
+    {1.0 / 3, "0.3333333333333333"},
+    {2.0 / 3, "0.6666666666666666"},
+    {5e-324, "5e-324"},
+    {2.2250738585072014e-308, "2.2250738585072014e-308"},
+    {2.225073858507201e-308, "2.225073858507201e-308"},
+    {1.7976931348623157e308, "1.7976931348623157e+308"},
+    {9007199254740992.0, "9007199254740992"},
+    {9007199254740994.0, "9007199254740994"},
+    {1e23, "1e+23"},
+    {8.41e21, "8.41e+21"},
+    {5e-5, "5e-05"},
+    {-1.5, "-1.5"},
+    {123456789012345680.0, "1.2345678901234568e+17"},
+    {0x1p-1074 * 3, "1.5e-323"},
+    {0x1p-44, "5.684341886080802e-14"},
+};
+
+// Each text reads back as its double, and no shorter one does: against the
+// literals above, then against {fmt}'s shortest form (Dragonbox), an
+// implementation of its own, over every power of two and 200 000 doubles
+// of random bits.
+void numbersAreShortest() {
+    for (const Shortest &row : shortestCases) {
+        CHECK_ROW(underCommaLocale([&] { return shortestNumber(row.value); }) == row.text,
+                  row.text);
+    }
+#ifdef WAVYWALL_FMT_ORACLE
+    std::vector<double> values;
+    for (int k = -1074; k <= 1023; ++k) {
+        values.push_back(std::ldexp(1.0, k));
+    }
+    std::mt19937_64 bits(27);
+    while (values.size() < 200'000) {
+        const std::uint64_t b = bits();
+        double value = 0;
+        std::memcpy(&value, &b, sizeof value);
+        if (std::isfinite(value)) {
+            values.push_back(value);
+        }
+    }
+    int differing = 0;
+    for (const double value : values) {
+        const std::string ours = shortestNumber(value);
+        if (std::strtod(ours.c_str(), nullptr) != value ||
+            digitsOf(ours) != digitsOf(fmt::format("{}", value))) {
+            CHECK_ROW(++differing > 5, ours + " against " + fmt::format("{}", value));
+        }
+    }
+    CHECK(differing == 0);
+#endif
 }
 
 // Every line of the display list comes back from the path data at its size
@@ -138,6 +278,9 @@ const check::Case cases[] = {
     {"the pressure table is the formula", pressureCsvIsTheFormula},
     {"the flow table is the flow", flowCsvIsTheFlow},
     {"the picture holds the display list", svgHoldsTheDisplayList},
+    {"subsonic tables are the picture", subsonicTablesAreThePicture},
+    {"the second order's column is Busemann's", secondOrderColumnIsBusemann},
+    {"numbers are written shortest", numbersAreShortest},
 };
 
 } // namespace
