@@ -183,8 +183,8 @@ PlotMenu &Form1::plotMenu(Plot plot) const {
 void Form1::printPlots(QPagedPaintDevice &page) const {
     const QString heading =
         u"%1\nMoo = %2    H/L = %3"_s.arg(windowTitle(), Text_Moo->text(), Text_HbL->text());
-    wavywall::printPlots(page, heading, plotPicture(Plot::flow, Picture_Akım->displayList()),
-                         plotPicture(Plot::pressure, Picture_basınç->displayList()));
+    wavywall::printPlots(page, heading, plotPicture(Plot::flow, Picture_Akım->shownLines()),
+                         plotPicture(Plot::pressure, Picture_basınç->shownLines()));
 }
 
 // The platform's print dialog, then both plots on one page.
@@ -279,6 +279,7 @@ void Form1::Nm_İkinciMertebe_Click(bool checked) {
     if (!checked) {
         layer.Cls();
     }
+    m_describer->update();
 }
 
 // One validity window for the whole run, with no owner, like About.

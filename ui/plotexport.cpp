@@ -60,8 +60,9 @@ std::string plotPicture(Plot plot, const std::vector<DisplayList::PlotLine> &lin
 }
 
 std::string plotTable(Plot plot, const FlowModel &model, Separator separator) {
-    return plot == Plot::flow ? flowCsv(model.state(), separator)
-                              : pressureCsv(model.state(), separator);
+    const Layers layers = model.layersShown();
+    return plot == Plot::flow ? flowCsv(model.state(), separator, layers)
+                              : pressureCsv(model.state(), separator, layers);
 }
 
 } // namespace wavywall

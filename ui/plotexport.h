@@ -30,7 +30,7 @@ bool hasResults(const FlowModel &model);
 /// The plot's SVG picture from its display list.
 std::string plotPicture(Plot plot, const std::vector<DisplayList::PlotLine> &lines);
 
-/// The plot's point tables.
+/// The plot's point tables, with the columns of the layers the model shows.
 std::string plotTable(Plot plot, const FlowModel &model, Separator separator);
 
 } // namespace wavywall

@@ -94,7 +94,7 @@ void PlotMenu::openAt(QPoint local) {
 }
 
 std::string PlotMenu::picture() const {
-    return plotPicture(m_plot, m_box.displayList());
+    return plotPicture(m_plot, m_box.shownLines());
 }
 
 QString PlotMenu::savePictureTo(const QString &path) const {
