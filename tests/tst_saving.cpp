@@ -223,8 +223,8 @@ void SavingTest::menuFollowsResults() {
     QVERIFY(enabledCommands(menu).isEmpty());
     rig.calculate();
     QCOMPARE(enabledCommands(menu),
-             (QStringList{u"Resmi kaydet…"_s, u"Resmi kopyala"_s, u"Verileri kaydet…"_s,
-                          u"Verileri kopyala"_s, u"Yazdır…"_s}));
+             (QStringList{u"&Resmi kaydet…"_s, u"Resmi k&opyala"_s, u"&Verileri kaydet…"_s,
+                          u"Verileri &kopyala"_s, u"&Yazdır…"_s}));
     rig.box(u"Text_Moo"_s)->setText(u"abc"_s);
     rig.calculate();
     QVERIFY(enabledCommands(menu).isEmpty());

@@ -11,6 +11,8 @@
 #include "ui/plotexport.h"
 #include "ui/plotmenu.h"
 #include "ui/plotprinter.h"
+#include "ui/readingnotes.h"
+#include "ui/smallwindow.h"
 #include "ui/stepscrollbar.h"
 #include "ui/textboxinputs.h"
 #include "ui/textfit.h"
@@ -90,6 +92,7 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
         messenger = m_messageBox.get();
     }
     m_inputs = std::make_unique<TextBoxInputs>(*Text_Moo, *Text_HbL);
+    m_notes = std::make_unique<ReadingNotes>(*centralWidget(), dotsPerInch, *Text_Moo, *Text_HbL);
     m_describer = std::make_unique<PlotDescriber>(*Picture_Akım, *Picture_basınç, *messenger);
     m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *m_describer);
     m_describer->follow(*m_model);
@@ -148,8 +151,8 @@ void Form1::createFrameControls(double dotsPerInch) {
     place(*Label2, layout::Label2::name, layout::Label2::twips, dotsPerInch);
     fitText(*Label1);
     fitText(*Label2);
-    fitText(*Text_Moo);
-    fitText(*Text_HbL);
+    keepTextWhole(*Text_Moo);
+    keepTextWhole(*Text_HbL);
     fitText(*Command1);
     // The bars overlap the boxes' right edge by a hair; they stay on top.
     HScroll_Moo->raise();
@@ -190,6 +193,9 @@ void Form1::printPlots(QPagedPaintDevice &page) const {
 // The platform's print dialog, then both plots on one page.
 void Form1::Nm_Yazdir_Click() {
     QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(
+        printer, printName(*m_model),
+        u"%1, Moo = %2, H/L = %3"_s.arg(windowTitle(), Text_Moo->text(), Text_HbL->text()));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {
         printPlots(printer);
@@ -199,6 +205,7 @@ void Form1::Nm_Yazdir_Click() {
 void Form1::afterRecalculation() {
     m_flowMenu->updateEnabled();
     m_pressureMenu->updateEnabled();
+    m_notes->show(m_model->lastRecalculation());
     followValidity();
 }
 
@@ -265,6 +272,7 @@ void Form1::HScroll_HbL_Change() {
 void Form1::Nm_About_Click() {
     if (!m_about) {
         m_about = std::make_unique<Form_About>();
+        placeBeside(*m_about, *this);
     }
     m_about->show();
     m_about->raise();
@@ -286,8 +294,11 @@ void Form1::Nm_İkinciMertebe_Click(bool checked) {
 void Form1::Nm_Geçerlilik_Click() {
     if (!m_validity) {
         m_validity = std::make_unique<Form_Validity>();
+        m_validity->showLines(validityLines(*m_model));
+        placeBeside(*m_validity, *this);
+    } else {
+        m_validity->showLines(validityLines(*m_model));
     }
-    m_validity->showLines(validityLines(*m_model));
     m_validity->show();
     m_validity->raise();
     m_validity->activateWindow();

@@ -30,6 +30,7 @@ class MessageBoxMessenger;
 class PictureBox;
 class PlotDescriber;
 class PlotMenu;
+class ReadingNotes;
 class TextBoxInputs;
 
 class Form1 : public QMainWindow {
@@ -104,6 +105,7 @@ private:
     std::unique_ptr<Form_Validity> m_validity;
     std::unique_ptr<PlotMenu> m_flowMenu;
     std::unique_ptr<PlotMenu> m_pressureMenu;
+    std::unique_ptr<ReadingNotes> m_notes;
 };
 
 } // namespace wavywall

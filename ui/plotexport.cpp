@@ -40,6 +40,11 @@ QString suggestedFileName(Plot plot, const FlowModel &model) {
     return QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+QString printName(const FlowModel &model) {
+    const std::optional<Recalculation> &last = model.lastRecalculation();
+    return last ? QString::fromStdU16String(exportName(*last)) : u"wavywall"_s;
+}
+
 bool hasResults(const FlowModel &model) {
     return model.lastRecalculation() && model.lastRecalculation()->refusal.empty();
 }

@@ -24,6 +24,10 @@ QString plotTitle(Plot plot);
 /// wavywall-akim-Moo1.5-HbL0.05.
 QString suggestedFileName(Plot plot, const FlowModel &model);
 
+/// The name a printed page of both plots is offered under, without
+/// extension: wavywall-Moo1.5-HbL0.05.
+QString printName(const FlowModel &model);
+
 /// True once a recalculation has drawn the plots (and not refused).
 bool hasResults(const FlowModel &model);
 
