@@ -188,6 +188,15 @@ void TheoryTest::partialReadingIsTold() {
     QTest::keyClicks(w.hbl(), u"0.05"_s);
     w.calculate();
     QVERIFY(note->isHidden() && w.hbl()->accessibleDescription().isEmpty());
+    // "1,5" reads as Mach one: the note stands while the message is up.
+    bool toldWithMessage = false;
+    w.messenger.setFunction([&](const QString &) {
+        toldWithMessage = w.find<QLabel>(u"Label_MooNote"_s)->isVisible();
+    });
+    w.moo()->selectAll();
+    QTest::keyClicks(w.moo(), u"1,5"_s);
+    w.calculate();
+    QVERIFY(toldWithMessage);
 }
 
 // About and the validity window open beside the main window, not where a

@@ -92,10 +92,12 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
         messenger = m_messageBox.get();
     }
     m_inputs = std::make_unique<TextBoxInputs>(*Text_Moo, *Text_HbL);
-    m_notes = std::make_unique<ReadingNotes>(*centralWidget(), dotsPerInch, *Text_Moo, *Text_HbL);
-    m_describer = std::make_unique<PlotDescriber>(*Picture_Akım, *Picture_basınç, *messenger);
+    m_notes = std::make_unique<ReadingNotes>(*centralWidget(), dotsPerInch, *Text_Moo, *Text_HbL,
+                                             *messenger);
+    m_describer = std::make_unique<PlotDescriber>(*Picture_Akım, *Picture_basınç, *m_notes);
     m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *m_describer);
     m_describer->follow(*m_model);
+    m_notes->follow(*m_model);
     createPlotMenus(*messenger);
     connectHandlers();
     setTabOrderAndFocus();
@@ -205,7 +207,7 @@ void Form1::Nm_Yazdir_Click() {
 void Form1::afterRecalculation() {
     m_flowMenu->updateEnabled();
     m_pressureMenu->updateEnabled();
-    m_notes->show(m_model->lastRecalculation());
+    m_notes->update();
     followValidity();
 }
 

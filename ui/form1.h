@@ -98,14 +98,15 @@ private:
 
     std::unique_ptr<MessageBoxMessenger> m_messageBox;
     std::unique_ptr<TextBoxInputs> m_inputs;
-    // The model passes its messages through the describer, which outlives it.
+    // The model passes its messages through the describer and the notes,
+    // which outlive it.
+    std::unique_ptr<ReadingNotes> m_notes;
     std::unique_ptr<PlotDescriber> m_describer;
     std::unique_ptr<FlowModel> m_model;
     std::unique_ptr<Form_About> m_about;
     std::unique_ptr<Form_Validity> m_validity;
     std::unique_ptr<PlotMenu> m_flowMenu;
     std::unique_ptr<PlotMenu> m_pressureMenu;
-    std::unique_ptr<ReadingNotes> m_notes;
 };
 
 } // namespace wavywall

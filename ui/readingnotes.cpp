@@ -35,17 +35,26 @@ void showNote(QLabel &label, QLineEdit &box, const std::u16string &note) {
 } // namespace
 
 ReadingNotes::ReadingNotes(QWidget &client, double dotsPerInch, QLineEdit &mooBox,
-                           QLineEdit &hblBox)
+                           QLineEdit &hblBox, Messenger &next)
     : m_mooNote(
           makeNote(client, notes::Label_MooNote::name, notes::Label_MooNote::twips, dotsPerInch))
     , m_hblNote(
           makeNote(client, notes::Label_HbLNote::name, notes::Label_HbLNote::twips, dotsPerInch))
     , m_mooBox(mooBox)
-    , m_hblBox(hblBox) {}
+    , m_hblBox(hblBox)
+    , m_next(next) {}
 
-void ReadingNotes::show(const std::optional<Recalculation> &last) {
+void ReadingNotes::update() {
+    const Recalculation *last =
+        m_model && m_model->lastRecalculation() ? &*m_model->lastRecalculation() : nullptr;
     showNote(*m_mooNote, m_mooBox, last ? last->mooNote : std::u16string());
     showNote(*m_hblNote, m_hblBox, last ? last->hblNote : std::u16string());
+}
+
+// A message is the last thing a recalculation does: its readings are known.
+void ReadingNotes::MsgBox(std::u16string_view text) {
+    update();
+    m_next.MsgBox(text);
 }
 
 } // namespace wavywall

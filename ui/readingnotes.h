@@ -2,12 +2,13 @@
 // recalculation read a box's text only in part ("0,05" reads as 0), the note
 // says so with the number read, in the core's words, and the box's
 // accessible description carries it to a screen reader. A box read whole has
-// no note.
+// no note. The model's messages pass through on their way to the message
+// box, so that the note stands while the box is up: "1,5" reads as 1, and
+// the note tells why the message speaks of Mach one.
 #pragma once
 
 #include "model/flowmodel.h"
-
-#include <optional>
+#include "model/messenger.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,19 +16,28 @@ class QWidget;
 
 namespace wavywall {
 
-class ReadingNotes {
+class ReadingNotes final : public Messenger {
 public:
-    /// Places the two notes in the window's client area.
-    ReadingNotes(QWidget &client, double dotsPerInch, QLineEdit &mooBox, QLineEdit &hblBox);
+    /// Places the two notes in the window's client area; messages go on to
+    /// the next messenger once the notes are shown.
+    ReadingNotes(QWidget &client, double dotsPerInch, QLineEdit &mooBox, QLineEdit &hblBox,
+                 Messenger &next);
 
-    /// Shows the notes of the last recalculation, none before any.
-    void show(const std::optional<Recalculation> &last);
+    /// The model whose recalculations the notes follow; given once.
+    void follow(const FlowModel &model) { m_model = &model; }
+
+    /// Shows the notes of the model's last recalculation, none before any.
+    void update();
+
+    void MsgBox(std::u16string_view text) override;
 
 private:
     QLabel *m_mooNote;
     QLabel *m_hblNote;
     QLineEdit &m_mooBox;
     QLineEdit &m_hblBox;
+    Messenger &m_next;
+    const FlowModel *m_model = nullptr;
 };
 
 } // namespace wavywall
