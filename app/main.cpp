@@ -2,11 +2,14 @@
 #include "ui/appicon.h"
 #include "ui/commandline.h"
 #include "ui/form1.h"
+#include "ui/qttranslation.h"
+#include "ui/windowlessrun.h"
 
 #include <QApplication>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
@@ -20,12 +23,38 @@ QStringList argumentsOf(int argc, char *argv[]) {
     return arguments;
 }
 
-// Saving files needs no display: the offscreen platform paints the PNG's
-// title without one.
-int saveWithoutWindow(int argc, char *argv[], const wavywall::CommandLine &line) {
+// While the toolkit starts, its own messages stay unsaid: English warnings
+// such as "XDG_RUNTIME_DIR not set" (under cron, sudo or ssh) are no concern
+// of the user's. A toolkit that cannot start at all ends the program with its
+// reason in Turkish and the status of an unusable display.
+[[noreturn]] void endUnusable(const char *reason) {
+    std::fputs(reason, stderr);
+    std::_Exit(wavywall::exitUnusable);
+}
+
+void quietWindowStart(QtMsgType type, const QMessageLogContext &, const QString &) {
+    if (type == QtFatalMsg) {
+        endUnusable("Pencere açılamadı: ekrana bağlanılamadı (DISPLAY ya da WAYLAND_DISPLAY). "
+                    "Dosyalar ekransız yazılır: --save-flow, --save-pressure, --validity.\n");
+    }
+}
+
+void quietWithoutWindow(QtMsgType type, const QMessageLogContext &, const QString &) {
+    if (type == QtFatalMsg) {
+        endUnusable("PNG çizilemedi: Qt başlatılamadı.\n");
+    }
+}
+
+// Writing files needs no display: only a PNG needs the toolkit, for the
+// title's font, and the offscreen platform gives it without one.
+int runWithoutWindow(int argc, char *argv[], const wavywall::CommandLine &line) {
+    if (!line.writesPng()) {
+        return wavywall::runWithoutWindow(line);
+    }
+    qInstallMessageHandler(quietWithoutWindow);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    return wavywall::saveFiles(line);
+    return wavywall::runWithoutWindow(line);
 }
 
 } // namespace
@@ -40,16 +69,19 @@ int main(int argc, char *argv[]) {
     case Action::fail:
         std::fputs(qUtf8Printable(line.text + u'\n'), stderr);
         return wavywall::exitUnusable;
-    case Action::saveFiles:
-        return saveWithoutWindow(argc, argv, line);
+    case Action::runWithoutWindow:
+        return runWithoutWindow(argc, argv, line);
     case Action::showWindow:
         break;
     }
+    const QtMessageHandler toolkitMessages = qInstallMessageHandler(quietWindowStart);
     QApplication app(argc, argv);
+    qInstallMessageHandler(toolkitMessages);
     QApplication::setApplicationName(u"wavywall"_s);
     // Ties the windows to the installed launcher, for task bars on Wayland.
     QApplication::setDesktopFileName(u"org.example.wavywall"_s);
     QApplication::setWindowIcon(wavywall::appIcon());
+    wavywall::installQtTurkish(app);
     wavywall::Form1 window;
     window.show();
     if (line.moo || line.hbl) {

@@ -1,22 +1,19 @@
 #include "model/csvwriter.h"
 
-#include "canvas/classicnumbers.h"
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
+#include "model/secondorder.h"
+#include "model/shortestnumber.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace wavywall {
 
 namespace {
-
-// Seventeen significant digits are enough for any double to read back as
-// itself; %g drops the zeros that follow them.
-std::string exact(double value) {
-    return ClassicNumbers::format("%.17g", value);
-}
 
 class Table {
 public:
@@ -30,7 +27,10 @@ public:
         m_text.append(text);
         m_lineStart = false;
     }
-    void field(double value) { field(exact(value)); }
+    void field(double value) { field(shortestNumber(value)); }
+    void field(const std::optional<double> &value) {
+        value ? field(*value) : field(std::string_view{});
+    }
     void field(int value) { field(std::to_string(value)); }
     void endRow() {
         m_text.append("\r\n");
@@ -44,6 +44,62 @@ private:
     std::string m_text;
 };
 
+// A layer's column: its name and a value for each row i = 0..N, empty where
+// the layer has none.
+struct Column {
+    std::string name;
+    std::array<std::optional<double>, maxIntervals + 1> values{};
+};
+
+// The second order is drawn above Mach one only.
+Column secondOrderColumn(const FlowState &flow) {
+    Column column{"Cp2"};
+    if (isSubsonic(flow) || flow.Beta == 0) {
+        return column;
+    }
+    const SecondOrderTables t = secondOrderTables(flow);
+    for (int i = 0; i <= flow.N; ++i) {
+        column.values[static_cast<std::size_t>(i)] = t.Cp2[static_cast<std::size_t>(i)];
+    }
+    return column;
+}
+
+std::vector<Column> pressureColumns(const FlowState &flow, const Layers &layers) {
+    std::vector<Column> columns;
+    for (const Layer layer : layers) {
+        switch (layer) {
+        case Layer::secondOrder:
+            columns.push_back(secondOrderColumn(flow));
+            break;
+        }
+    }
+    return columns;
+}
+
+// The second order adds nothing to the flow picture.
+std::vector<Column> flowColumns(const FlowState &, const Layers &layers) {
+    std::vector<Column> columns;
+    for (const Layer layer : layers) {
+        switch (layer) {
+        case Layer::secondOrder:
+            break;
+        }
+    }
+    return columns;
+}
+
+void columnHeaders(Table &table, const std::vector<Column> &columns) {
+    for (const Column &column : columns) {
+        table.field(column.name);
+    }
+}
+
+void columnFields(Table &table, const std::vector<Column> &columns, int i) {
+    for (const Column &column : columns) {
+        table.field(column.values[static_cast<std::size_t>(i)]);
+    }
+}
+
 void flowHeader(Table &table) {
     table.field("i");
     for (int j = 0; j <= streamlineCount; ++j) {
@@ -53,11 +109,11 @@ void flowHeader(Table &table) {
     for (const char *name : {"x0", "y0", "x1", "y1"}) {
         table.field(name);
     }
-    table.endRow();
 }
 
-void machLineFields(Table &table, const std::array<MachLine, machLineCount> &lines, int i) {
-    if (i < machLineCount) {
+void machLineFields(Table &table, const std::array<MachLine, machLineCount> &lines, int i,
+                    bool drawn) {
+    if (drawn && i < machLineCount) {
         const MachLine &m = lines[static_cast<std::size_t>(i)];
         for (const double v : {m.x0, m.y0, m.x1, m.y1}) {
             table.field(v);
@@ -71,14 +127,17 @@ void machLineFields(Table &table, const std::array<MachLine, machLineCount> &lin
 
 } // namespace
 
-std::string pressureCsv(const FlowState &flow, Separator separator) {
+// A subsonic flow has a curve whatever Beta an earlier recalculation left.
+std::string pressureCsv(const FlowState &flow, Separator separator, const Layers &layers) {
     requireDrawable(flow, "pressureCsv");
     Table table(separator);
     for (const char *name : {"i", "x", "Cp"}) {
         table.field(name);
     }
+    const std::vector<Column> columns = pressureColumns(flow, layers);
+    columnHeaders(table, columns);
     table.endRow();
-    if (flow.Beta == 0) {
+    if (!isSubsonic(flow) && flow.Beta == 0) {
         return table.take();
     }
     const PressureTables t = pressureTables(flow);
@@ -86,15 +145,19 @@ std::string pressureCsv(const FlowState &flow, Separator separator) {
         table.field(i);
         table.field(t.Xw[i]);
         table.field(t.Cp[i]);
+        columnFields(table, columns, i);
         table.endRow();
     }
     return table.take();
 }
 
-std::string flowCsv(const FlowState &flow, Separator separator) {
+std::string flowCsv(const FlowState &flow, Separator separator, const Layers &layers) {
     requireDrawable(flow, "flowCsv");
     Table table(separator);
     flowHeader(table);
+    const std::vector<Column> columns = flowColumns(flow, layers);
+    columnHeaders(table, columns);
+    table.endRow();
     const StreamlineTables t = streamlineTables(flow);
     const std::array<MachLine, machLineCount> mach = machLines(flow);
     for (int i = 0; i <= flow.N; ++i) {
@@ -103,7 +166,8 @@ std::string flowCsv(const FlowState &flow, Separator separator) {
             table.field(t.Xs[i][j]);
             table.field(t.Ys[i][j]);
         }
-        machLineFields(table, mach, i);
+        machLineFields(table, mach, i, !isSubsonic(flow));
+        columnFields(table, columns, i);
         table.endRow();
     }
     return table.take();

@@ -4,11 +4,21 @@
 
 namespace wavywall {
 
+namespace {
+
+std::u16string inputs(const Recalculation &last) {
+    return u"-Moo" + (last.Moo ? numberToText(*last.Moo) : u"") + u"-HbL" +
+           (last.HbL ? numberToText(*last.HbL) : u"");
+}
+
+} // namespace
+
 std::u16string exportName(Plot plot, const Recalculation &last) {
-    std::u16string name = plot == Plot::flow ? u"wavywall-akim" : u"wavywall-basinc";
-    name += u"-Moo" + (last.Moo ? numberToText(*last.Moo) : u"");
-    name += u"-HbL" + (last.HbL ? numberToText(*last.HbL) : u"");
-    return name;
+    return (plot == Plot::flow ? u"wavywall-akim" : u"wavywall-basinc") + inputs(last);
+}
+
+std::u16string exportName(const Recalculation &last) {
+    return u"wavywall" + inputs(last);
 }
 
 } // namespace wavywall

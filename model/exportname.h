@@ -15,4 +15,8 @@ enum class Plot { flow, pressure };
 /// The file name without extension.
 std::u16string exportName(Plot plot, const Recalculation &last);
 
+/// The name of a file that holds both plots, a printed page:
+/// wavywall-Moo1.5-HbL0.05.
+std::u16string exportName(const Recalculation &last);
+
 } // namespace wavywall

@@ -47,37 +47,40 @@ void FlowModel::Form_Load() {
 // The height ratio is read before the Mach number: the order of the reads
 // is part of the recalculation (docs/design.md).
 void FlowModel::Command1_Click() {
-    const std::optional<double> HbL = read(Input::HbL);
-    const std::optional<double> Moo = read(Input::Moo);
+    const NumberReading HbL = read(Input::HbL);
+    const NumberReading Moo = read(Input::Moo);
     recalculate(Moo, HbL);
 }
 
 void FlowModel::HScroll_Moo_Change(std::int16_t position) {
-    const double Moo = fromPosition(Input::Moo, position);
-    const std::optional<double> HbL = read(Input::HbL);
+    const NumberReading Moo = fromPosition(Input::Moo, position);
+    const NumberReading HbL = read(Input::HbL);
     recalculate(Moo, HbL);
 }
 
 void FlowModel::HScroll_HbL_Change(std::int16_t position) {
-    const double HbL = fromPosition(Input::HbL, position);
-    const std::optional<double> Moo = read(Input::Moo);
+    const NumberReading HbL = fromPosition(Input::HbL, position);
+    const NumberReading Moo = read(Input::Moo);
     recalculate(Moo, HbL);
 }
 
-std::optional<double> FlowModel::read(Input box) const {
-    return textToNumber(m_inputs.text(box));
+NumberReading FlowModel::read(Input box) const {
+    return readNumber(m_inputs.text(box));
 }
 
 // The bar's position goes through its decimal text and back, which gives the
 // same whole number, then becomes the input in hundredths (docs/design.md).
-double FlowModel::fromPosition(Input box, std::int16_t position) {
+NumberReading FlowModel::fromPosition(Input box, std::int16_t position) {
     const double value = *textToNumber(decimalText(position)) / windows::positionsPerUnit;
     m_inputs.setText(box, numberToText(value));
-    return value;
+    return {value};
 }
 
-void FlowModel::recalculate(std::optional<double> Moo, std::optional<double> HbL) {
-    m_last = Recalculation{Moo, HbL, {}, {}};
+void FlowModel::recalculate(const NumberReading &MooRead, const NumberReading &HbLRead) {
+    const std::optional<double> Moo = MooRead.value;
+    const std::optional<double> HbL = HbLRead.value;
+    m_last =
+        Recalculation{Moo, HbL, {}, {}, partialReadingNote(MooRead), partialReadingNote(HbLRead)};
     if (!Moo || !HbL) {
         refuse(messages::tooLarge);
         return;
@@ -131,6 +134,14 @@ void FlowModel::setSecondOrderLayer(Canvas *layer) {
     if (layer && hasResults()) {
         drawSecondOrder();
     }
+}
+
+Layers FlowModel::layersShown() const {
+    Layers layers;
+    if (m_secondOrderLayer) {
+        layers.push_back(Layer::secondOrder);
+    }
+    return layers;
 }
 
 void FlowModel::drawSecondOrder() {

@@ -11,7 +11,9 @@
 #include "canvas/canvas.h"
 #include "model/flowstate.h"
 #include "model/inputboxes.h"
+#include "model/layers.h"
 #include "model/messenger.h"
+#include "model/textnumber.h"
 #include "model/validity.h"
 
 #include <cstdint>
@@ -33,6 +35,10 @@ struct Recalculation {
     std::u16string_view refusal;
     /// Where linear theory holds for these inputs; empty when refused.
     std::optional<Validity> validity;
+    /// The notes for texts read only in part (partialReadingNote), one a
+    /// box; empty where the whole text was read or a bar gave the value.
+    std::u16string mooNote;
+    std::u16string hblNote;
 };
 
 class FlowModel {
@@ -63,10 +69,14 @@ public:
     /// longer. The caller clears the layer it stops passing.
     void setSecondOrderLayer(Canvas *layer);
 
+    /// The layers drawn from now on, in painting order: what every output
+    /// of the plots carries besides them.
+    Layers layersShown() const;
+
 private:
-    std::optional<double> read(Input box) const;
-    double fromPosition(Input box, std::int16_t position);
-    void recalculate(std::optional<double> Moo, std::optional<double> HbL);
+    NumberReading read(Input box) const;
+    NumberReading fromPosition(Input box, std::int16_t position);
+    void recalculate(const NumberReading &Moo, const NumberReading &HbL);
     void refuse(std::u16string_view message);
     void store(double Beta, double BetaPrime, double H);
     void redraw();

@@ -25,6 +25,13 @@ inline constexpr std::u16string_view machOne = u" Moo=1 için teori geçersiz";
 /// reads as 0, which would otherwise draw a plausible still-air picture.
 inline constexpr std::u16string_view machZero = u" Mach sayısı 0 olarak okundu";
 inline constexpr std::u16string_view tooLarge = u" Girilen değer çok büyük";
+/// The note beside a box whose text was read only in part ("only ... was
+/// read"; "the comma ends the number, the decimal separator is the point"),
+/// with the number read between the first two (partialReadingNote).
+inline constexpr std::u16string_view readOnly = u"yalnızca ";
+inline constexpr std::u16string_view readOnlyEnd = u" okundu";
+inline constexpr std::u16string_view commaEndsNumber =
+    u"; virgül sayıyı bitirir, ondalık ayracı noktadır";
 } // namespace messages
 
 } // namespace wavywall

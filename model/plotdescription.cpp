@@ -2,6 +2,7 @@
 
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
+#include "model/secondorder.h"
 #include "model/textnumber.h"
 #include "model/validityreport.h"
 
@@ -172,6 +173,30 @@ std::u16string pressureCurve(const FlowState &flow) {
     return text;
 }
 
+// The second order is drawn in purple above Mach one only.
+std::u16string secondOrderCurve(const FlowState &flow) {
+    if (isSubsonic(flow) || flow.Beta == 0) {
+        return u" İkinci mertebe Cp bu akımda çizilmez.";
+    }
+    const SecondOrderTables t = secondOrderTables(flow);
+    const auto [lowest, highest] = std::minmax_element(t.Cp2.begin(), t.Cp2.begin() + flow.N + 1);
+    return u" Mor eğri ikinci mertebe Cp: en büyük " + spoken(*highest) + u", en küçük " +
+           spoken(*lowest) + u".";
+}
+
+// What each layer shown adds to the pressure plot.
+std::u16string pressureLayers(const FlowModel &model) {
+    std::u16string text;
+    for (const Layer layer : model.layersShown()) {
+        switch (layer) {
+        case Layer::secondOrder:
+            text += secondOrderCurve(model.state());
+            break;
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 PlotDescriptions describePlots(const FlowModel &model) {
@@ -192,7 +217,8 @@ PlotDescriptions describePlots(const FlowModel &model) {
                                         ? u" Eğri yok:" + std::u16string(messages::machOne) + u"."
                                         : pressureCurve(flow);
     const std::u16string verdict = u" " + verdictSentence(*last->validity);
-    return {header + flowPicture(flow) + verdict, header + pressure + verdict};
+    return {header + flowPicture(flow) + verdict,
+            header + pressure + pressureLayers(model) + verdict};
 }
 
 std::u16string spoken(double value) {

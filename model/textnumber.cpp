@@ -1,6 +1,7 @@
 #include "model/textnumber.h"
 
 #include "canvas/classicnumbers.h"
+#include "model/messenger.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -130,7 +131,14 @@ std::string octalAsHex(std::string_view octal) {
     return hex;
 }
 
-std::optional<double> readWholeNumber(std::string_view text) {
+// A number read from the start of the significant characters, and how many
+// of them it took.
+struct Read {
+    std::optional<double> value;
+    std::size_t length;
+};
+
+Read readWholeNumber(std::string_view text) {
     const char base = text[1];
     std::string_view rest = text.substr(2);
     if (base == 'H' || base == 'h') {
@@ -138,13 +146,13 @@ std::optional<double> readWholeNumber(std::string_view text) {
         while (n < rest.size() && isHexDigit(rest[n])) {
             ++n;
         }
-        return parseHexDigits(rest.substr(0, n));
+        return {parseHexDigits(rest.substr(0, n)), n + 2};
     }
     std::size_t n = 0;
     while (n < rest.size() && isOctalDigit(rest[n])) {
         ++n;
     }
-    return parseHexDigits(octalAsHex(rest.substr(0, n)));
+    return {parseHexDigits(octalAsHex(rest.substr(0, n))), n + 2};
 }
 
 // Length of the leading decimal number: sign, digits with at most one point,
@@ -241,10 +249,11 @@ std::optional<double> exactShortDecimal(std::string_view digits) {
     return exponent < 0 ? m / powersOfTen[-exponent] : m * powersOfTen[exponent];
 }
 
-std::optional<double> readDecimal(std::string_view text) {
+// A sign or a point without digits reads nothing.
+Read readDecimal(std::string_view text) {
     const DecimalExtent extent = measureDecimal(text);
     if (!extent.hasDigits) {
-        return 0.0;
+        return {0.0, 0};
     }
     const std::string_view number = text.substr(0, extent.length);
     const bool negative = number[0] == '-';
@@ -255,15 +264,12 @@ std::optional<double> readDecimal(std::string_view text) {
         value = correctlyRounded(std::string(digits));
     }
     if (!value) {
-        return std::nullopt;
+        return {std::nullopt, extent.length};
     }
-    return negative ? -*value : *value;
+    return {negative ? -*value : *value, extent.length};
 }
 
-} // namespace
-
-std::optional<double> textToNumber(std::u16string_view text) {
-    const std::string kept = significantCharacters(text);
+Read readSignificant(std::string_view kept) {
     if (kept.size() >= 2 && kept[0] == '&') {
         const char base = kept[1];
         if (base == 'H' || base == 'h' || base == 'O' || base == 'o') {
@@ -271,6 +277,30 @@ std::optional<double> textToNumber(std::u16string_view text) {
         }
     }
     return readDecimal(kept);
+}
+
+} // namespace
+
+std::optional<double> textToNumber(std::u16string_view text) {
+    return readNumber(text).value;
+}
+
+NumberReading readNumber(std::u16string_view text) {
+    const std::string kept = significantCharacters(text);
+    const Read read = readSignificant(kept);
+    if (read.length == kept.size()) {
+        return {read.value, true, false};
+    }
+    return {read.value, false, kept[read.length] == ','};
+}
+
+std::u16string partialReadingNote(const NumberReading &reading) {
+    if (reading.whole || !reading.value) {
+        return {};
+    }
+    std::u16string note = std::u16string(messages::readOnly) + numberToText(*reading.value) +
+                          std::u16string(messages::readOnlyEnd);
+    return reading.stoppedAtComma ? note + std::u16string(messages::commaEndsNumber) : note;
 }
 
 std::u16string numberToText(double value) {

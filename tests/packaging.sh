@@ -62,6 +62,7 @@ step_layout() {
         [ -f "$file" ] || fail "cmake --install did not put ${file#"$prefix"/} in place"
     done < <(installed_files "$prefix")
     [ -x "$prefix/$BINDIR/wavywall" ] || fail "the installed program is not executable"
+    check_manual_pictures "$prefix/$DATADIR/doc/$package"
     echo "install layout under the prefix is complete"
 }
 
@@ -104,6 +105,8 @@ step_package() {
         [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] ||
             fail "Depends lacks $library"
     done
+    # Qt's Turkish texts, which the program loads, come from their own package.
+    [[ ", $depends," == *", qt6-translations-l10n"* ]] || fail "Depends lacks qt6-translations-l10n"
     echo "$deb" >"$WORK_DIR/deb-path"
 }
 
@@ -191,6 +194,18 @@ check_references() {
     launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
     [ "$launchable" = "$(basename "$desktop")" ] ||
         fail "the metainfo launches '$launchable', not the installed launcher"
+    check_manual_pictures "$root/usr/share/doc/$package"
+}
+
+# Every picture the installed manual shows lies beside it.
+check_manual_pictures() {
+    local docs=$1 picture count=0
+    while read -r picture; do
+        [ -f "$docs/$picture" ] || fail "the manual shows $picture, which is not installed"
+        count=$((count + 1))
+    done < <(grep -o '!\[[^]]*\]([^)]*)' "$docs/manual.md" | sed 's/.*(\(.*\))/\1/')
+    [ "$count" -gt 0 ] || fail "found no pictures in the installed manual"
+    echo "the manual's $count pictures are installed beside it"
 }
 
 # Prints the value of an X property of a window.

@@ -115,10 +115,17 @@ void TextFitTest::initTestCase() {
 void TextFitTest::mainWindowTextsShowWhole_data() {
     QTest::addColumn<double>("pointSize");
     QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("typed");
     for (const double size : {8.0, 9.0}) {
         for (const char *control : mainWindowTexts) {
-            QTest::addRow("%g pt, %s", size, control) << size << QString::fromLatin1(control);
+            QTest::addRow("%g pt, %s", size, control)
+                << size << QString::fromLatin1(control) << QString();
         }
+        // A longer text typed into a box laid out for its first one.
+        QTest::addRow("%g pt, Text_Moo, 1.0001 typed", size)
+            << size << u"Text_Moo"_s << u"1.0001"_s;
+        QTest::addRow("%g pt, Text_HbL, -0.015 typed", size)
+            << size << u"Text_HbL"_s << u"-0.015"_s;
     }
 }
 
@@ -126,8 +133,15 @@ void TextFitTest::mainWindowTextsShowWhole_data() {
 void TextFitTest::mainWindowTextsShowWhole() {
     QFETCH(double, pointSize);
     QFETCH(QString, control);
+    QFETCH(QString, typed);
     const DesktopFont desktop(pointSize);
     Form1 form;
+    if (!typed.isEmpty()) {
+        auto *box = form.findChild<QLineEdit *>(control);
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->text(), typed);
+    }
     const Shown shown = shownBy(form.findChild<QWidget *>(control), form.logicalDpiX());
     QVERIFY2(fitsIn(shown.font, shown.text, shown.room),
              qPrintable(u"'%1' at %2 pt needs %3 x %4 px, has %5 x %6"_s.arg(shown.text)

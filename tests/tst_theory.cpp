@@ -4,13 +4,28 @@
 // recalculation. The verdicts are the references (2 / 0.01 good,
 // 2 / 0.02 rough, 1.2 / 0.01 sonic) and their subsonic and refused kin.
 #include "tests/support/windowrig.h"
+#include "ui/formabout.h"
 #include "ui/formvalidity.h"
+#include "ui/plotmenu.h"
+#include "ui/plotprinter.h"
+#include "ui/qttranslation.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 using namespace wavywall;
@@ -23,6 +38,11 @@ private Q_SLOTS:
     void menuFollowsAbout();
     void overlayAndVerdict_data();
     void overlayAndVerdict();
+    void layersLeaveTheWindow();
+    void partialReadingIsTold();
+    void smallWindowsOpenBeside();
+    void printOffersTheSavesName();
+    void qtSpeaksTurkish();
 };
 
 void TheoryTest::menuFollowsAbout() {
@@ -84,6 +104,148 @@ void TheoryTest::overlayAndVerdict() {
     w.calculate();
     QVERIFY(text->text().endsWith(u"≤ 0.1."_s));
     window->close();
+}
+
+namespace {
+
+QByteArray bytesOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool hasPurple(const QImage &image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 90 && c.blue() > 90 && c.green() < 60) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+qint64 printedSize(const Window &w, const QString &path) {
+    {
+        QPdfWriter pdf(path);
+        w.form.printPlots(pdf);
+    }
+    return QFileInfo(path).size();
+}
+
+} // namespace
+
+// What the window shows with the second order on, every way out of the
+// window carries: the saved SVG and PNG, the copied picture, the saved and
+// copied tables, the printed page and the screen reader's description.
+void TheoryTest::layersLeaveTheWindow() {
+    Window w;
+    QAccessible::setActive(true);
+    w.moo()->setText(u"2"_s);
+    w.hbl()->setText(u"0.05"_s);
+    w.calculate();
+    QTemporaryDir folder;
+    const qint64 linearPage = printedSize(w, folder.filePath(u"linear.pdf"_s));
+    w.find<QAction>(u"Nm_İkinciMertebe"_s)->trigger();
+    PlotMenu &menu = w.form.plotMenu(Plot::pressure);
+    QVERIFY(menu.savePictureTo(folder.filePath(u"p.svg"_s)).isEmpty());
+    QVERIFY(bytesOf(folder.filePath(u"p.svg"_s)).contains("<path stroke=\"#800080\""));
+    QVERIFY(menu.savePictureTo(folder.filePath(u"p.png"_s)).isEmpty());
+    QVERIFY(hasPurple(QImage(folder.filePath(u"p.png"_s))));
+    QVERIFY(menu.saveDataTo(folder.filePath(u"p.csv"_s)).isEmpty());
+    QVERIFY(bytesOf(folder.filePath(u"p.csv"_s)).startsWith("i,x,Cp,Cp2\r\n0,0,0,0\r\n"));
+    w.pressureBox()->setFocus();
+    QTest::keyClick(w.pressureBox(), Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(hasPurple(QGuiApplication::clipboard()->image()));
+    menu.menu().actions().at(3)->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(u"i\tx\tCp\tCp2\r\n"_s));
+    // A hundred purple segments more on the page.
+    QVERIFY(printedSize(w, folder.filePath(u"layers.pdf"_s)) > linearPage + 500);
+    QVERIFY(w.pressureBox()->accessibleDescription().contains(
+        u"Mor eğri ikinci mertebe Cp: en büyük"_s));
+    w.find<QAction>(u"Nm_İkinciMertebe"_s)->trigger();
+    QVERIFY(!w.pressureBox()->accessibleDescription().contains(u"Mor eğri"_s));
+    QAccessible::setActive(false);
+}
+
+// A box whose text was read only up to a comma says so beside the boxes,
+// with the number read, and tells a screen reader in its description; the
+// next whole reading takes the note away.
+void TheoryTest::partialReadingIsTold() {
+    Window w;
+    auto *note = w.find<QLabel>(u"Label_HbLNote"_s);
+    QVERIFY(note->isHidden());
+    w.hbl()->selectAll();
+    QTest::keyClicks(w.hbl(), u"0,05"_s);
+    w.calculate();
+    const QString told = u"yalnızca 0 okundu; virgül sayıyı bitirir, ondalık ayracı noktadır"_s;
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->text(), u"H/L: "_s + told);
+    QCOMPARE(w.hbl()->accessibleDescription(), told);
+    QVERIFY(w.find<QLabel>(u"Label_MooNote"_s)->isHidden());
+    QVERIFY(!note->geometry().intersects(w.find<QWidget>(u"Picture_basınç"_s)->geometry()));
+    w.hbl()->selectAll();
+    QTest::keyClicks(w.hbl(), u"0.05"_s);
+    w.calculate();
+    QVERIFY(note->isHidden() && w.hbl()->accessibleDescription().isEmpty());
+    // "1,5" reads as Mach one: the note stands while the message is up.
+    bool toldWithMessage = false;
+    w.messenger.setFunction([&](const QString &) {
+        toldWithMessage = w.find<QLabel>(u"Label_MooNote"_s)->isVisible();
+    });
+    w.moo()->selectAll();
+    QTest::keyClicks(w.moo(), u"1,5"_s);
+    w.calculate();
+    QVERIFY(toldWithMessage);
+}
+
+// About and the validity window open beside the main window, not where a
+// window manager puts new windows. The main window is narrowed so that both
+// have room on the offscreen platform's screen of 800 pixels.
+void TheoryTest::smallWindowsOpenBeside() {
+    Window w;
+    w.form.setGeometry(10, 30, 300, 300);
+    w.aboutCommand()->trigger();
+    w.find<QAction>(u"Nm_Geçerlilik"_s)->trigger();
+    for (QWidget *small : {static_cast<QWidget *>(w.form.aboutWindow()),
+                           static_cast<QWidget *>(w.form.validityWindow())}) {
+        QVERIFY(small->isVisible());
+        QCOMPARE(small->frameGeometry().top(), w.form.frameGeometry().top());
+        QVERIFY2(small->frameGeometry().left() > w.form.frameGeometry().right(),
+                 qPrintable(u"%1 opens at x = %2"_s.arg(small->objectName())
+                                .arg(small->frameGeometry().left())));
+        small->close();
+    }
+}
+
+// The print dialog offers a PDF under the saves' name in the documents
+// folder, with the inputs in its title, where it has no printer to offer.
+void TheoryTest::printOffersTheSavesName() {
+    QPrinter printer;
+    preparePrinter(printer, u"wavywall-Moo2-HbL0.05"_s, u"Tesvelin, Moo = 2"_s);
+    QCOMPARE(printer.docName(), u"Tesvelin, Moo = 2"_s);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString folder = QDir(documents).exists() ? documents : QDir::homePath();
+        QCOMPARE(printer.outputFileName(), folder + u"/wavywall-Moo2-HbL0.05.pdf"_s);
+    }
+}
+
+// Qt's own buttons and dialogs speak the window's Turkish.
+void TheoryTest::qtSpeaksTurkish() {
+    const bool installed = installQtTurkish(*qApp);
+    if (!installed && qEnvironmentVariableIntValue("WAVYWALL_REQUIRE_TOOLS") != 1) {
+        QSKIP("Qt's Turkish translations (qt6-translations-l10n) are not installed");
+    }
+    QVERIFY(installed);
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text().remove(u'&'), u"Tamam"_s);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), u"İptal"_s);
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QCOMPARE(dialog.labelText(QFileDialog::Accept).remove(u'&'), u"Kaydet"_s);
 }
 
 QTEST_MAIN(TheoryTest)

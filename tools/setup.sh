@@ -12,8 +12,9 @@ mode=$1
 cd "$(dirname "$0")/.."
 
 build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
-# Qt SVG draws the icon; the test helper that closes windows speaks X11.
-build_packages+=(qt6-svg-dev libx11-dev)
+# Qt SVG draws the icon; the test helper that closes windows speaks X11; Qt's
+# Turkish translations give its dialogs the window's language.
+build_packages+=(qt6-svg-dev libx11-dev qt6-translations-l10n)
 # The unversioned clang and its runtimes (libFuzzer, the sanitizers) follow
 # each release's default LLVM: 14 on Debian 12, 19 on Debian 13.
 test_packages=(libbenchmark-dev clang libclang-rt-dev valgrind xvfb xdotool xclip imagemagick
@@ -24,8 +25,9 @@ test_packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db)
 # The screen-reader check reads the program over AT-SPI in a D-Bus session of
 # its own.
 test_packages+=(at-spi2-core dbus-daemon python3-pyatspi)
-# Reads the screenshots of the end-to-end sessions.
-test_packages+=(python3-pil)
+# Reads the screenshots of the end-to-end sessions; {fmt} is the independent
+# judge of the tables' shortest numbers.
+test_packages+=(python3-pil libfmt-dev)
 # The core built as WebAssembly, and a comma locale for the number
 # conversions' locale checks.
 test_packages+=(emscripten locales-all)

@@ -1,16 +1,12 @@
 #include "ui/commandline.h"
 
-#include "canvas/displaylist.h"
-#include "model/flowmodel.h"
-#include "model/heldinputs.h"
-#include "model/messagelist.h"
-#include "ui/plotexport.h"
+#include "model/textnumber.h"
 #include "ui/plotfiles.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QRegularExpression>
 
-#include <cstdio>
-#include <string>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -19,44 +15,66 @@ namespace wavywall {
 
 namespace {
 
-QString qstring(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+// The options that add a layer to what is written, one a layer.
+struct LayerOption {
+    const char *name;
+    Layer layer;
+    const char *description;
+};
+constexpr LayerOption layerOptions[] = {
+    {"second-order", Layer::secondOrder,
+     "Add the second-order Cp: the column Cp2 of the pressure table, the purple curve of its "
+     "picture."},
+};
+
+// The PNG's scale: a handout's 300 dots an inch are about 3; beyond 10 the
+// picture would take more memory than any page needs.
+constexpr double largestScale = 10;
+
+CommandLine failure(const QString &reason) {
+    CommandLine line;
+    line.action = CommandLine::Action::fail;
+    line.text = reason;
+    return line;
 }
 
-std::u16string utf16(const QString &text) {
-    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<size_t>(text.size())};
+// The parser's own texts are English; the program says the same in Turkish.
+QString parseProblem(const QCommandLineParser &parser) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().first();
+        return u"Bilinmeyen seçenek: %1%2"_s.arg(name.size() == 1 ? u"-"_s : u"--"_s, name);
+    }
+    const QString option = QRegularExpression(u"'([^']*)'"_s).match(parser.errorText()).captured(1);
+    if (parser.errorText().startsWith("Missing value"_L1)) {
+        return u"%1 seçeneğinin değeri eksik"_s.arg(option);
+    }
+    return u"%1 seçeneği değer almaz"_s.arg(option);
 }
 
-void printError(const QString &text) {
-    std::fputs(qUtf8Printable(text + u'\n'), stderr);
-}
-
-QString fileTypeProblem(const QString &path) {
-    if (!path.isEmpty() && !fileTypeOf(path)) {
-        return u"%1: the file name must end in .svg, .png or .csv"_s.arg(path);
+// The outputs, checked before anything is written: each a name with a known
+// extension, no name empty and no file named twice.
+QString outputProblem(const QString &option, const QString &path, const QStringList &others) {
+    if (path.isEmpty()) {
+        return u"--%1: dosya adı boş"_s.arg(option);
+    }
+    if (!fileTypeOf(path)) {
+        return u"%1: dosya adı .svg, .png ya da .csv ile bitmeli"_s.arg(path);
+    }
+    const QFileInfo file(path);
+    const QString here = file.exists() ? file.canonicalFilePath() : file.absoluteFilePath();
+    if (others.contains(here)) {
+        return u"%1: aynı dosyaya iki çizim yazılamaz"_s.arg(path);
     }
     return {};
 }
 
-QStringList saveOptionsProblems(const CommandLine &line) {
-    QStringList problems;
-    for (const QString &path : {line.saveFlow, line.savePressure}) {
-        if (const QString problem = fileTypeProblem(path); !problem.isEmpty()) {
-            problems.append(problem);
-        }
+QString scaleProblem(const QString &text, double &scale) {
+    const NumberReading read = readNumber(text.toStdU16String());
+    if (!read.whole || !read.value || !(*read.value > 0 && *read.value <= largestScale)) {
+        return u"--scale %1: ölçek 0'dan büyük ve en çok %2 bir sayı olmalı"_s.arg(text).arg(
+            largestScale);
     }
-    return problems;
-}
-
-QByteArray fileBytes(Plot plot, FileType type, const FlowModel &model, const DisplayList &drawn) {
-    switch (type) {
-    case FileType::csv:
-        return QByteArray::fromStdString(plotTable(plot, model, Separator::comma));
-    case FileType::svg:
-        return QByteArray::fromStdString(plotPicture(plot, drawn.lines()));
-    case FileType::png:
-        return pngBytes(plotPicture(plot, drawn.lines()), 1);
-    }
+    scale = *read.value;
     return {};
 }
 
@@ -106,99 +124,114 @@ QString qtOptionsHelp() {
 
 } // namespace
 
+bool CommandLine::writesPng() const {
+    for (const QString &path : {saveFlow, savePressure}) {
+        if (!path.isEmpty() && fileTypeOf(path) == FileType::png) {
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+QString checkOutputs(const QCommandLineParser &parser, CommandLine &line) {
+    QStringList taken;
+    const std::pair<QString, QString *> outputs[] = {{u"save-flow"_s, &line.saveFlow},
+                                                     {u"save-pressure"_s, &line.savePressure}};
+    for (const auto &[option, path] : outputs) {
+        if (!parser.isSet(option)) {
+            continue;
+        }
+        *path = parser.value(option);
+        if (const QString problem = outputProblem(option, *path, taken); !problem.isEmpty()) {
+            return problem;
+        }
+        const QFileInfo file(*path);
+        taken.append(file.exists() ? file.canonicalFilePath() : file.absoluteFilePath());
+    }
+    if (parser.isSet(u"scale"_s)) {
+        return scaleProblem(parser.value(u"scale"_s), line.scale);
+    }
+    return {};
+}
+
+void addOptions(QCommandLineParser &parser) {
+    parser.addOptions({
+        {u"moo"_s, u"The Mach number, as typed into its box."_s, u"TEXT"_s},
+        {u"hbl"_s, u"The height ratio H/L, as typed into its box."_s, u"TEXT"_s},
+        {u"save-flow"_s, u"Write the flow picture (.svg, .png) or its table (.csv) and end."_s,
+         u"FILE"_s},
+        {u"save-pressure"_s, u"Write the pressure plot (.svg, .png) or its table (.csv) and end."_s,
+         u"FILE"_s},
+        {u"scale"_s, u"Pixels of a PNG per pixel of the window (1 to 10, default 1)."_s,
+         u"NUMBER"_s},
+        {u"validity"_s, u"Print the lines of the validity window (Geçerlilik) and end."_s},
+    });
+    for (const LayerOption &layer : layerOptions) {
+        parser.addOption({QString::fromLatin1(layer.name), QString::fromLatin1(layer.description)});
+    }
+}
+
+// Help and version need no inputs.
+std::optional<CommandLine> helpOrVersion(const QCommandLineParser &parser) {
+    const bool helpAll = parser.isSet(u"help-all"_s);
+    if (!parser.isSet(u"help"_s) && !helpAll && !parser.isSet(u"version"_s)) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.action = CommandLine::Action::print;
+    // No application object exists yet to name the program.
+    line.text = parser.isSet(u"version"_s)
+                    ? u"wavywall %1\n"_s.arg(QStringLiteral(WAVYWALL_VERSION))
+                    : parser.helpText().replace(u"<executable_name>"_s, u"wavywall"_s);
+    if (helpAll) {
+        line.text += qtOptionsHelp();
+    }
+    return line;
+}
+
+} // namespace
+
 CommandLine readCommandLine(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Linearized supersonic flow over a wavy wall: the flow picture and the wall "
         "pressure coefficient."_s);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption moo(u"moo"_s, u"The Mach number, as typed into its box."_s, u"TEXT"_s);
-    const QCommandLineOption hbl(u"hbl"_s, u"The height ratio H/L, as typed into its box."_s,
-                                 u"TEXT"_s);
-    const QCommandLineOption saveFlow(
-        u"save-flow"_s, u"Write the flow picture (.svg, .png) or its table (.csv) and end."_s,
-        u"FILE"_s);
-    const QCommandLineOption savePressure(
-        u"save-pressure"_s, u"Write the pressure plot (.svg, .png) or its table (.csv) and end."_s,
-        u"FILE"_s);
-    parser.addOptions({moo, hbl, saveFlow, savePressure});
+    parser.addHelpOption();
+    parser.addVersionOption();
+    addOptions(parser);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     acceptQtOptions(parser);
-
-    CommandLine line;
     if (!parser.parse(arguments)) {
-        return {CommandLine::Action::fail, parser.errorText(), {}, {}, {}, {}};
+        return failure(parseProblem(parser));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return {CommandLine::Action::fail,
-                u"Unknown argument: %1"_s.arg(parser.positionalArguments().first()),
-                {},
-                {},
-                {},
-                {}};
+        return failure(u"Bilinmeyen argüman: %1"_s.arg(parser.positionalArguments().first()));
     }
-    const bool helpAll = parser.isSet(u"help-all"_s);
-    if (parser.isSet(help) || helpAll || parser.isSet(version)) {
-        line.action = CommandLine::Action::print;
-        // No application object exists yet to name the program.
-        line.text = parser.isSet(version)
-                        ? u"wavywall %1\n"_s.arg(QStringLiteral(WAVYWALL_VERSION))
-                        : parser.helpText().replace(u"<executable_name>"_s, u"wavywall"_s);
-        if (helpAll) {
-            line.text += qtOptionsHelp();
+    if (std::optional<CommandLine> printed = helpOrVersion(parser)) {
+        return *printed;
+    }
+    CommandLine line;
+    if (parser.isSet(u"moo"_s)) {
+        line.moo = parser.value(u"moo"_s);
+    }
+    if (parser.isSet(u"hbl"_s)) {
+        line.hbl = parser.value(u"hbl"_s);
+    }
+    for (const LayerOption &layer : layerOptions) {
+        if (parser.isSet(QString::fromLatin1(layer.name))) {
+            line.layers.push_back(layer.layer);
         }
-        return line;
     }
-    if (parser.isSet(moo)) {
-        line.moo = parser.value(moo);
+    line.validity = parser.isSet(u"validity"_s);
+    if (const QString problem = checkOutputs(parser, line); !problem.isEmpty()) {
+        return failure(problem);
     }
-    if (parser.isSet(hbl)) {
-        line.hbl = parser.value(hbl);
-    }
-    line.saveFlow = parser.value(saveFlow);
-    line.savePressure = parser.value(savePressure);
-    if (parser.isSet(saveFlow) || parser.isSet(savePressure)) {
-        line.action = CommandLine::Action::saveFiles;
-        if (const QStringList problems = saveOptionsProblems(line); !problems.isEmpty()) {
-            return {CommandLine::Action::fail, problems.join(u'\n'), {}, {}, {}, {}};
-        }
+    if (line.validity || parser.isSet(u"save-flow"_s) || parser.isSet(u"save-pressure"_s)) {
+        line.action = CommandLine::Action::runWithoutWindow;
     }
     return line;
-}
-
-// Nothing is written when the window would have shown a message: the plots
-// are then missing or not to be trusted.
-int saveFiles(const CommandLine &line) {
-    HeldInputs texts;
-    DisplayList flow;
-    DisplayList pressure;
-    MessageList messages;
-    FlowModel model(texts, flow, pressure, messages);
-    model.Form_Load();
-    texts.moo = line.moo ? utf16(*line.moo) : texts.moo;
-    texts.hbl = line.hbl ? utf16(*line.hbl) : texts.hbl;
-    model.Command1_Click();
-    if (!messages.shown.empty()) {
-        for (const std::u16string &message : messages.shown) {
-            printError(qstring(message));
-        }
-        return exitMessage;
-    }
-    const std::pair<Plot, QString> requests[] = {{Plot::flow, line.saveFlow},
-                                                 {Plot::pressure, line.savePressure}};
-    for (const auto &[plot, path] : requests) {
-        if (path.isEmpty()) {
-            continue;
-        }
-        const DisplayList &drawn = plot == Plot::flow ? flow : pressure;
-        const QString failure = saveWhole(path, fileBytes(plot, *fileTypeOf(path), model, drawn));
-        if (!failure.isEmpty()) {
-            printError(failure);
-            return exitUnusable;
-        }
-    }
-    return 0;
 }
 
 } // namespace wavywall

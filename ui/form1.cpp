@@ -11,6 +11,8 @@
 #include "ui/plotexport.h"
 #include "ui/plotmenu.h"
 #include "ui/plotprinter.h"
+#include "ui/readingnotes.h"
+#include "ui/smallwindow.h"
 #include "ui/stepscrollbar.h"
 #include "ui/textboxinputs.h"
 #include "ui/textfit.h"
@@ -90,9 +92,12 @@ Form1::Form1(Messenger *messenger, QWidget *parent)
         messenger = m_messageBox.get();
     }
     m_inputs = std::make_unique<TextBoxInputs>(*Text_Moo, *Text_HbL);
-    m_describer = std::make_unique<PlotDescriber>(*Picture_Akım, *Picture_basınç, *messenger);
+    m_notes = std::make_unique<ReadingNotes>(*centralWidget(), dotsPerInch, *Text_Moo, *Text_HbL,
+                                             *messenger);
+    m_describer = std::make_unique<PlotDescriber>(*Picture_Akım, *Picture_basınç, *m_notes);
     m_model = std::make_unique<FlowModel>(*m_inputs, *Picture_Akım, *Picture_basınç, *m_describer);
     m_describer->follow(*m_model);
+    m_notes->follow(*m_model);
     createPlotMenus(*messenger);
     connectHandlers();
     setTabOrderAndFocus();
@@ -148,8 +153,8 @@ void Form1::createFrameControls(double dotsPerInch) {
     place(*Label2, layout::Label2::name, layout::Label2::twips, dotsPerInch);
     fitText(*Label1);
     fitText(*Label2);
-    fitText(*Text_Moo);
-    fitText(*Text_HbL);
+    keepTextWhole(*Text_Moo);
+    keepTextWhole(*Text_HbL);
     fitText(*Command1);
     // The bars overlap the boxes' right edge by a hair; they stay on top.
     HScroll_Moo->raise();
@@ -183,13 +188,16 @@ PlotMenu &Form1::plotMenu(Plot plot) const {
 void Form1::printPlots(QPagedPaintDevice &page) const {
     const QString heading =
         u"%1\nMoo = %2    H/L = %3"_s.arg(windowTitle(), Text_Moo->text(), Text_HbL->text());
-    wavywall::printPlots(page, heading, plotPicture(Plot::flow, Picture_Akım->displayList()),
-                         plotPicture(Plot::pressure, Picture_basınç->displayList()));
+    wavywall::printPlots(page, heading, plotPicture(Plot::flow, Picture_Akım->shownLines()),
+                         plotPicture(Plot::pressure, Picture_basınç->shownLines()));
 }
 
 // The platform's print dialog, then both plots on one page.
 void Form1::Nm_Yazdır_Click() {
     QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(
+        printer, printName(*m_model),
+        u"%1, Moo = %2, H/L = %3"_s.arg(windowTitle(), Text_Moo->text(), Text_HbL->text()));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {
         printPlots(printer);
@@ -199,6 +207,7 @@ void Form1::Nm_Yazdır_Click() {
 void Form1::afterRecalculation() {
     m_flowMenu->updateEnabled();
     m_pressureMenu->updateEnabled();
+    m_notes->update();
     followValidity();
 }
 
@@ -265,6 +274,7 @@ void Form1::HScroll_HbL_Change() {
 void Form1::Nm_About_Click() {
     if (!m_about) {
         m_about = std::make_unique<Form_About>();
+        placeBeside(*m_about, *this);
     }
     m_about->show();
     m_about->raise();
@@ -279,14 +289,18 @@ void Form1::Nm_İkinciMertebe_Click(bool checked) {
     if (!checked) {
         layer.Cls();
     }
+    m_describer->update();
 }
 
 // One validity window for the whole run, with no owner, like About.
 void Form1::Nm_Geçerlilik_Click() {
     if (!m_validity) {
         m_validity = std::make_unique<Form_Validity>();
+        m_validity->showLines(validityLines(*m_model));
+        placeBeside(*m_validity, *this);
+    } else {
+        m_validity->showLines(validityLines(*m_model));
     }
-    m_validity->showLines(validityLines(*m_model));
     m_validity->show();
     m_validity->raise();
     m_validity->activateWindow();

@@ -30,6 +30,7 @@ class MessageBoxMessenger;
 class PictureBox;
 class PlotDescriber;
 class PlotMenu;
+class ReadingNotes;
 class TextBoxInputs;
 
 class Form1 : public QMainWindow {
@@ -97,7 +98,9 @@ private:
 
     std::unique_ptr<MessageBoxMessenger> m_messageBox;
     std::unique_ptr<TextBoxInputs> m_inputs;
-    // The model passes its messages through the describer, which outlives it.
+    // The model passes its messages through the describer and the notes,
+    // which outlive it.
+    std::unique_ptr<ReadingNotes> m_notes;
     std::unique_ptr<PlotDescriber> m_describer;
     std::unique_ptr<FlowModel> m_model;
     std::unique_ptr<Form_About> m_about;

@@ -87,8 +87,21 @@ void PictureBox::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     painter.fillRect(contentsRect(), toQColor(colours::lightYellow));
-    paintPlot(painter, m_list.lines());
-    paintPlot(painter, m_overlay.list.lines());
+    for (const DisplayList *list : paintedLists()) {
+        paintPlot(painter, list->lines());
+    }
+}
+
+std::vector<const DisplayList *> PictureBox::paintedLists() const {
+    return {&m_list, &m_overlay.list};
+}
+
+std::vector<PictureBox::PlotLine> PictureBox::shownLines() const {
+    std::vector<PlotLine> lines;
+    for (const DisplayList *list : paintedLists()) {
+        lines.insert(lines.end(), list->lines().begin(), list->lines().end());
+    }
+    return lines;
 }
 
 // Consecutive lines of one colour go to the painter as one batch; the order of

@@ -39,6 +39,10 @@ public:
     Canvas &overlay() { return m_overlay; }
     const std::vector<PlotLine> &overlayList() const { return m_overlay.list.lines(); }
 
+    /// What the box shows: the plot's lines, then each layer's, in the order
+    /// they are painted. Every picture of the plot is made from it.
+    std::vector<PlotLine> shownLines() const;
+
 Q_SIGNALS:
     /// The canvas was cleared: a plot is about to be drawn anew.
     void cleared();
@@ -61,6 +65,8 @@ private:
         PictureBox &m_box;
     };
 
+    // The plot's list first, then the layers', in painting order.
+    std::vector<const DisplayList *> paintedLists() const;
     void requestRepaint();
     void paintPlot(QPainter &painter, const std::vector<PlotLine> &lines) const;
 

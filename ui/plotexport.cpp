@@ -11,9 +11,15 @@ QString suggestedFileName(Plot plot, const FlowModel &model) {
     return QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+QString printName(const FlowModel &model) {
+    const std::optional<Recalculation> &last = model.lastRecalculation();
+    return last ? QString::fromStdU16String(exportName(*last)) : QStringLiteral("wavywall");
+}
+
 std::string plotTable(Plot plot, const FlowModel &model, Separator separator) {
-    return plot == Plot::flow ? flowCsv(model.state(), separator)
-                              : pressureCsv(model.state(), separator);
+    const Layers layers = model.layersShown();
+    return plot == Plot::flow ? flowCsv(model.state(), separator, layers)
+                              : pressureCsv(model.state(), separator, layers);
 }
 
 } // namespace wavywall

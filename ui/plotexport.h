@@ -19,7 +19,11 @@ namespace wavywall {
 /// wavywall-akim-Moo1.5-HbL0.05.
 QString suggestedFileName(Plot plot, const FlowModel &model);
 
-/// The plot's point tables.
+/// The name a printed page of both plots is offered under, without
+/// extension: wavywall-Moo1.5-HbL0.05.
+QString printName(const FlowModel &model);
+
+/// The plot's point tables, with the columns of the layers the model shows.
 std::string plotTable(Plot plot, const FlowModel &model, Separator separator);
 
 } // namespace wavywall

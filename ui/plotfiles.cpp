@@ -7,7 +7,9 @@
 #include <QSaveFile>
 #include <QSvgRenderer>
 
+#include <cerrno>
 #include <cmath>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -47,27 +49,78 @@ QByteArray pngBytes(const std::string &svg, qreal pixelRatio) {
     return bytes;
 }
 
-// A path that names a folder is refused before anything is opened: the
-// temporary file would otherwise be made beside it and fail to replace it
-// with a less telling reason.
+namespace {
+
+QString failed(const QString &path, const QString &reason) {
+    return u"%1 kaydedilemedi: %2"_s.arg(QDir::toNativeSeparators(path), reason);
+}
+
+// What the system said, in the window's language.
+QString reasonOf(const QFileDevice &file, int error) {
+    if (file.error() == QFileDevice::ResourceError || error == ENOSPC || error == EDQUOT) {
+        return u"aygıtta yer kalmadı"_s;
+    }
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return u"yazma izni yok"_s;
+    case EROFS:
+        return u"dosya sistemi salt okunur"_s;
+    case ENOENT:
+    case ENOTDIR:
+        return u"klasör yok"_s;
+    case ENAMETOOLONG:
+        return u"ad çok uzun"_s;
+    case EISDIR:
+        return u"bu bir klasör"_s;
+    default:
+        return u"dosya yazılamadı (hata %1)"_s.arg(error);
+    }
+}
+
+// A path that names a folder, or lies in one that is not there, is refused
+// before anything is opened: the temporary file would otherwise be made
+// beside it and fail with a less telling reason.
+QString refusal(const QString &path) {
+    const QFileInfo file(path);
+    if (file.isDir()) {
+        return u"bu bir klasör"_s;
+    }
+    if (!file.absoluteDir().exists()) {
+        return u"klasör yok"_s;
+    }
+    return {};
+}
+
+} // namespace
+
 QString saveWhole(const QString &path, const QByteArray &bytes) {
-    const auto failed = [&path](const QString &reason) {
-        return u"%1 kaydedilemedi: %2"_s.arg(QDir::toNativeSeparators(path), reason);
-    };
-    if (QFileInfo(path).isDir()) {
-        return failed(u"bu bir klasör"_s);
+    return saveAllOrNone({{path, bytes}});
+}
+
+// A temporary file that is not committed is removed with its QSaveFile.
+// Flushing every file before the first is committed brings a full disk to
+// light while nothing has been replaced yet.
+QString saveAllOrNone(const std::vector<OutputFile> &files) {
+    for (const OutputFile &file : files) {
+        if (const QString reason = refusal(file.path); !reason.isEmpty()) {
+            return failed(file.path, reason);
+        }
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return failed(file.errorString());
+    std::vector<std::unique_ptr<QSaveFile>> written;
+    for (const OutputFile &file : files) {
+        auto &out = written.emplace_back(std::make_unique<QSaveFile>(file.path));
+        errno = 0;
+        if (!out->open(QIODevice::WriteOnly) || out->write(file.bytes) != file.bytes.size() ||
+            !out->flush()) {
+            return failed(file.path, reasonOf(*out, errno));
+        }
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failed(reason);
-    }
-    if (!file.commit()) {
-        return failed(file.errorString());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        errno = 0;
+        if (!written[i]->commit()) {
+            return failed(files[i].path, reasonOf(*written[i], errno));
+        }
     }
     return {};
 }

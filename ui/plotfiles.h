@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace wavywall {
 
@@ -26,7 +27,19 @@ QByteArray pngBytes(const std::string &svg, qreal pixelRatio);
 
 /// Writes the bytes to the file through a temporary file that replaces it
 /// only when complete, so that a failure leaves an existing file as it was.
-/// Empty on success; otherwise the message that names the file and why.
+/// Empty on success; otherwise the message that names the file and why, in
+/// Turkish like the window.
 QString saveWhole(const QString &path, const QByteArray &bytes);
+
+struct OutputFile {
+    QString path;
+    QByteArray bytes;
+};
+
+/// Writes every file whole, or none of them: each is checked, then written
+/// to its temporary file to the last byte, and only when all are written do
+/// they replace their files. Empty on success; otherwise the message for the
+/// first file that could not be written.
+QString saveAllOrNone(const std::vector<OutputFile> &files);
 
 } // namespace wavywall

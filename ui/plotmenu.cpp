@@ -31,6 +31,14 @@ QString askWithDialog(QWidget *parent, const QString &caption, const QString &su
     return name;
 }
 
+// The description names each command's access key; the desktop underlines
+// its first occurrence in the text.
+QString withAccessKey(std::u16string_view text, std::u16string_view key) {
+    QString shown = toQString(text);
+    const qsizetype at = shown.indexOf(toQString(key));
+    return at < 0 ? shown : shown.insert(at, u'&');
+}
+
 } // namespace
 
 PlotMenu::PlotMenu(PictureBox &box, Plot plot, const FlowModel &model, Messenger &messenger,
@@ -64,7 +72,7 @@ PlotMenu::PlotMenu(PictureBox &box, Plot plot, const FlowModel &model, Messenger
 // Each command is named after its entry in the description, which gives its
 // text and whether it waits for results.
 template <typename Command> QAction *PlotMenu::addCommand(void (PlotMenu::*run)()) {
-    QAction *action = m_menu.addAction(toQString(Command::text));
+    QAction *action = m_menu.addAction(withAccessKey(Command::text, Command::accessKey));
     action->setObjectName(m_box.objectName() + u'_' + toQString(Command::name));
     connect(action, &QAction::triggered, this, run);
     if (Command::waitsForResults) {
@@ -98,7 +106,7 @@ void PlotMenu::openAt(QPoint local) {
 }
 
 std::string PlotMenu::picture() const {
-    return plotPicture(m_plot, m_box.displayList());
+    return plotPicture(m_plot, m_box.shownLines());
 }
 
 QString PlotMenu::savePictureTo(const QString &path) const {

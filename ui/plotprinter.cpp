@@ -1,12 +1,32 @@
 #include "ui/plotprinter.h"
 
+#include <QDir>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace wavywall {
+
+// A file name set before the dialog makes it choose PDF output, so it is set
+// only where PDF is the dialog's one choice anyway.
+void preparePrinter(QPrinter &printer, const QString &fileName, const QString &title) {
+    printer.setDocName(title);
+    if (!QPrinterInfo::availablePrinters().isEmpty()) {
+        return;
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    printer.setOutputFileName(QDir(folder).filePath(fileName + u".pdf"_s));
+}
 
 void printPlots(QPagedPaintDevice &page, const QString &heading, const std::string &flowSvg,
                 const std::string &pressureSvg) {

@@ -9,8 +9,16 @@
 #include <string>
 
 class QPagedPaintDevice;
+class QPrinter;
 
 namespace wavywall {
+
+/// Readies the printer for the page of both plots: the document's title,
+/// which a PDF keeps, and the file a PDF goes to, offered by the print
+/// dialog: the saves' name (without extension) in the user's documents
+/// folder. Where the system has printers the dialog keeps offering the
+/// default one, and its own PDF folder.
+void preparePrinter(QPrinter &printer, const QString &fileName, const QString &title);
 
 void printPlots(QPagedPaintDevice &page, const QString &heading, const std::string &flowSvg,
                 const std::string &pressureSvg);

@@ -96,6 +96,18 @@ void fitText(QLineEdit &box) {
     fitOwnText(box);
 }
 
+void keepTextWhole(QLineEdit &box) {
+    const QFont laidOut = box.font();
+    const auto refit = [&box, laidOut] {
+        const QFont fitted = fittingFont(laidOut, box.text(), textRoom(box));
+        if (fitted != box.font()) {
+            box.setFont(fitted);
+        }
+    };
+    refit();
+    QObject::connect(&box, &QLineEdit::textChanged, &box, refit);
+}
+
 void fitText(QPushButton &button) {
     fitOwnText(button);
 }

@@ -2,8 +2,9 @@
 // fixed rectangle, drawn for Qt's default font and grown with a larger
 // desktop font (ui/layouttable.h); in a wider face, or at a resolution the
 // platform does not scale for, a text could still be cut off by a pixel or
-// two or, in a text box, scrolled so that its first digits vanish. Such a control gets the largest smaller size of its own face
-// at which its one line of text fits, and keeps its font where it fits.
+// two or, in a text box, scrolled so that its first digits vanish. Such a control gets the largest
+// smaller size of its own face at which its one line of text fits, and keeps its font where it
+// fits.
 #pragma once
 
 #include <QFont>
@@ -28,6 +29,11 @@ QSizeF textRoom(const QPushButton &button);
 /// smaller size of the same face, in quarter points and not below 6.5 pt, at
 /// which its advance and its line height fit.
 QFont fittingFont(const QFont &font, const QString &text, QSizeF room);
+
+/// Keeps a text box's text whole as it changes: each new text gets the
+/// largest size up to the box's present font at which it fits ("1.0001"
+/// typed into a box laid out for "1.01" no longer scrolls to ".0001").
+void keepTextWhole(QLineEdit &box);
 
 /// Shrinks the control's font where its present text would not show whole.
 void fitText(QLabel &label);

@@ -1,5 +1,9 @@
 #include "ui/titlelabel.h"
 
+#include "canvas/colour.h"
+#include "ui/contrast.h"
+#include "ui/qtcolour.h"
+
 #include <QPainter>
 
 namespace wavywall {
@@ -9,6 +13,15 @@ TitleLabel::TitleLabel(const QString &text, QWidget *parent)
     , m_laidOut(text) {
     m_laidOut.setTextFormat(Qt::PlainText);
     m_laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+    // The plot's own light yellow behind the text, whatever the theme: a dark
+    // theme's label background stood as a dark box on the plot. The theme's
+    // text colour stays where it reads on the yellow (docs/design.md).
+    QPalette shown = palette();
+    const QColor lightYellow = toQColor(colours::lightYellow);
+    shown.setColor(QPalette::Window, lightYellow);
+    shown.setColor(QPalette::WindowText,
+                   readableOn(lightYellow, shown.color(QPalette::WindowText), textContrast));
+    setPalette(shown);
 }
 
 // Opaque background in the label's own colour, the text at its upper left,

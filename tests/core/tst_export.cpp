@@ -7,15 +7,23 @@
 #include "model/csvwriter.h"
 #include "model/flowplot.h"
 #include "model/plotpicture.h"
+#include "model/shortestnumber.h"
 #include "model/trigonometry.h"
 #include "tests/core/check.h"
 #include "tests/support/fakes.h"
 
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
+
+#ifdef WAVYWALL_FMT_ORACLE
+#include <fmt/format.h>
+#endif
 
 using namespace wavywall;
 using Rows = std::vector<std::vector<std::string>>;
@@ -74,6 +82,7 @@ void pressureCsvIsTheFormula() {
         CHECK(row.size() == 3 && number(row[0]) == i && number(row[1]) == x);
         CHECK(number(row[2]) == -4 * Pi / Beta144 * 0.06 * correctlyRoundedSin(2 * Pi * x));
     }
+    CHECK(rows.size() == 102 && rows[1][2] == "0" && rows[4][1] == "0.06");
     CHECK(pressureCsv(testing::loadedState(0, 0.06)) == "i,x,Cp\r\n");
     CHECK(pressureCsv(testing::loadedState(1, 0.1), Separator::tab).substr(0, 8) == "i\tx\tCp\r\n");
 }
@@ -104,6 +113,108 @@ void flowCsvIsTheFlow() {
             CHECK(r[19].empty() && r[22].empty());
         }
     }
+}
+
+FlowState subsonic(double Moo, double HbL) {
+    FlowState flow = testing::loadedState(0, HbL);
+    flow.BetaPrime = std::sqrt(1 - Moo * Moo);
+    return flow;
+}
+
+// Below Mach one the pressure table has its curve whatever Beta was left
+// (none, in a fresh process), and the flow table no Mach lines, as the
+// picture draws none; the second order's column is there and empty.
+void subsonicTablesAreThePicture() {
+    const Rows pressure =
+        readCsv(pressureCsv(subsonic(0.63, 0.07), Separator::comma, {Layer::secondOrder}));
+    CHECK(pressure.size() == 102 && pressure[0].back() == "Cp2");
+    const double BetaPrime = std::sqrt(1 - 0.63 * 0.63);
+    for (std::size_t i = 1; i < pressure.size(); ++i) {
+        const double x = (i - 1) / 100.0 * 2;
+        const double Cp = -4 * Pi * 0.07 * std::cos(2 * Pi * x) / BetaPrime;
+        CHECK(pressure[i].size() == 4 && std::abs(number(pressure[i][2]) - Cp) < 1e-15);
+        CHECK(pressure[i][3].empty());
+    }
+    const Rows flow = readCsv(flowCsv(subsonic(0.63, 0.07)));
+    for (std::size_t i = 1; i < flow.size(); ++i) {
+        CHECK(flow[i].size() == 23 && flow[i][19].empty() && flow[i][22].empty());
+    }
+}
+
+#ifdef WAVYWALL_FMT_ORACLE
+// How many significant digits a number's text has: "0.060" and "6e-2" one.
+std::size_t significantDigits(const std::string &text) {
+    std::string digits;
+    for (const char c : text.substr(0, text.find_first_of("eE"))) {
+        if (c >= '0' && c <= '9' && (c != '0' || !digits.empty())) {
+            digits.push_back(c);
+        }
+    }
+    return digits.find_last_not_of('0') + 1;
+}
+#endif
+
+// The public hard cases of shortest printing: the ends of the range and of
+// the subnormals, powers of two (whose lower neighbour is nearer than the
+// upper), 1e23 (no double is 1e23) and the sums that show binary rounding.
+struct Shortest {
+    double value;
+    const char *text;
+};
+const Shortest shortestCases[] = {
+    {0.06, "0.06"},
+    {-0.0, "0"},
+    {0.1 + 0.2, "0.30000000000000004"},
+    {1.0 / 3, "0.3333333333333333"},
+    {2.0 / 3, "0.6666666666666666"},
+    {5e-324, "5e-324"},
+    {2.2250738585072014e-308, "2.2250738585072014e-308"},
+    {2.225073858507201e-308, "2.225073858507201e-308"},
+    {1.7976931348623157e308, "1.7976931348623157e+308"},
+    {9007199254740992.0, "9007199254740992"},
+    {9007199254740994.0, "9007199254740994"},
+    {1e23, "1e+23"},
+    {8.41e21, "8.41e+21"},
+    {5e-5, "5e-05"},
+    {-1.5, "-1.5"},
+    {123456789012345680.0, "1.2345678901234568e+17"},
+    {0x1p-1074 * 3, "1.5e-323"},
+    {0x1p-44, "5.684341886080802e-14"},
+};
+
+// Each text reads back as its double, and no shorter one does: against the
+// literals above, then against the length of {fmt}'s shortest form
+// (Dragonbox), an implementation of its own, over every power of two and
+// 200 000 doubles of random bits.
+void numbersAreShortest() {
+    for (const Shortest &row : shortestCases) {
+        CHECK_ROW(underCommaLocale([&] { return shortestNumber(row.value); }) == row.text,
+                  row.text);
+    }
+#ifdef WAVYWALL_FMT_ORACLE
+    std::vector<double> values;
+    for (int k = -1074; k <= 1023; ++k) {
+        values.push_back(std::ldexp(1.0, k));
+    }
+    std::mt19937_64 bits(27);
+    while (values.size() < 200'000) {
+        const std::uint64_t b = bits();
+        double value = 0;
+        std::memcpy(&value, &b, sizeof value);
+        if (std::isfinite(value)) {
+            values.push_back(value);
+        }
+    }
+    int differing = 0;
+    for (const double value : values) {
+        const std::string ours = shortestNumber(value);
+        if (std::strtod(ours.c_str(), nullptr) != value ||
+            significantDigits(ours) != significantDigits(fmt::format("{}", value))) {
+            CHECK_ROW(++differing > 5, ours + " against " + fmt::format("{}", value));
+        }
+    }
+    CHECK(differing == 0);
+#endif
 }
 
 // Every line of the display list comes back from the path data at its size
@@ -165,6 +276,8 @@ const check::Case cases[] = {
     {"the flow table is the flow", flowCsvIsTheFlow},
     {"the picture holds the display list", svgHoldsTheDisplayList},
     {"the frames are the boxes at 96 dots an inch", framesAreTheBoxesAtNinetySixDots},
+    {"subsonic tables are the picture", subsonicTablesAreThePicture},
+    {"numbers are written shortest", numbersAreShortest},
 };
 
 } // namespace

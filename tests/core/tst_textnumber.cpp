@@ -186,8 +186,37 @@ void barValuesReadBackAsThemselves() {
     }
 }
 
+// Whether the rule read the whole text, and the note the front ends show
+// where it did not.
+struct Partly {
+    std::u16string text;
+    std::u16string note;
+};
+const Partly partlyRead[] = {
+    {u" 0.05 ", u""},
+    {u"", u""},
+    {u"&H1F", u""},
+    {u"1E999", u""},
+    {u"0,05", u"yalnızca 0 okundu; virgül sayıyı bitirir, ondalık ayracı noktadır"},
+    {u"1，5", u"yalnızca 1 okundu"},
+    {u"1.5abc", u"yalnızca 1.5 okundu"},
+    {u"1e", u"yalnızca 1 okundu"},
+    {u"&H1G", u"yalnızca 1 okundu"},
+    {u"+", u"yalnızca 0 okundu"},
+};
+
+void tellsATextReadInPart() {
+    for (const Partly &row : partlyRead) {
+        const NumberReading read = readNumber(row.text);
+        CHECK_ROW(read.value == textToNumber(row.text), check::utf8(row.text));
+        CHECK_ROW(read.whole == row.note.empty(), check::utf8(row.text));
+        CHECK_ROW(partialReadingNote(read) == row.note, check::utf8(row.text));
+    }
+}
+
 const check::Case cases[] = {
     {"reads the leading number", readsTheLeadingNumber},
+    {"tells a text read in part", tellsATextReadInPart},
     {"refuses what no double holds", refusesWhatNoDoubleHolds},
     {"writes the shortest text", writesTheShortestText},
     {"a comma locale keeps the point", aCommaLocaleKeepsThePoint},
