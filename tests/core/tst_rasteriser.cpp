@@ -91,7 +91,9 @@ void paintsByHand() {
         const DisplayList list = listOf(row.strokes);
         Rasteriser painter;
         const PixelRect changed = painter.paint(image.view(), row.ratio, {&list});
-        CHECK_ROW(image.picture() == row.picture, row.name + (" " + image.picture()));
+        std::string shown = row.name;
+        shown.append(" shows ").append(image.picture());
+        CHECK_ROW(image.picture() == row.picture, shown);
         CHECK_ROW((changed == PixelRect{0, 0, width, height}), row.name);
     }
 }
