@@ -7,7 +7,7 @@
 // menu, a link's inputs and the plots' menus reach the core through it too.
 // Until the core has loaded (start) there is nothing to recalculate.
 
-import { inputsFromAddress, writeAddress } from './address.js';
+import { AddressWriter, inputsFromAddress } from './address.js';
 import { Input, Plot } from './core.js';
 import { PlotExports } from './exports.js';
 import { PlotMenu } from './plotmenu.js';
@@ -22,6 +22,7 @@ export class Form1 {
     this.core = null;
     this.messageOpen = false;
     this.secondOrder = false;
+    this.address = new AddressWriter();
   }
 
   // The core has loaded: the flow state is set, the plots described and
@@ -79,18 +80,17 @@ export class Form1 {
     if (this.validity.open) {
       this.validity.update(this.core.validity());
     }
-    writeAddress(this.texts(), this.secondOrder);
+    this.address.write(this.texts(), this.secondOrder);
     this.announceResult();
     const messages = this.core.messages();
     return messages.length > 0 ? this.showMessages(messages) : undefined;
   }
 
-  // The pressure plot's list ends with its second-order layer, empty while
-  // the overlay is off.
+  // The core paints each plot into its memory; the pressure plot's picture
+  // ends with its second-order layer, empty while the overlay is off.
   paintPlots() {
     for (const { painter, plot } of this.plots) {
-      const list = this.core.displayList(plot);
-      painter.show(list.coordinates, list.colours);
+      painter.show((width, height, ratio) => this.core.paint(plot, width, height, ratio));
     }
   }
 
@@ -135,7 +135,7 @@ export class Form1 {
     this.core.setSecondOrder(on);
     this.paintPlots();
     if (this.core.hasResults()) {
-      writeAddress(this.texts(), this.secondOrder);
+      this.address.write(this.texts(), this.secondOrder);
     }
   }
 
