@@ -67,14 +67,16 @@ PixelRect unite(PixelRect a, PixelRect b) {
 
 } // namespace
 
-std::uint32_t rgbaPixel(Colour colour) {
-    const std::uint32_t rgb = colour & 0x00FFFFFFu;
+std::uint32_t pixelOf(Colour colour, ByteOrder order) {
+    const std::uint32_t r = static_cast<std::uint32_t>(redOf(colour));
+    const std::uint32_t g = static_cast<std::uint32_t>(greenOf(colour));
+    const std::uint32_t b = static_cast<std::uint32_t>(blueOf(colour));
+    const std::uint32_t first = order == ByteOrder::rgba ? r : b;
+    const std::uint32_t third = order == ByteOrder::rgba ? b : r;
     if constexpr (std::endian::native == std::endian::little) {
-        return 0xFF000000u | rgb;
+        return first | (g << 8) | (third << 16) | 0xFF000000u;
     } else {
-        return (static_cast<std::uint32_t>(redOf(rgb)) << 24) |
-               (static_cast<std::uint32_t>(greenOf(rgb)) << 16) |
-               (static_cast<std::uint32_t>(blueOf(rgb)) << 8) | 0xFFu;
+        return (first << 24) | (g << 16) | (third << 8) | 0xFFu;
     }
 }
 
@@ -84,60 +86,92 @@ int penWidth(double ratio) {
     return std::max(1, static_cast<int>(std::floor(ratio + 0.5)));
 }
 
-// One multiplication and a floor, exact in IEEE arithmetic on every build;
-// the lower-right edge (1) falls in the last pixel.
+// One multiplication, exact in IEEE arithmetic on every build, and its floor,
+// which for a number between 0 and the size is its truncation (a library
+// call less); the lower-right edge (1) falls in the last pixel.
 int devicePixel(double unit, int size) {
-    const double scaled = std::floor(unit * size);
-    return scaled <= 0 ? 0 : scaled >= size - 1 ? size - 1 : static_cast<int>(scaled);
-}
-
-bool Rasteriser::sameImage(const PixelImage &image, int pen) const {
-    return image.pixels == m_image.pixels && image.width == m_image.width &&
-           image.height == m_image.height && image.stride == m_image.stride && pen == m_pen;
+    const double scaled = unit * size;
+    if (!(scaled > 0)) {
+        return 0;
+    }
+    return scaled >= size - 1 ? size - 1 : static_cast<int>(scaled);
 }
 
 PixelRect Rasteriser::paint(const PixelImage &image, double ratio,
                             std::span<const DisplayList *const> lists) {
+    const PixelRect cleared = begin(image, ratio);
+    if (m_image.pixels == nullptr) {
+        return {};
+    }
+    for (const DisplayList *list : lists) {
+        draw(list->lines());
+    }
+    return finish(cleared);
+}
+
+PixelRect Rasteriser::paint(const PixelImage &image, double ratio,
+                            std::span<const DisplayList::PlotLine> lines) {
+    const PixelRect cleared = begin(image, ratio);
+    if (m_image.pixels == nullptr) {
+        return {};
+    }
+    draw(lines);
+    return finish(cleared);
+}
+
+PixelRect Rasteriser::begin(const PixelImage &image, double ratio) {
+    m_left = image.width;
+    m_top = image.height;
+    m_right = -1;
+    m_bottom = -1;
     if (image.pixels == nullptr || image.width <= 0 || image.height <= 0) {
+        m_image = {};
         return {};
     }
     const int pen = penWidth(ratio);
-    const std::uint32_t background = rgbaPixel(colours::lightYellow);
-    PixelRect changed;
-    if (sameImage(image, pen)) {
-        for (const Segment &s : m_drawn) {
-            drawSegment(image, s.x1, s.y1, s.x2, s.y2, background, pen);
-        }
-        changed = m_drawnBox;
-    } else {
-        for (int y = 0; y < image.height; ++y) {
-            std::uint32_t *row = image.pixels + static_cast<std::ptrdiff_t>(y) * image.stride;
-            std::fill(row, row + image.width, background);
-        }
-        changed = {0, 0, image.width, image.height};
+    PixelRect cleared = m_drawnBox;
+    if (!(image == m_image) || pen != m_pen) {
+        cleared = {0, 0, image.width, image.height};
         m_image = image;
         m_pen = pen;
+        m_background = pixelOf(colours::lightYellow, image.order);
     }
-    m_drawn.clear();
-    int left = image.width, top = image.height, right = -1, bottom = -1;
-    for (const DisplayList *list : lists) {
-        for (const DisplayList::PlotLine &line : list->lines()) {
-            const Segment s{devicePixel(line.line.from.u, image.width),
-                            devicePixel(line.line.from.v, image.height),
-                            devicePixel(line.line.to.u, image.width),
-                            devicePixel(line.line.to.v, image.height), rgbaPixel(line.colour)};
-            drawSegment(image, s.x1, s.y1, s.x2, s.y2, s.pixel, pen);
-            m_drawn.push_back(s);
-            left = std::min({left, s.x1, s.x2});
-            top = std::min({top, s.y1, s.y2});
-            right = std::max({right, s.x1, s.x2});
-            bottom = std::max({bottom, s.y1, s.y2});
-        }
+    for (int y = cleared.top; y < cleared.bottom; ++y) {
+        std::uint32_t *row = image.pixels + static_cast<std::ptrdiff_t>(y) * image.stride;
+        std::fill(row + cleared.left, row + cleared.right, m_background);
     }
-    m_drawnBox = right < 0 ? PixelRect{}
-                           : PixelRect{left, top, std::min(image.width, right + pen),
-                                       std::min(image.height, bottom + pen)};
-    return unite(changed, m_drawnBox);
+    return cleared;
+}
+
+// The image, the pen and the box are kept in locals: a pixel written
+// through a pointer to unsigned words might otherwise be one of the
+// painter's own int members, and each would be read again after it.
+void Rasteriser::draw(std::span<const DisplayList::PlotLine> lines) {
+    const PixelImage image = m_image;
+    const int pen = m_pen;
+    int left = m_left, top = m_top, right = m_right, bottom = m_bottom;
+    for (const DisplayList::PlotLine &line : lines) {
+        const int x1 = devicePixel(line.line.from.u, image.width);
+        const int y1 = devicePixel(line.line.from.v, image.height);
+        const int x2 = devicePixel(line.line.to.u, image.width);
+        const int y2 = devicePixel(line.line.to.v, image.height);
+        drawSegment(image, x1, y1, x2, y2, pixelOf(line.colour, image.order), pen);
+        left = std::min(left, std::min(x1, x2));
+        top = std::min(top, std::min(y1, y2));
+        right = std::max(right, std::max(x1, x2));
+        bottom = std::max(bottom, std::max(y1, y2));
+    }
+    m_left = left;
+    m_top = top;
+    m_right = right;
+    m_bottom = bottom;
+}
+
+PixelRect Rasteriser::finish(PixelRect cleared) {
+    m_drawnBox = m_right < 0 ? PixelRect{}
+                             : PixelRect{m_left, m_top, std::min(m_image.width, m_right + m_pen),
+                                         std::min(m_image.height, m_bottom + m_pen)};
+    return unite(cleared, m_drawnBox);
 }
 
 } // namespace wavywall

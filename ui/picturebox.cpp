@@ -4,9 +4,20 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <bit>
 #include <cmath>
 
 namespace wavywall {
+
+namespace {
+// Qt's own 32-bit format, which its painter draws onto a window's backing
+// store without converting a pixel: blue, green, red, alpha in memory where
+// the machine is little-endian, as all of today's are.
+constexpr bool littleEndian = std::endian::native == std::endian::little;
+constexpr QImage::Format imageFormat =
+    littleEndian ? QImage::Format_RGB32 : QImage::Format_RGBA8888;
+constexpr ByteOrder byteOrder = littleEndian ? ByteOrder::bgra : ByteOrder::rgba;
+} // namespace
 
 PictureBox::PictureBox(QWidget *parent)
     : QFrame(parent) {
@@ -84,12 +95,12 @@ void PictureBox::paintEvent(QPaintEvent *event) {
     const QPaintDevice *target = painter.paintEngine()->paintDevice();
     const QRect area = deviceArea(ratio);
     if (m_image.size() != area.size()) {
-        m_image = QImage(area.size(), QImage::Format_RGBA8888);
+        m_image = QImage(area.size(), imageFormat);
     }
     m_image.setDevicePixelRatio(ratio);
     const PixelRect changed =
         m_painter.paint({reinterpret_cast<std::uint32_t *>(m_image.bits()), m_image.width(),
-                         m_image.height(), static_cast<int>(m_image.bytesPerLine() / 4)},
+                         m_image.height(), static_cast<int>(m_image.bytesPerLine() / 4), byteOrder},
                         ratio, std::span<const DisplayList *const>(paintedLists()));
     QRect source(0, 0, m_image.width(), m_image.height());
     if (ownRequest && m_shownOn == target) {

@@ -110,6 +110,12 @@ void bytesAreRedGreenBlueAlpha() {
     unsigned char bytes[4];
     std::memcpy(bytes, &pixel, 4);
     CHECK(bytes[0] == 255 && bytes[1] == 255 && bytes[2] == 192 && bytes[3] == 255);
+    pixel = pixelOf(colours::purple, ByteOrder::bgra);
+    std::memcpy(bytes, &pixel, 4);
+    CHECK(bytes[0] == 128 && bytes[1] == 0 && bytes[2] == 128 && bytes[3] == 255);
+    pixel = pixelOf(RGB(1, 2, 3), ByteOrder::bgra);
+    std::memcpy(bytes, &pixel, 4);
+    CHECK(bytes[0] == 3 && bytes[1] == 2 && bytes[2] == 1 && bytes[3] == 255);
 }
 
 // A repaint over its own image clears the old lines' pixels and reports the
@@ -132,7 +138,7 @@ void repaintsOnlyWhatChanged() {
 const check::Case cases[] = {
     {"paints the pictures drawn by hand", paintsByHand},
     {"pens follow the ratio", pensFollowTheRatio},
-    {"bytes are red, green, blue, alpha", bytesAreRedGreenBlueAlpha},
+    {"bytes are red, green, blue, alpha or blue first", bytesAreRedGreenBlueAlpha},
     {"repaints only what changed", repaintsOnlyWhatChanged},
 };
 
