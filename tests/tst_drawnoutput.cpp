@@ -8,6 +8,7 @@
 #include "tests/support/fakes.h"
 #include "tests/support/windowrig.h"
 #include "ui/layouttable.h"
+#include "ui/plotfiles.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -108,6 +109,21 @@ void DrawnOutputTest::boxShowsTheCorePaintersPixels() {
     QVERIFY(!box.displayList().empty());
     const QImage image = rendered(box, dpr);
     QCOMPARE(image, coreImage(box, list, dpr));
+    // The PNG file shows the same pixels, but for its title label.
+    const Plot plot = flowPicture ? Plot::flow : Plot::pressure;
+    const QImage png = renderPlot(plot, box.shownLines(), dpr);
+    const PictureFrame f = pictureFrame(plot);
+    const QRectF title(f.titleLeft * dpr, f.titleTop * dpr, f.titleWidth * dpr,
+                       f.titleHeight * dpr);
+    const QPoint at = box.contentsRect().topLeft() * dpr;
+    int differing = 0;
+    for (int y = 0; y < box.contentsRect().height() * dpr; ++y) {
+        for (int x = 0; x < box.contentsRect().width() * dpr; ++x) {
+            const bool shown = !title.adjusted(-1, -1, 1, 1).contains(QPointF(x, y));
+            differing += shown && png.pixel(x, y) != image.pixel(at.x() + x, at.y() + y);
+        }
+    }
+    QCOMPARE(differing, 0);
     // Every pixel of the box is painted, frame included.
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
