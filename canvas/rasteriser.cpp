@@ -19,7 +19,8 @@ void dot(std::uint32_t *at, std::uint32_t pixel, int pen, int step, int room) {
 }
 
 // Bresenham's line between two device pixels, both ends included: integers
-// only, so that every build sets the same pixels.
+// only, so that every build sets the same pixels. The pixel's address walks
+// with the line, a row or a pixel a step.
 void drawSegment(const PixelImage &image, int x1, int y1, int x2, int y2, std::uint32_t pixel,
                  int pen) {
     int x = x1;
@@ -27,11 +28,12 @@ void drawSegment(const PixelImage &image, int x1, int y1, int x2, int y2, std::u
     const int dx = std::abs(x2 - x1);
     const int dy = -std::abs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1;
+    const std::ptrdiff_t rowStep = y1 < y2 ? image.stride : -image.stride;
     const int sy = y1 < y2 ? 1 : -1;
     const bool flat = dx >= -dy;
     int error = dx + dy;
+    std::uint32_t *at = image.pixels + static_cast<std::ptrdiff_t>(y) * image.stride + x;
     for (;;) {
-        std::uint32_t *at = image.pixels + static_cast<std::ptrdiff_t>(y) * image.stride + x;
         if (pen == 1) {
             *at = pixel;
         } else if (flat) {
@@ -46,10 +48,12 @@ void drawSegment(const PixelImage &image, int x1, int y1, int x2, int y2, std::u
         if (twice >= dy) {
             error += dy;
             x += sx;
+            at += sx;
         }
         if (twice <= dx) {
             error += dx;
             y += sy;
+            at += rowStep;
         }
     }
 }
