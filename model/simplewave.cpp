@@ -69,7 +69,7 @@ constexpr float markerSize = 0.04f;
 } // namespace
 
 double prandtlMeyerOfBeta(double b) {
-    return std::sqrt(pmK) * std::atan(b / std::sqrt(pmK)) - std::atan(b);
+    return std::sqrt(pmK) * sameBitsAtan(b / std::sqrt(pmK)) - sameBitsAtan(b);
 }
 
 double betaOfPrandtlMeyer(double nu, double start) {
@@ -112,7 +112,7 @@ std::optional<WallState> simpleWaveAt(const FlowState &flow, double x) {
         return std::nullopt;
     }
     const double slope = wallSlope(flow, x);
-    const double theta = std::atan(slope);
+    const double theta = sameBitsAtan(slope);
     const double target = prandtlMeyerOfBeta(flow.Beta) - theta;
     if (!(target > 0)) {
         return std::nullopt;

@@ -20,7 +20,9 @@
 //
 // The Mach numbers are carried as b = sqrt(M^2 - 1), as the flow state
 // carries Beta, so that nu, mu and the characteristics' slopes need only the
-// square root and the arctangent, which both builds compute alike
+// square root and the arctangent; the arctangent is the core's own
+// (sameBitsAtan, model/trigonometry.h), since the C libraries' part in the
+// last bit now and then and Newton's steps would carry that into the result
 // (docs/design.md). basit_dalga_çiz is Turkish for "draw the simple wave".
 #pragma once
 

@@ -249,4 +249,32 @@ double correctlyRoundedCos(double x) {
     return sineOfStep(reduced);
 }
 
+double sameBitsAtan(double z) {
+    if (std::isnan(z) || z == 0) {
+        return z;
+    }
+    const bool negative = z < 0;
+    double t = std::abs(z);
+    // pi/2 in two parts, for atan z = pi/2 - atan(1/z).
+    constexpr double halfPiHigh = 1.5707963267948966;
+    constexpr double halfPiLow = 6.123233995736766e-17;
+    const bool inverted = t > 1;
+    if (inverted) {
+        t = 1 / t;
+    }
+    for (int halving = 0; halving < 3; ++halving) {
+        t = t / (1 + std::sqrt(1 + t * t));
+    }
+    const double t2 = t * t;
+    double series = 0;
+    for (int k = 17; k >= 3; k -= 2) {
+        series = (k % 4 == 1 ? 1.0 : -1.0) / k + t2 * series;
+    }
+    double angle = 8 * (t + t * t2 * series);
+    if (inverted) {
+        angle = (halfPiHigh - angle) + halfPiLow;
+    }
+    return negative ? -angle : angle;
+}
+
 } // namespace wavywall
