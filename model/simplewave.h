@@ -38,10 +38,10 @@ namespace wavywall {
 /// The Prandtl-Meyer function of b = sqrt(M^2 - 1) >= 0, in radians.
 double prandtlMeyerOfBeta(double b);
 
-/// The b >= 0 whose Prandtl-Meyer angle is nu >= 0: Newton's method on nu(b)
+/// The b >= 0 whose Prandtl-Meyer angle is nu >= 0: Halley's method on nu(b)
 /// from start, kept inside a bracket of the root (a step that would leave it
-/// halves the bracket instead), until a step is below 2^-50 of b; a few ulps
-/// of the root.
+/// halves the bracket instead), until a step is below 2^-20 of b, after
+/// which the cubic convergence leaves a few ulps of the root.
 double betaOfPrandtlMeyer(double nu, double start);
 
 /// The state on the wall at x where a simple wave exists there.

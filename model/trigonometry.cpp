@@ -262,15 +262,19 @@ double sameBitsAtan(double z) {
     if (inverted) {
         t = 1 / t;
     }
-    for (int halving = 0; halving < 3; ++halving) {
+    for (int halving = 0; halving < 2; ++halving) {
         t = t / (1 + std::sqrt(1 + t * t));
     }
+    // -1/3, 1/5, -1/7, ..., 1/25.
+    constexpr double coefficients[] = {-1.0 / 3,  1.0 / 5,  -1.0 / 7,  1.0 / 9,
+                                       -1.0 / 11, 1.0 / 13, -1.0 / 15, 1.0 / 17,
+                                       -1.0 / 19, 1.0 / 21, -1.0 / 23, 1.0 / 25};
     const double t2 = t * t;
     double series = 0;
-    for (int k = 17; k >= 3; k -= 2) {
-        series = (k % 4 == 1 ? 1.0 : -1.0) / k + t2 * series;
+    for (int k = 11; k >= 0; --k) {
+        series = coefficients[k] + t2 * series;
     }
-    double angle = 8 * (t + t * t2 * series);
+    double angle = 4 * (t + t * t2 * series);
     if (inverted) {
         angle = (halfPiHigh - angle) + halfPiLow;
     }
