@@ -22,7 +22,7 @@
 // carries Beta, so that nu, mu and the characteristics' slopes need only the
 // square root and the arctangent; the arctangent is the core's own
 // (sameBitsAtan, model/trigonometry.h), since the C libraries' part in the
-// last bit now and then and Newton's steps would carry that into the result
+// last bit now and then and Halley's steps would carry that into the result
 // (docs/design.md). basit_dalga_çiz is Turkish for "draw the simple wave".
 #pragma once
 
