@@ -78,7 +78,11 @@ Column exactColumn(const FlowState &flow) {
 // The exact characteristics in rows 0..8, from (xc0, yc0) on the wall to
 // (xc1, yc1), and the shock point in row 0.
 std::vector<Column> exactFlowColumns(const FlowState &flow) {
-    std::vector<Column> columns{{"xc0"}, {"yc0"}, {"xc1"}, {"yc1"}, {"x_s"}, {"y_s"}};
+    std::vector<Column> columns(6);
+    const char *names[] = {"xc0", "yc0", "xc1", "yc1", "x_s", "y_s"};
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        columns[c].name = names[c];
+    }
     const auto lines = exactCharacteristics(flow);
     for (std::size_t k = 0; k < lines.size(); ++k) {
         if (lines[k]) {

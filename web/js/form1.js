@@ -86,8 +86,8 @@ export class Form1 {
     return messages.length > 0 ? this.showMessages(messages) : undefined;
   }
 
-  // The pressure plot's list ends with its second-order layer, empty while
-  // the overlay is off.
+  // Each plot's list ends with its layers (the pressure plot's second order,
+  // both plots' simple wave), empty while an overlay is off.
   paintPlots() {
     for (const { painter, plot } of this.plots) {
       const list = this.core.displayList(plot);
