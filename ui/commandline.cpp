@@ -173,7 +173,7 @@ void addOptions(QCommandLineParser &parser) {
         {u"validity"_s, u"Print the lines of the validity window (Geçerlilik) and end."_s},
     });
     for (const LayerOption &layer : layerOptions) {
-        parser.addOption({QString::fromLatin1(layer.name), QString::fromLatin1(layer.description)});
+        parser.addOption({QString::fromLatin1(layer.name), QString::fromUtf8(layer.description)});
     }
 }
 
