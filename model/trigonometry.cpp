@@ -1,5 +1,8 @@
 #include "model/trigonometry.h"
 
+#include "model/exactsine.h"
+
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -11,9 +14,12 @@
 // and 14. The argument is reduced by Cody and Waite's method with pi/2 in
 // five parts (W. J. Cody, W. Waite, Software Manual for the Elementary
 // Functions, 1980), and the reduced sine and cosine are their Taylor series.
-// The result carries an error below 2^-100 relative, so rounding it to a
-// double gives the nearest double unless the exact value lies within that
-// of a midpoint between two doubles.
+// A fast sum, then a double-double one, each returned only where its proven
+// error cannot move the rounding (Ziv's strategy); the rare argument whose
+// sine lies nearer still to a midpoint between two doubles goes to an exact
+// integer evaluation (model/exactsine.h). So every result is the nearest
+// double, and tests/core/tst_trigonometry.cpp holds that against the known
+// hardest-to-round arguments.
 
 namespace wavywall {
 
@@ -212,19 +218,49 @@ std::optional<double> fastSine(DoubleDouble S, DoubleDouble C, DoubleDouble r) {
     return std::nullopt;
 }
 
-// The same sum with both series in double-double: an error below 2^-100.
-double accurateSine(DoubleDouble S, DoubleDouble C, DoubleDouble r) {
-    const DoubleDouble z = multiply(r, r);
-    return add(multiply(S, seriesCosine(z)), multiply(C, seriesSine(r, z))).hi;
+// Whether every value within `bound` of sum.hi + sum.lo (|sum.lo| at most
+// half an ulp of sum.hi, as add leaves it) rounds to sum.hi: true when
+// |sum.lo| + bound stays below half the smaller gap from sum.hi to its two
+// neighbours. Those gaps are exact; the factor 1 + 2^-50 covers the two
+// roundings of the left side.
+bool roundsSurely(DoubleDouble sum, double bound) {
+    const double up = std::nextafter(sum.hi, INFINITY) - sum.hi;
+    const double down = sum.hi - std::nextafter(sum.hi, -INFINITY);
+    return (std::abs(sum.lo) + bound) * (1 + 0x1p-50) < std::min(up, down) / 2;
 }
 
-double sineOfStep(Reduced reduced) {
+// The same sum with both series in double-double. The reduced argument is
+// off by less than 2^-103 of itself plus 2^-155 (the partial sums of the
+// reduction, each added with an error below 2^-105 of it, the first of them
+// up to 2^-52 in size), the table's entries and the series by less than
+// 2^-101, and each product and sum adds 2^-104; where the table's sine is
+// not zero its two terms cancel by at most a factor 3.2 (sin(pi/32) against
+// sin(pi/64)). That leaves an error below 2^-97 of the result plus 2^-150.
+// The rounding test allows 2^-80 and 2^-140, so that it holds even if that
+// estimate were off by a factor of ten thousand; where it fails (about once
+// in 2^26 calls of this step) the exact step decides.
+std::optional<double> accurateSine(DoubleDouble S, DoubleDouble C, DoubleDouble r) {
+    const DoubleDouble z = multiply(r, r);
+    const DoubleDouble sum = add(multiply(S, seriesCosine(z)), multiply(C, seriesSine(r, z)));
+    if (roundsSurely(sum, 0x1p-80 * std::abs(sum.hi) + 0x1p-140)) {
+        return sum.hi;
+    }
+    return std::nullopt;
+}
+
+// sin(x + q pi/2) for q = 0 (the sine) or 1 (the cosine).
+double sineOfStep(double x, unsigned quarterTurns) {
+    Reduced reduced = reduce(x);
+    reduced.step = (reduced.step + 16 * quarterTurns) & 63U;
     const DoubleDouble S = table.sine[reduced.step];
     const DoubleDouble C = table.sine[(reduced.step + 16) & 63U];
     if (const std::optional<double> fast = fastSine(S, C, reduced.r)) {
         return *fast;
     }
-    return accurateSine(S, C, reduced.r);
+    if (const std::optional<double> accurate = accurateSine(S, C, reduced.r)) {
+        return *accurate;
+    }
+    return exactSine(x, quarterTurns);
 }
 
 } // namespace
@@ -236,7 +272,7 @@ double correctlyRoundedSin(double x) {
     if (!(std::abs(x) <= reductionLimit)) {
         return std::sin(x);
     }
-    return sineOfStep(reduce(x));
+    return sineOfStep(x, 0);
 }
 
 double correctlyRoundedCos(double x) {
@@ -244,9 +280,7 @@ double correctlyRoundedCos(double x) {
         return std::cos(x);
     }
     // cos x = sin(x + pi/2), sixteen steps further round the circle.
-    Reduced reduced = reduce(x);
-    reduced.step = (reduced.step + 16) & 63U;
-    return sineOfStep(reduced);
+    return sineOfStep(x, 1);
 }
 
 } // namespace wavywall
