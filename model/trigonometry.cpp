@@ -304,4 +304,36 @@ double correctlyRoundedCos(double x) {
     return sineOfStep(reduced, x, 1);
 }
 
+double sameBitsAtan(double z) {
+    if (std::isnan(z) || z == 0) {
+        return z;
+    }
+    const bool negative = z < 0;
+    double t = std::abs(z);
+    // pi/2 in two parts, for atan z = pi/2 - atan(1/z).
+    constexpr double halfPiHigh = 1.5707963267948966;
+    constexpr double halfPiLow = 6.123233995736766e-17;
+    const bool inverted = t > 1;
+    if (inverted) {
+        t = 1 / t;
+    }
+    for (int halving = 0; halving < 2; ++halving) {
+        t = t / (1 + std::sqrt(1 + t * t));
+    }
+    // -1/3, 1/5, -1/7, ..., 1/25.
+    constexpr double coefficients[] = {-1.0 / 3,  1.0 / 5,  -1.0 / 7,  1.0 / 9,
+                                       -1.0 / 11, 1.0 / 13, -1.0 / 15, 1.0 / 17,
+                                       -1.0 / 19, 1.0 / 21, -1.0 / 23, 1.0 / 25};
+    const double t2 = t * t;
+    double series = 0;
+    for (int k = 11; k >= 0; --k) {
+        series = coefficients[k] + t2 * series;
+    }
+    double angle = 4 * (t + t * t2 * series);
+    if (inverted) {
+        angle = (halfPiHigh - angle) + halfPiLow;
+    }
+    return negative ? -angle : angle;
+}
+
 } // namespace wavywall

@@ -17,4 +17,14 @@ namespace wavywall {
 double correctlyRoundedSin(double x);
 double correctlyRoundedCos(double x);
 
+/// The arctangent of z from square roots, divisions and a short series
+/// alone, so that both builds give the same bits (the C libraries' atan part
+/// in the last bit now and then, and the simple wave's Halley steps would
+/// carry that into its result). Two halvings of the angle,
+/// atan z = 2 atan(z / (1 + sqrt(1 + z^2))), after atan z = pi/2 - atan(1/z)
+/// for z > 1, bring the argument below tan(pi/16); thirteen terms of the
+/// series z - z^3/3 + z^5/5 - ... then leave an error of a few units in the
+/// last place.
+double sameBitsAtan(double z);
+
 } // namespace wavywall

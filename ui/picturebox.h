@@ -2,9 +2,9 @@
 // display list keeps the visible lines drawn since the last Cls in unit
 // coordinates; the box only paints that list, on every paint event, so a
 // covered and uncovered window shows its plot again, and so the plot is drawn
-// at the screen's full resolution. A second list, the overlay, is painted
-// over the plot: the pressure plot's second-order layer. It is empty unless
-// a plot draws into it.
+// at the screen's full resolution. Two more lists, the overlays, are painted
+// over the plot: the second-order layer, then the exact simple wave's. Each
+// is empty unless a layer draws into it.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -38,6 +38,9 @@ public:
     /// The layer painted over the plot, a canvas of its own.
     Canvas &overlay() { return m_overlay; }
     const std::vector<PlotLine> &overlayList() const { return m_overlay.list.lines(); }
+    /// The exact simple wave's layer, painted over the other.
+    Canvas &exactOverlay() { return m_exactOverlay; }
+    const std::vector<PlotLine> &exactOverlayList() const { return m_exactOverlay.list.lines(); }
 
     /// What the box shows: the plot's lines, then each layer's, in the order
     /// they are painted. Every picture of the plot is made from it.
@@ -72,6 +75,7 @@ private:
 
     DisplayList m_list;
     Overlay m_overlay{*this};
+    Overlay m_exactOverlay{*this};
     mutable QList<QLineF> m_runBuffer;
     bool m_repaintRequested = false;
 };

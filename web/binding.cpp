@@ -43,7 +43,7 @@ struct FlatList {
     std::vector<std::uint32_t> colours;
     std::array<std::uint32_t, 3> view{};
 
-    void fill(std::initializer_list<const DisplayList *> lists) {
+    void fill(const std::vector<const DisplayList *> &lists) {
         coordinates.clear();
         colours.clear();
         for (const DisplayList *list : lists) {
@@ -68,6 +68,8 @@ struct Session {
     DisplayList flowCanvas;
     DisplayList pressureCanvas;
     DisplayList secondOrderLayer;
+    DisplayList exactFlowLayer;
+    DisplayList exactPressureLayer;
     MessageList messenger;
     FlowModel model{boxes, flowCanvas, pressureCanvas, messenger};
     std::array<FlatList, 2> flat;
@@ -88,8 +90,35 @@ struct Session {
     }
 
     void flatten() {
-        flat[0].fill({&flowCanvas});
-        flat[1].fill({&pressureCanvas, &secondOrderLayer});
+        flat[0].fill(lists(0));
+        flat[1].fill(lists(1));
+    }
+
+    // A plot's list, then its layers', in painting order.
+    std::vector<const DisplayList *> lists(int plot) const {
+        if (plot == 0) {
+            return {&flowCanvas, &exactFlowLayer};
+        }
+        return {&pressureCanvas, &secondOrderLayer, &exactPressureLayer};
+    }
+
+    // What the plot shows: its lines, then each layer's.
+    std::vector<DisplayList::PlotLine> shown(int plot) const {
+        std::vector<DisplayList::PlotLine> lines;
+        for (const DisplayList *list : lists(plot)) {
+            lines.insert(lines.end(), list->lines().begin(), list->lines().end());
+        }
+        return lines;
+    }
+
+    void showExact(bool on) {
+        model.setExactLayers(on ? &exactFlowLayer : nullptr, on ? &exactPressureLayer : nullptr);
+        if (!on) {
+            exactFlowLayer.Cls();
+            exactPressureLayer.Cls();
+        }
+        flatten();
+        describe();
     }
 
     void showSecondOrder(bool on) {
@@ -98,6 +127,7 @@ struct Session {
             secondOrderLayer.Cls();
         }
         flatten();
+        describe();
     }
 
     // The validity window's lines, one a line.
@@ -209,6 +239,10 @@ EMSCRIPTEN_KEEPALIVE void wavywall_set_second_order(Session *session, int on) {
     session->showSecondOrder(on != 0);
 }
 
+EMSCRIPTEN_KEEPALIVE void wavywall_set_exact(Session *session, int on) {
+    session->showExact(on != 0);
+}
+
 // The validity of the last recalculation, in lines; valid until the next call
 // of this function.
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_validity(Session *session) {
@@ -236,18 +270,18 @@ EMSCRIPTEN_KEEPALIVE const double *wavywall_picture_frame(Session *session, int 
     return session->frame.data();
 }
 
-// The plot's SVG picture, as the desktop writes it.
+// The plot's SVG picture with the layers shown, as the desktop writes it.
 EMSCRIPTEN_KEEPALIVE void wavywall_picture(Session *session, int plot) {
-    const wavywall::DisplayList &list = plot == 0 ? session->flowCanvas : session->pressureCanvas;
-    session->exported = wavywall::plotPicture(plotOf(plot), list.lines());
+    session->exported = wavywall::plotPicture(plotOf(plot), session->shown(plot == 0 ? 0 : 1));
 }
 
 // The plot's point tables, with commas (0) or tabs (1).
 EMSCRIPTEN_KEEPALIVE void wavywall_table(Session *session, int plot, int tabs) {
     const auto separator = tabs ? wavywall::Separator::tab : wavywall::Separator::comma;
     const wavywall::FlowState &state = session->model.state();
-    session->exported =
-        plot == 0 ? wavywall::flowCsv(state, separator) : wavywall::pressureCsv(state, separator);
+    const wavywall::Layers layers = session->model.layersShown();
+    session->exported = plot == 0 ? wavywall::flowCsv(state, separator, layers)
+                                  : wavywall::pressureCsv(state, separator, layers);
 }
 
 EMSCRIPTEN_KEEPALIVE const char *wavywall_exported(Session *session) {

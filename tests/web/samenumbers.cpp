@@ -115,11 +115,14 @@ struct Rig {
     BothCanvases flow;
     BothCanvases pressure;
     BothCanvases secondOrder;
+    BothCanvases exactFlow;
+    BothCanvases exactPressure;
     MessageList messages;
     FlowModel model{boxes, flow.both, pressure.both, messages};
     Rig() {
         model.Form_Load();
         model.setSecondOrderLayer(&secondOrder.both);
+        model.setExactLayers(&exactFlow.both, &exactPressure.both);
     }
 };
 
@@ -140,11 +143,15 @@ void runCase(int number, const Action &action, int only) {
     report("flow", rig.flow, false);
     report("pressure", rig.pressure, false);
     report("second-order", rig.secondOrder, false);
+    report("exact-flow", rig.exactFlow, false);
+    report("exact-pressure", rig.exactPressure, false);
     std::printf("\n");
     if (full) {
         report("flow", rig.flow, true);
         report("pressure", rig.pressure, true);
         report("second-order", rig.secondOrder, true);
+        report("exact-flow", rig.exactFlow, true);
+        report("exact-pressure", rig.exactPressure, true);
         std::printf("\n");
     }
 }

@@ -4,12 +4,12 @@
 // typed; a value longer than 64 characters, and any other key, is ignored
 // (a link is no place for a novel, and a box keeps what it holds). Every recalculation replaces the fragment with the texts it
 // read, without a new history entry. The Teori menu's second-order overlay
-// travels along as Cp2=1 while it is on.
+// travels along as Cp2=1 while it is on, the simple wave as Exact=1.
 
 export const longestText = 64;
 
 // The inputs a fragment gives: { Moo, HbL }, either missing, and whether it
-// asks for the second-order overlay.
+// asks for the second-order and the simple-wave overlays.
 export function inputsFromAddress(hash) {
   const inputs = {};
   const parameters = new URLSearchParams(hash.replace(/^#/, ''));
@@ -20,13 +20,17 @@ export function inputsFromAddress(hash) {
     }
   }
   inputs.secondOrder = parameters.get('Cp2') === '1';
+  inputs.exact = parameters.get('Exact') === '1';
   return inputs;
 }
 
-export function writeAddress(texts, secondOrder = false) {
+export function writeAddress(texts, secondOrder = false, exact = false) {
   const parameters = new URLSearchParams({ Moo: texts.Moo, HbL: texts.HbL });
   if (secondOrder) {
     parameters.set('Cp2', '1');
+  }
+  if (exact) {
+    parameters.set('Exact', '1');
   }
   const fragment = parameters.toString();
   history.replaceState(history.state, '', `#${fragment}`);

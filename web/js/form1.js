@@ -22,6 +22,7 @@ export class Form1 {
     this.core = null;
     this.messageOpen = false;
     this.secondOrder = false;
+    this.exact = false;
   }
 
   // The core has loaded: the flow state is set, the plots described and
@@ -79,14 +80,14 @@ export class Form1 {
     if (this.validity.open) {
       this.validity.update(this.core.validity());
     }
-    writeAddress(this.texts(), this.secondOrder);
+    writeAddress(this.texts(), this.secondOrder, this.exact);
     this.announceResult();
     const messages = this.core.messages();
     return messages.length > 0 ? this.showMessages(messages) : undefined;
   }
 
-  // The pressure plot's list ends with its second-order layer, empty while
-  // the overlay is off.
+  // Each plot's list ends with its layers (the pressure plot's second order,
+  // both plots' simple wave), empty while an overlay is off.
   paintPlots() {
     for (const { painter, plot } of this.plots) {
       const list = this.core.displayList(plot);
@@ -134,8 +135,23 @@ export class Form1 {
     }
     this.core.setSecondOrder(on);
     this.paintPlots();
+    this.describePlots();
     if (this.core.hasResults()) {
-      writeAddress(this.texts(), this.secondOrder);
+      writeAddress(this.texts(), this.secondOrder, this.exact);
+    }
+  }
+
+  // The simple wave's overlays over both plots, as the second order's.
+  Nm_BasitDalgaÇözümü_Click(on) {
+    this.exact = on;
+    if (!this.core) {
+      return;
+    }
+    this.core.setExact(on);
+    this.paintPlots();
+    this.describePlots();
+    if (this.core.hasResults()) {
+      writeAddress(this.texts(), this.secondOrder, this.exact);
     }
   }
 
@@ -153,6 +169,11 @@ export class Form1 {
       this.secondOrder = true;
       this.theoryMenu.setSecondOrder(true);
       this.core.setSecondOrder(true);
+    }
+    if (inputs.exact) {
+      this.exact = true;
+      this.theoryMenu.setExact(true);
+      this.core.setExact(true);
     }
     this.textMoo.value = inputs.Moo ?? this.textMoo.value;
     this.textHbL.value = inputs.HbL ?? this.textHbL.value;
