@@ -4,6 +4,7 @@
 #include "model/pressureplot.h"
 #include "model/secondorder.h"
 #include "model/shortestnumber.h"
+#include "model/simplewave.h"
 
 #include <array>
 #include <optional>
@@ -64,6 +65,40 @@ Column secondOrderColumn(const FlowState &flow) {
     return column;
 }
 
+// The exact Cp, empty where the wall has no simple wave.
+Column exactColumn(const FlowState &flow) {
+    Column column{"Cp_exact"};
+    const ExactTables t = exactTables(flow);
+    for (int i = 0; i <= flow.N; ++i) {
+        column.values[static_cast<std::size_t>(i)] = t.Cp[static_cast<std::size_t>(i)];
+    }
+    return column;
+}
+
+// The exact characteristics in rows 0..8, from (xc0, yc0) on the wall to
+// (xc1, yc1), and the shock point in row 0.
+std::vector<Column> exactFlowColumns(const FlowState &flow) {
+    std::vector<Column> columns(6);
+    const char *names[] = {"xc0", "yc0", "xc1", "yc1", "x_s", "y_s"};
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        columns[c].name = names[c];
+    }
+    const auto lines = exactCharacteristics(flow);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        if (lines[k]) {
+            columns[0].values[k] = lines[k]->x0;
+            columns[1].values[k] = lines[k]->y0;
+            columns[2].values[k] = lines[k]->x1;
+            columns[3].values[k] = lines[k]->y1;
+        }
+    }
+    if (const std::optional<ShockPoint> s = shockPoint(flow)) {
+        columns[4].values[0] = s->x;
+        columns[5].values[0] = s->y;
+    }
+    return columns;
+}
+
 std::vector<Column> pressureColumns(const FlowState &flow, const Layers &layers) {
     std::vector<Column> columns;
     for (const Layer layer : layers) {
@@ -71,17 +106,25 @@ std::vector<Column> pressureColumns(const FlowState &flow, const Layers &layers)
         case Layer::secondOrder:
             columns.push_back(secondOrderColumn(flow));
             break;
+        case Layer::exact:
+            columns.push_back(exactColumn(flow));
+            break;
         }
     }
     return columns;
 }
 
 // The second order adds nothing to the flow picture.
-std::vector<Column> flowColumns(const FlowState &, const Layers &layers) {
+std::vector<Column> flowColumns(const FlowState &flow, const Layers &layers) {
     std::vector<Column> columns;
     for (const Layer layer : layers) {
         switch (layer) {
         case Layer::secondOrder:
+            break;
+        case Layer::exact:
+            for (Column &column : exactFlowColumns(flow)) {
+                columns.push_back(std::move(column));
+            }
             break;
         }
     }

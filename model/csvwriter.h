@@ -18,7 +18,8 @@ namespace wavywall {
 enum class Separator : char { comma = ',', tab = '\t' };
 
 /// The pressure plot's table, "i,x,Cp" and a column for each layer that has
-/// one ("Cp2" for the second order), rows i = 0..N. At Mach one, where the
+/// one ("Cp2" for the second order, "Cp_exact" for the simple wave), rows
+/// i = 0..N. At Mach one, where the
 /// plot draws no curve, the header row only.
 std::string pressureCsv(const FlowState &flow, Separator separator = Separator::comma,
                         const Layers &layers = {});
@@ -27,7 +28,8 @@ std::string pressureCsv(const FlowState &flow, Separator separator = Separator::
 /// Ys of the wall (curve 0) and of each streamline (1..8), rows i = 0..N; the
 /// rows 0..8 also hold Mach line i, from (x0, y0) on the wall to (x1, y1),
 /// and leave those four fields empty below and wherever the flow is subsonic
-/// and has no Mach lines.
+/// and has no Mach lines. The simple wave adds its characteristics in rows
+/// 0..8 (xc0, yc0, xc1, yc1) and its shock point in row 0 (x_s, y_s).
 std::string flowCsv(const FlowState &flow, Separator separator = Separator::comma,
                     const Layers &layers = {});
 

@@ -3,6 +3,7 @@
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
 #include "model/secondorder.h"
+#include "model/simplewave.h"
 #include "model/textnumber.h"
 #include "windowdescription.h"
 
@@ -118,14 +119,19 @@ void FlowModel::refuse(std::u16string_view message) {
     if (m_secondOrderLayer) {
         m_secondOrderLayer->Cls();
     }
+    if (m_exactFlowLayer) {
+        m_exactFlowLayer->Cls();
+        m_exactPressureLayer->Cls();
+    }
     m_messenger.MsgBox(message);
 }
 
-// The second-order layer is drawn before the pressure plot, whose message at
+// The layers are drawn before the pressure plot, whose message at
 // Mach one must stay the last thing of the recalculation.
 void FlowModel::redraw() {
     akım_çiz(m_state, m_flowCanvas);
     drawSecondOrder();
+    drawExact();
     basınç_çiz(m_state, m_pressureCanvas, m_messenger);
 }
 
@@ -136,10 +142,23 @@ void FlowModel::setSecondOrderLayer(Canvas *layer) {
     }
 }
 
+// Both layers or none: the simple wave is one layer over both plots.
+void FlowModel::setExactLayers(Canvas *flowLayer, Canvas *pressureLayer) {
+    const bool on = flowLayer && pressureLayer;
+    m_exactFlowLayer = on ? flowLayer : nullptr;
+    m_exactPressureLayer = on ? pressureLayer : nullptr;
+    if (on && hasResults()) {
+        drawExact();
+    }
+}
+
 Layers FlowModel::layersShown() const {
     Layers layers;
     if (m_secondOrderLayer) {
         layers.push_back(Layer::secondOrder);
+    }
+    if (m_exactFlowLayer) {
+        layers.push_back(Layer::exact);
     }
     return layers;
 }
@@ -147,6 +166,12 @@ Layers FlowModel::layersShown() const {
 void FlowModel::drawSecondOrder() {
     if (m_secondOrderLayer) {
         ikinci_mertebe_çiz(m_state, *m_secondOrderLayer);
+    }
+}
+
+void FlowModel::drawExact() {
+    if (m_exactFlowLayer) {
+        basit_dalga_çiz(m_state, *m_exactFlowLayer, *m_exactPressureLayer);
     }
 }
 

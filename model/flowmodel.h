@@ -69,6 +69,12 @@ public:
     /// longer. The caller clears the layer it stops passing.
     void setSecondOrderLayer(Canvas *layer);
 
+    /// Draws the exact simple wave into the given layers of the flow picture
+    /// and the pressure plot from now on, at once from the last drawn flow;
+    /// with nullptr for both, no longer. The caller clears the layers it
+    /// stops passing.
+    void setExactLayers(Canvas *flowLayer, Canvas *pressureLayer);
+
     /// The layers drawn from now on, in painting order: what every output
     /// of the plots carries besides them.
     Layers layersShown() const;
@@ -81,12 +87,15 @@ private:
     void store(double Beta, double BetaPrime, double H);
     void redraw();
     void drawSecondOrder();
+    void drawExact();
 
     InputBoxes &m_inputs;
     Canvas &m_flowCanvas;
     Canvas &m_pressureCanvas;
     Messenger &m_messenger;
     Canvas *m_secondOrderLayer = nullptr;
+    Canvas *m_exactFlowLayer = nullptr;
+    Canvas *m_exactPressureLayer = nullptr;
     FlowState m_state;
     bool m_hasFlow = false;
     std::optional<Recalculation> m_last;

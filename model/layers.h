@@ -14,6 +14,10 @@ namespace wavywall {
 enum class Layer {
     /// Busemann's second-order Cp over the pressure plot (model/secondorder.h).
     secondOrder,
+    /// The exact simple wave: its Cp over the pressure plot, its
+    /// characteristics and shock point over the flow picture
+    /// (model/simplewave.h).
+    exact,
 };
 
 /// The layers shown, in the order they are painted.

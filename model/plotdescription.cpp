@@ -3,6 +3,7 @@
 #include "model/flowplot.h"
 #include "model/pressureplot.h"
 #include "model/secondorder.h"
+#include "model/simplewave.h"
 #include "model/textnumber.h"
 #include "model/validityreport.h"
 
@@ -184,6 +185,62 @@ std::u16string secondOrderCurve(const FlowState &flow) {
            spoken(*lowest) + u".";
 }
 
+// The exact Cp is drawn in teal where the wall has a simple wave.
+std::u16string exactCurve(const FlowState &flow) {
+    if (!hasSimpleWave(flow)) {
+        return u" Basit dalga çözümü bu akımda çizilmez.";
+    }
+    const ExactTables t = exactTables(flow);
+    std::vector<double> values;
+    for (int i = 0; i <= flow.N; ++i) {
+        if (t.Cp[i]) {
+            values.push_back(*t.Cp[i]);
+        }
+    }
+    std::u16string text = u" Camgöbeği eğri basit dalga çözümünün Cp'si";
+    if (!values.empty()) {
+        const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+        text += u": en büyük " + spoken(*highest) + u", en küçük " + spoken(*lowest);
+    }
+    text += u".";
+    if (values.size() < static_cast<std::size_t>(flow.N) + 1) {
+        text += u" Akımın ses hızına yavaşladığı yerlerde eğri kesiktir.";
+    }
+    return text;
+}
+
+// The characteristics and the shock point over the flow picture.
+std::u16string exactFlow(const FlowState &flow) {
+    if (!hasSimpleWave(flow)) {
+        return u" Basit dalga çözümü bu akımda çizilmez.";
+    }
+    std::u16string text = u" Camgöbeği çizgiler basit dalganın karakteristikleri.";
+    const std::optional<ShockPoint> s = shockPoint(flow);
+    if (!s) {
+        return text + u" Düz duvarda şok oluşmaz.";
+    }
+    if (s->atWall) {
+        return text + u" Şok duvarda, x = " + spoken(s->x) + u" yakınında oluşur (çarpı).";
+    }
+    return text + u" Karakteristikler x = " + spoken(s->x) + u", y = " + spoken(s->y) +
+           u" noktasında kesişir: şok orada oluşur (çarpı).";
+}
+
+// What each layer shown adds to the flow picture.
+std::u16string flowLayers(const FlowModel &model) {
+    std::u16string text;
+    for (const Layer layer : model.layersShown()) {
+        switch (layer) {
+        case Layer::secondOrder:
+            break;
+        case Layer::exact:
+            text += exactFlow(model.state());
+            break;
+        }
+    }
+    return text;
+}
+
 // What each layer shown adds to the pressure plot.
 std::u16string pressureLayers(const FlowModel &model) {
     std::u16string text;
@@ -191,6 +248,9 @@ std::u16string pressureLayers(const FlowModel &model) {
         switch (layer) {
         case Layer::secondOrder:
             text += secondOrderCurve(model.state());
+            break;
+        case Layer::exact:
+            text += exactCurve(model.state());
             break;
         }
     }
@@ -217,7 +277,7 @@ PlotDescriptions describePlots(const FlowModel &model) {
                                         ? u" Eğri yok:" + std::u16string(messages::machOne) + u"."
                                         : pressureCurve(flow);
     const std::u16string verdict = u" " + verdictSentence(*last->validity);
-    return {header + flowPicture(flow) + verdict,
+    return {header + flowPicture(flow) + flowLayers(model) + verdict,
             header + pressure + pressureLayers(model) + verdict};
 }
 

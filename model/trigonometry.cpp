@@ -1,6 +1,10 @@
 #include "model/trigonometry.h"
 
+#include "model/exactsine.h"
+
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 // Double-double arithmetic: a value carried as the unevaluated sum of two
@@ -11,9 +15,12 @@
 // and 14. The argument is reduced by Cody and Waite's method with pi/2 in
 // five parts (W. J. Cody, W. Waite, Software Manual for the Elementary
 // Functions, 1980), and the reduced sine and cosine are their Taylor series.
-// The result carries an error below 2^-100 relative, so rounding it to a
-// double gives the nearest double unless the exact value lies within that
-// of a midpoint between two doubles.
+// A fast sum, then a double-double one, each returned only where its proven
+// error cannot move the rounding (Ziv's strategy); the rare argument whose
+// sine lies nearer still to a midpoint between two doubles goes to an exact
+// integer evaluation (model/exactsine.h). So every result is the nearest
+// double, and tests/core/tst_trigonometry.cpp holds that against the known
+// hardest-to-round arguments.
 
 namespace wavywall {
 
@@ -212,19 +219,67 @@ std::optional<double> fastSine(DoubleDouble S, DoubleDouble C, DoubleDouble r) {
     return std::nullopt;
 }
 
-// The same sum with both series in double-double: an error below 2^-100.
-double accurateSine(DoubleDouble S, DoubleDouble C, DoubleDouble r) {
-    const DoubleDouble z = multiply(r, r);
-    return add(multiply(S, seriesCosine(z)), multiply(C, seriesSine(r, z))).hi;
+// Whether every value within `bound` of sum.hi + sum.lo (|sum.lo| at most
+// half an ulp of sum.hi, as add leaves it) rounds to sum.hi: true when
+// |sum.lo| + bound stays below half the smaller gap from sum.hi to its two
+// neighbours, which is an ulp, or half of one below a power of two. The gap
+// is read from the bits (exact, and no call on the fast path's way); the
+// factor 1 + 2^-50 covers the two roundings of the left side.
+bool roundsSurely(DoubleDouble sum, double bound) {
+    constexpr std::uint64_t fractionBits = (std::uint64_t{1} << 52) - 1;
+    const double magnitude = std::abs(sum.hi);
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits); // std::bit_cast, which WebAssembly's library lacks
+    const std::uint64_t exponent = bits >> 52;
+    if (exponent <= 54 || exponent == 2047) {
+        return false; // tiny, infinite or not a number: not met here
+    }
+    const std::uint64_t ulpBits = (exponent - 52) << 52;
+    double ulp = 0;
+    std::memcpy(&ulp, &ulpBits, sizeof ulp);
+    const double smallerGap = (bits & fractionBits) == 0 ? ulp / 2 : ulp;
+    return (std::abs(sum.lo) + bound) * (1 + 0x1p-50) < smallerGap / 2;
 }
 
-double sineOfStep(Reduced reduced) {
+// The same sum with both series in double-double. The reduced argument is
+// off by less than 2^-103 of itself plus 2^-155 (the partial sums of the
+// reduction, each added with an error below 2^-105 of it, the first of them
+// up to 2^-52 in size), the table's entries and the series by less than
+// 2^-101, and each product and sum adds 2^-104; where the table's sine is
+// not zero its two terms cancel by at most a factor 3.2 (sin(pi/32) against
+// sin(pi/64)). That leaves an error below 2^-97 of the result plus 2^-150.
+// The rounding test allows 2^-80 and 2^-140, so that it holds even if that
+// estimate were off by a factor of a thousand; where it fails (about once
+// in 2^26 calls of this step) the exact step decides.
+std::optional<double> accurateSine(DoubleDouble S, DoubleDouble C, DoubleDouble r) {
+    const DoubleDouble z = multiply(r, r);
+    const DoubleDouble sum = add(multiply(S, seriesCosine(z)), multiply(C, seriesSine(r, z)));
+    if (roundsSurely(sum, 0x1p-80 * std::abs(sum.hi) + 0x1p-140)) {
+        return sum.hi;
+    }
+    return std::nullopt;
+}
+
+// Where the fast sum cannot decide: sin(x + q pi/2), with q = 0 for the sine
+// and 1 for the cosine, x reduced to S, C and r as in sineOfStep. Kept out of
+// line (GCC's and Clang's attributes; others ignore them) so that the fast
+// path keeps no registers for it: 280 instructions a cosine against 297
+// when the double-double step was inlined (docs/performance.md).
+[[gnu::cold, gnu::noinline]] double slowSine(DoubleDouble S, DoubleDouble C, DoubleDouble r,
+                                             double x, unsigned quarterTurns) {
+    if (const std::optional<double> accurate = accurateSine(S, C, r)) {
+        return *accurate;
+    }
+    return exactSine(x, quarterTurns);
+}
+
+double sineOfStep(Reduced reduced, double x, unsigned quarterTurns) {
     const DoubleDouble S = table.sine[reduced.step];
     const DoubleDouble C = table.sine[(reduced.step + 16) & 63U];
     if (const std::optional<double> fast = fastSine(S, C, reduced.r)) {
         return *fast;
     }
-    return accurateSine(S, C, reduced.r);
+    return slowSine(S, C, reduced.r, x, quarterTurns);
 }
 
 } // namespace
@@ -236,7 +291,7 @@ double correctlyRoundedSin(double x) {
     if (!(std::abs(x) <= reductionLimit)) {
         return std::sin(x);
     }
-    return sineOfStep(reduce(x));
+    return sineOfStep(reduce(x), x, 0);
 }
 
 double correctlyRoundedCos(double x) {
@@ -246,7 +301,39 @@ double correctlyRoundedCos(double x) {
     // cos x = sin(x + pi/2), sixteen steps further round the circle.
     Reduced reduced = reduce(x);
     reduced.step = (reduced.step + 16) & 63U;
-    return sineOfStep(reduced);
+    return sineOfStep(reduced, x, 1);
+}
+
+double sameBitsAtan(double z) {
+    if (std::isnan(z) || z == 0) {
+        return z;
+    }
+    const bool negative = z < 0;
+    double t = std::abs(z);
+    // pi/2 in two parts, for atan z = pi/2 - atan(1/z).
+    constexpr double halfPiHigh = 1.5707963267948966;
+    constexpr double halfPiLow = 6.123233995736766e-17;
+    const bool inverted = t > 1;
+    if (inverted) {
+        t = 1 / t;
+    }
+    for (int halving = 0; halving < 2; ++halving) {
+        t = t / (1 + std::sqrt(1 + t * t));
+    }
+    // -1/3, 1/5, -1/7, ..., 1/25.
+    constexpr double coefficients[] = {-1.0 / 3,  1.0 / 5,  -1.0 / 7,  1.0 / 9,
+                                       -1.0 / 11, 1.0 / 13, -1.0 / 15, 1.0 / 17,
+                                       -1.0 / 19, 1.0 / 21, -1.0 / 23, 1.0 / 25};
+    const double t2 = t * t;
+    double series = 0;
+    for (int k = 11; k >= 0; --k) {
+        series = coefficients[k] + t2 * series;
+    }
+    double angle = 4 * (t + t * t2 * series);
+    if (inverted) {
+        angle = (halfPiHigh - angle) + halfPiLow;
+    }
+    return negative ? -angle : angle;
 }
 
 } // namespace wavywall

@@ -19,27 +19,41 @@ void assessSupersonic(Validity &v) {
     v.C2 = b.C2;
     v.r = v.C2 * v.thetaMax / v.C1;
     v.cd = 4 * pi * pi * v.HbL * v.HbL / v.beta;
-    if (v.thetaMax >= v.nu) {
-        v.verdict = Verdict::sonic;
-    } else if (v.r <= goodShare) {
-        v.verdict = Verdict::good;
-    } else if (v.r <= roughShare) {
-        v.verdict = Verdict::rough;
-    } else {
-        v.verdict = Verdict::poor;
+    v.mu = v.beta == 0 ? pi / 2 : std::atan(1 / v.beta);
+    v.cpMin = v.beta == 0 ? 0 : -4 * pi * std::abs(v.HbL) / v.beta;
+    v.cpVacuum = -2 / (gammaAir * std::pow(M, 2));
+    v.verdict = v.thetaMax >= v.nu ? Verdict::sonic : shareBand(v.r);
+    if (v.beta != 0 && v.cpMin < v.cpVacuum) {
+        v.limit = Limit::vacuum;
     }
 }
 
 // Subsonic: Cp = -4 pi (H/L) cos(2 pi x / L) / beta' is smallest over the
-// crests (the troughs for a negative H/L); there is no wave drag.
+// crests (the troughs for a negative H/L) and largest over the troughs;
+// there is no wave drag. The stagnation pressure bounds every real Cp from
+// above: Cp0 = 2/(gamma M^2) [(1 + (gamma-1)/2 M^2)^(gamma/(gamma-1)) - 1]
+// (Anderson, Modern Compressible Flow, eq. 3.30 with M = 0 at the wall).
 void assessSubsonic(Validity &v) {
     v.beta = std::sqrt(1 - std::pow(v.Moo, 2));
     v.cpMin = -4 * pi * std::abs(v.HbL) / v.beta;
+    v.cpMax = -v.cpMin;
     v.cpStar = criticalCp(v.Moo);
+    const double m2 = std::pow(v.Moo, 2);
+    v.cpStagnation = 2 / (gammaAir * m2) *
+                     (std::pow(1 + (gammaAir - 1) / 2 * m2, gammaAir / (gammaAir - 1)) - 1);
     v.verdict = v.cpMin <= v.cpStar ? Verdict::sonic : Verdict::subcritical;
+    v.r = pi * std::abs(v.HbL);
+    v.band = shareBand(v.r);
+    if (v.cpMax > v.cpStagnation) {
+        v.limit = Limit::stagnation;
+    }
 }
 
 } // namespace
+
+Verdict shareBand(double r) {
+    return r <= goodShare ? Verdict::good : r <= roughShare ? Verdict::rough : Verdict::poor;
+}
 
 double prandtlMeyer(double M) {
     const double k = (gammaAir + 1) / (gammaAir - 1);

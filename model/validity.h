@@ -23,6 +23,11 @@ inline constexpr double gammaAir = 1.4;
 inline constexpr double goodShare = 0.1;
 inline constexpr double roughShare = 0.3;
 
+/// A bound that linear Cp crosses, which no real flow can: above Mach one a
+/// smallest Cp below -2/(gamma Moo^2), a negative absolute pressure; below it
+/// a largest Cp above the stagnation pressure's.
+enum class Limit { none, vacuum, stagnation };
+
 enum class Verdict {
     good,        ///< supersonic, r <= 0.1
     rough,       ///< supersonic, r <= 0.3
@@ -30,6 +35,11 @@ enum class Verdict {
     sonic,       ///< the flow reaches sonic speed: linear theory does not hold
     subcritical, ///< subsonic, the smallest Cp stays above the critical Cp
 };
+
+/// The second-order share r up to which linear theory is good, rough or
+/// poor: r is about the fractional error of the linear Cp at the steepest
+/// point.
+Verdict shareBand(double r);
 
 struct Validity {
     double Moo = 0;
@@ -43,14 +53,29 @@ struct Validity {
     /// Busemann's coefficients, the second-order share at the steepest point
     /// and the wave drag coefficient per wavelength.
     double nu = 0;
+    /// Supersonic off Mach one: the free stream's Mach angle atan(1/beta).
+    double mu = 0;
     double C1 = 0;
     double C2 = 0;
     double r = 0;
     double cd = 0;
-    /// Subsonic: the smallest Cp of the wall and the critical Cp.
+    /// The smallest linear Cp of the wall; below Mach one also its largest,
+    /// the critical Cp and the stagnation pressure's Cp.
     double cpMin = 0;
+    double cpMax = 0;
     double cpStar = 0;
+    double cpStagnation = 0;
+    /// Above Mach one: -2/(gamma Moo^2), the Cp of a vacuum.
+    double cpVacuum = 0;
+    /// Above Mach one good, rough, poor or sonic; below it subcritical or
+    /// sonic, by the critical Cp.
     Verdict verdict = Verdict::sonic;
+    /// Below Mach one, subcritical: the second-order share's band (the
+    /// incompressible second order gives Cp = -+2kH - (kH)^2 at crest and
+    /// trough, k = 2 pi / L, a share r = pi H/L).
+    Verdict band = Verdict::good;
+    /// A bound the linear Cp crosses; it overrides the verdict.
+    Limit limit = Limit::none;
 };
 
 /// The Prandtl-Meyer function nu(M) of a Mach number M >= 1, in radians.

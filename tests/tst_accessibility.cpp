@@ -161,7 +161,7 @@ const QString flowPicture =
 // the steepest wall angle against the Prandtl-Meyer angle, in degrees.
 QString sonic(const QString &thetaMax, const QString &nu) {
     return u" Doğrusal teori geçersiz: en dik duvar açısı θmax = "_s + thetaMax + u"° ≥ ν = "_s +
-           nu + u"°, yükselen yüzde akım ses hızına ulaşır."_s;
+           nu + u"°, yükselen yüzde akım ses hızına yavaşlar."_s;
 }
 
 } // namespace
@@ -195,9 +195,9 @@ void AccessibilityTest::plotsDescribeWhatIsDrawn_data() {
            u"çizgisi. Mach açısı 90 derece: Mach çizgileri dikeydir. Her akım çizgisi duvarın "
            u"biçimini kaymadan, duvarın tam üzerinde tekrarlar. Akım çizgilerinin hepsi çizimin "
            u"içinde kalır."_s +
-               sonic(u"3.595"_s, u"0"_s)
+               u" Doğrusal teori geçersiz: Moo = 1 için β = 0, doğrusal Cp = 2θ/β sonlu değil."_s
         << u"Moo = 1, H/L = 0.01, Beta = 0. Eğri yok: Moo=1 için teori geçersiz."_s +
-               sonic(u"3.595"_s, u"0"_s);
+               u" Doğrusal teori geçersiz: Moo = 1 için β = 0, doğrusal Cp = 2θ/β sonlu değil."_s;
     const QString readAsZero = u"Çizim yok: Mach sayısı 0 olarak okundu. Moo = 0, H/L = 0.01."_s;
     QTest::newRow("Mach number read as 0: nothing drawn")
         << Action::TypeReadAsZeroAndCalculate << readAsZero << readAsZero;

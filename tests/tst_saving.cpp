@@ -117,6 +117,15 @@ void SavingTest::commandLine_data() {
         u"uyarı: --hbl \"0,05\": yalnızca 0 okundu; virgül sayıyı bitirir"_s, {u"f.csv"_s});
     row("the validity lines", u"--moo 2 --hbl 0.01 --validity"_s, 0, {}, {}, u"-"_s,
         "Moo = 2\nH/L = 0.01\n\xce\xb2 = 1.732\n");
+    row("the simple wave in the table",
+        u"--exact --second-order --moo 1.15 --save-pressure p.csv"_s, 0, {}, {u"p.csv"_s},
+        u"p.csv"_s, "i,x,Cp,Cp2,Cp_exact\r\n");
+    row("its gap where the wall is sonic", u"--exact --moo 1.15 --save-pressure p.csv"_s, 0, {},
+        {u"p.csv"_s}, u"p.csv"_s, "\r\n31,0.62,0.15147757477805635,\r\n");
+    row("the simple wave in the validity lines", u"--moo 2 --hbl 0.01 --validity"_s, 0, {}, {},
+        u"-"_s,
+        "en b\xc3\xbcy\xc3\xbck Cp: do\xc4\x9frusal 0.07255, ikinci mertebe 0.07823, basit "
+        "dalga 0.07847\n");
     row("no validity for Mach 0", u"--moo 0 --validity"_s, exitMessage,
         testing::qstr(messages::machZero));
     row("Mach one", u"--moo 1 --save-flow f.svg"_s, exitMessage, testing::qstr(messages::machOne));

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void overlayAndVerdict_data();
     void overlayAndVerdict();
     void layersLeaveTheWindow();
+    void simpleWaveOverBothPlots();
     void partialReadingIsTold();
     void smallWindowsOpenBeside();
     void printOffersTheSavesName();
@@ -50,7 +51,9 @@ void TheoryTest::menuFollowsAbout() {
     const QList<QAction *> items = w.form.menuBar()->actions().back()->menu()->actions();
     QCOMPARE(items[0]->text(), u"İ&kinci mertebe Cp"_s);
     QVERIFY(items[0]->isCheckable() && !items[0]->isChecked());
-    QCOMPARE(items[1]->text(), u"&Geçerlilik…"_s);
+    QCOMPARE(items[1]->text(), u"&Basit dalga çözümü"_s);
+    QVERIFY(items[1]->isCheckable() && !items[1]->isChecked());
+    QCOMPARE(items[2]->text(), u"&Geçerlilik…"_s);
 }
 
 void TheoryTest::overlayAndVerdict_data() {
@@ -165,6 +168,29 @@ void TheoryTest::layersLeaveTheWindow() {
         u"Mor eğri ikinci mertebe Cp: en büyük"_s));
     w.find<QAction>(u"Nm_İkinciMertebe"_s)->trigger();
     QVERIFY(!w.pressureBox()->accessibleDescription().contains(u"Mor eğri"_s));
+    QAccessible::setActive(false);
+}
+
+// The simple wave draws over both plots (seven characteristics and the
+// shock's cross at Moo 1.15, where two wall points are sonic; the exact Cp
+// with gaps) and leaves the window with them; off, both layers are empty.
+void TheoryTest::simpleWaveOverBothPlots() {
+    Window w;
+    QAccessible::setActive(true);
+    w.moo()->setText(u"1.15"_s);
+    w.calculate();
+    auto *exact = w.find<QAction>(u"Nm_BasitDalgaÇözümü"_s);
+    exact->trigger();
+    QCOMPARE(int(w.flowBox()->exactOverlayList().size()), 9);
+    QCOMPARE(int(w.pressureBox()->exactOverlayList().size()), 70);
+    QTemporaryDir folder;
+    QVERIFY(w.form.plotMenu(Plot::flow).savePictureTo(folder.filePath(u"f.svg"_s)).isEmpty());
+    QVERIFY(bytesOf(folder.filePath(u"f.svg"_s)).contains("<path stroke=\"#008080\""));
+    QVERIFY(w.form.plotMenu(Plot::pressure).saveDataTo(folder.filePath(u"p.csv"_s)).isEmpty());
+    QVERIFY(bytesOf(folder.filePath(u"p.csv"_s)).startsWith("i,x,Cp,Cp_exact\r\n"));
+    QVERIFY(w.flowBox()->accessibleDescription().contains(u"Şok duvarda"_s));
+    exact->trigger();
+    QVERIFY(w.flowBox()->exactOverlayList().empty() && w.pressureBox()->exactOverlayList().empty());
     QAccessible::setActive(false);
 }
 

@@ -25,6 +25,10 @@ constexpr LayerOption layerOptions[] = {
     {"second-order", Layer::secondOrder,
      "Add the second-order Cp: the column Cp2 of the pressure table, the purple curve of its "
      "picture."},
+    {"exact", Layer::exact,
+     "Add the exact simple wave (Basit dalga çözümü): the column Cp_exact of the pressure table, "
+     "the columns xc0, yc0, xc1, yc1, x_s, y_s of the flow table, the teal curve, "
+     "characteristics and shock point of the pictures."},
 };
 
 // The PNG's scale: a handout's 300 dots an inch are about 3; beyond 10 the
@@ -169,7 +173,7 @@ void addOptions(QCommandLineParser &parser) {
         {u"validity"_s, u"Print the lines of the validity window (Geçerlilik) and end."_s},
     });
     for (const LayerOption &layer : layerOptions) {
-        parser.addOption({QString::fromLatin1(layer.name), QString::fromLatin1(layer.description)});
+        parser.addOption({QString::fromLatin1(layer.name), QString::fromUtf8(layer.description)});
     }
 }
 

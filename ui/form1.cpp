@@ -118,6 +118,9 @@ void Form1::createMenus() {
     Nm_İkinciMertebe = theory->addAction(toQString(layout::Nm_İkinciMertebe::text));
     Nm_İkinciMertebe->setObjectName(toQString(layout::Nm_İkinciMertebe::name));
     Nm_İkinciMertebe->setCheckable(true);
+    Nm_BasitDalgaÇözümü = theory->addAction(toQString(layout::Nm_BasitDalgaÇözümü::text));
+    Nm_BasitDalgaÇözümü->setObjectName(toQString(layout::Nm_BasitDalgaÇözümü::name));
+    Nm_BasitDalgaÇözümü->setCheckable(true);
     Nm_Geçerlilik = theory->addAction(toQString(layout::Nm_Geçerlilik::text));
     Nm_Geçerlilik->setObjectName(toQString(layout::Nm_Geçerlilik::name));
 }
@@ -217,6 +220,7 @@ void Form1::connectHandlers() {
     connect(HScroll_HbL, &QScrollBar::valueChanged, this, &Form1::HScroll_HbL_Change);
     connect(Nm_About, &QAction::triggered, this, &Form1::Nm_About_Click);
     connect(Nm_İkinciMertebe, &QAction::toggled, this, &Form1::Nm_İkinciMertebe_Click);
+    connect(Nm_BasitDalgaÇözümü, &QAction::toggled, this, &Form1::Nm_BasitDalgaÇözümü_Click);
     connect(Nm_Geçerlilik, &QAction::triggered, this, &Form1::Nm_Geçerlilik_Click);
 }
 
@@ -288,6 +292,19 @@ void Form1::Nm_İkinciMertebe_Click(bool checked) {
     m_model->setSecondOrderLayer(checked ? &layer : nullptr);
     if (!checked) {
         layer.Cls();
+    }
+    m_describer->update();
+}
+
+// The exact simple wave is drawn over both plots while checked, as the
+// second order is over the pressure plot.
+void Form1::Nm_BasitDalgaÇözümü_Click(bool checked) {
+    Canvas &flowLayer = Picture_Akım->exactOverlay();
+    Canvas &pressureLayer = Picture_basınç->exactOverlay();
+    m_model->setExactLayers(checked ? &flowLayer : nullptr, checked ? &pressureLayer : nullptr);
+    if (!checked) {
+        flowLayer.Cls();
+        pressureLayer.Cls();
     }
     m_describer->update();
 }

@@ -76,12 +76,14 @@ private:
     void HScroll_HbL_Change();
     void Nm_About_Click();
     void Nm_İkinciMertebe_Click(bool checked);
+    void Nm_BasitDalgaÇözümü_Click(bool checked);
     void Nm_Geçerlilik_Click();
     // The validity window, while open, shows the last recalculation.
     void followValidity();
 
     QAction *Nm_About = nullptr;
     QAction *Nm_İkinciMertebe = nullptr;
+    QAction *Nm_BasitDalgaÇözümü = nullptr;
     QAction *Nm_Geçerlilik = nullptr;
     QGroupBox *Frame1 = nullptr;
     QScrollBar *HScroll_HbL = nullptr;

@@ -115,7 +115,7 @@ void PictureBox::paintEvent(QPaintEvent *event) {
 }
 
 std::vector<const DisplayList *> PictureBox::paintedLists() const {
-    return {&m_list, &m_overlay.list};
+    return {&m_list, &m_overlay.list, &m_exactOverlay.list};
 }
 
 std::vector<PictureBox::PlotLine> PictureBox::shownLines() const {

@@ -3,8 +3,9 @@
 // coordinates; the core's painter (canvas/rasteriser.h) paints that list
 // into the box's image at the screen's full resolution, as it paints the web
 // page's plots, and a paint event shows the image: the pixels the painter
-// changed after a recalculation, the whole of it after anything else. A second list, the overlay,
-// is painted over the plot: the pressure plot's second-order layer. It is empty unless a plot draws
+// changed after a recalculation, the whole of it after anything else. Two
+// more lists, the overlays, are painted over the plot: the second-order
+// layer, then the exact simple wave's. Each is empty unless a layer draws
 // into it.
 #pragma once
 
@@ -39,6 +40,9 @@ public:
     /// The layer painted over the plot, a canvas of its own.
     Canvas &overlay() { return m_overlay; }
     const std::vector<PlotLine> &overlayList() const { return m_overlay.list.lines(); }
+    /// The exact simple wave's layer, painted over the other.
+    Canvas &exactOverlay() { return m_exactOverlay; }
+    const std::vector<PlotLine> &exactOverlayList() const { return m_exactOverlay.list.lines(); }
 
     /// What the box shows: the plot's lines, then each layer's, in the order
     /// they are painted. Every picture of the plot is made from it.
@@ -73,6 +77,7 @@ private:
 
     DisplayList m_list;
     Overlay m_overlay{*this};
+    Overlay m_exactOverlay{*this};
     QImage m_image;
     Rasteriser m_painter;
     // Where the image went last, to tell a repaint over it from a new target.

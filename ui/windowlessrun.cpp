@@ -40,6 +40,9 @@ void attach(FlowModel &model, LayerCanvases &canvases) {
     case Layer::secondOrder:
         model.setSecondOrderLayer(&canvases.pressure);
         break;
+    case Layer::exact:
+        model.setExactLayers(&canvases.flow, &canvases.pressure);
+        break;
     }
 }
 

@@ -4,8 +4,9 @@
 // that this surface hands out, calls a recalculation, then reads the results
 // straight from the module's memory: each plot's picture, which the core's
 // painter paints into pixels here at the canvas's size and device pixel
-// ratio, and which the page puts on its canvas as they lie (the pressure
-// plot's picture ends with its second-order layer, empty while off); on
+// ratio, and which the page puts on its canvas as they lie (each picture
+// ends with its layers, the pressure plot's second order and both plots'
+// simple wave, empty while off); on
 // request the display lists (four unit coordinates and one 0x00BBGGRR colour
 // a line), and texts (those a scroll bar wrote, the messages, the plots' descriptions,
 // the validity lines, a file's name) as UTF-16 with the length of the last
@@ -29,6 +30,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -46,7 +48,7 @@ struct FlatList {
     std::vector<std::uint32_t> colours;
     std::array<std::uint32_t, 3> view{};
 
-    void fill(std::initializer_list<const DisplayList *> lists) {
+    void fill(const std::vector<const DisplayList *> &lists) {
         coordinates.clear();
         colours.clear();
         for (const DisplayList *list : lists) {
@@ -70,8 +72,7 @@ struct PlotImage {
     Rasteriser painter;
     std::array<std::int32_t, 5> view{};
 
-    void paint(std::initializer_list<const DisplayList *> lists, int width, int height,
-               double ratio) {
+    void paint(std::span<const DisplayList *const> lists, int width, int height, double ratio) {
         const std::size_t size = static_cast<std::size_t>(width < 0 ? 0 : width) *
                                  static_cast<std::size_t>(height < 0 ? 0 : height);
         if (pixels.size() != size) {
@@ -93,6 +94,8 @@ struct Session {
     DisplayList flowCanvas;
     DisplayList pressureCanvas;
     DisplayList secondOrderLayer;
+    DisplayList exactFlowLayer;
+    DisplayList exactPressureLayer;
     MessageList messenger;
     FlowModel model{boxes, flowCanvas, pressureCanvas, messenger};
     std::array<FlatList, 2> flat;
@@ -113,8 +116,34 @@ struct Session {
     }
 
     void flatten() {
-        flat[0].fill({&flowCanvas});
-        flat[1].fill({&pressureCanvas, &secondOrderLayer});
+        flat[0].fill(lists(0));
+        flat[1].fill(lists(1));
+    }
+
+    // A plot's list, then its layers', in painting order.
+    std::vector<const DisplayList *> lists(int plot) const {
+        if (plot == 0) {
+            return {&flowCanvas, &exactFlowLayer};
+        }
+        return {&pressureCanvas, &secondOrderLayer, &exactPressureLayer};
+    }
+
+    // What the plot shows: its lines, then each layer's.
+    std::vector<DisplayList::PlotLine> shown(int plot) const {
+        std::vector<DisplayList::PlotLine> lines;
+        for (const DisplayList *list : lists(plot)) {
+            lines.insert(lines.end(), list->lines().begin(), list->lines().end());
+        }
+        return lines;
+    }
+
+    void showExact(bool on) {
+        model.setExactLayers(on ? &exactFlowLayer : nullptr, on ? &exactPressureLayer : nullptr);
+        if (!on) {
+            exactFlowLayer.Cls();
+            exactPressureLayer.Cls();
+        }
+        describe();
     }
 
     void showSecondOrder(bool on) {
@@ -122,14 +151,11 @@ struct Session {
         if (!on) {
             secondOrderLayer.Cls();
         }
+        describe();
     }
 
     void paint(int plot, int width, int height, double ratio) {
-        if (plot == 0) {
-            images[0].paint({&flowCanvas}, width, height, ratio);
-        } else {
-            images[1].paint({&pressureCanvas, &secondOrderLayer}, width, height, ratio);
-        }
+        images[plot == 0 ? 0 : 1].paint(lists(plot), width, height, ratio);
     }
 
     // The validity window's lines, one a line.
@@ -249,6 +275,10 @@ EMSCRIPTEN_KEEPALIVE void wavywall_set_second_order(Session *session, int on) {
     session->showSecondOrder(on != 0);
 }
 
+EMSCRIPTEN_KEEPALIVE void wavywall_set_exact(Session *session, int on) {
+    session->showExact(on != 0);
+}
+
 // The validity of the last recalculation, in lines; valid until the next call
 // of this function.
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_validity(Session *session) {
@@ -276,18 +306,18 @@ EMSCRIPTEN_KEEPALIVE const double *wavywall_picture_frame(Session *session, int 
     return session->frame.data();
 }
 
-// The plot's SVG picture, as the desktop writes it.
+// The plot's SVG picture with the layers shown, as the desktop writes it.
 EMSCRIPTEN_KEEPALIVE void wavywall_picture(Session *session, int plot) {
-    const wavywall::DisplayList &list = plot == 0 ? session->flowCanvas : session->pressureCanvas;
-    session->exported = wavywall::plotPicture(plotOf(plot), list.lines());
+    session->exported = wavywall::plotPicture(plotOf(plot), session->shown(plot == 0 ? 0 : 1));
 }
 
 // The plot's point tables, with commas (0) or tabs (1).
 EMSCRIPTEN_KEEPALIVE void wavywall_table(Session *session, int plot, int tabs) {
     const auto separator = tabs ? wavywall::Separator::tab : wavywall::Separator::comma;
     const wavywall::FlowState &state = session->model.state();
-    session->exported =
-        plot == 0 ? wavywall::flowCsv(state, separator) : wavywall::pressureCsv(state, separator);
+    const wavywall::Layers layers = session->model.layersShown();
+    session->exported = plot == 0 ? wavywall::flowCsv(state, separator, layers)
+                                  : wavywall::pressureCsv(state, separator, layers);
 }
 
 EMSCRIPTEN_KEEPALIVE const char *wavywall_exported(Session *session) {

@@ -7,8 +7,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <numbers>
 #include <random>
+#include <sstream>
 
 #ifdef WAVYWALL_QUADMATH_ORACLE
 #include <quadmath.h>
@@ -59,6 +62,25 @@ void literalValues() {
     CHECK(std::isnan(correctlyRoundedSin(INFINITY)) && std::isnan(correctlyRoundedCos(NAN)));
 }
 
+// The hardest-to-round arguments (tests/core/data/trig-hard.txt, written with
+// its mpmath results by tools/trig_hard_cases.py): each must come out exact.
+void hardCases() {
+    std::ifstream lines(WAVYWALL_TRIG_HARD_CASES);
+    int rows = 0;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        std::string function, argument, expected;
+        if (line.starts_with('#') || !(fields >> function >> argument >> expected)) {
+            continue;
+        }
+        const double x = std::strtod(argument.c_str(), nullptr);
+        const double result = function == "s" ? correctlyRoundedSin(x) : correctlyRoundedCos(x);
+        CHECK_ROW(result == std::strtod(expected.c_str(), nullptr), function + " " + argument);
+        ++rows;
+    }
+    CHECK(rows == 76182);
+}
+
 #ifdef WAVYWALL_QUADMATH_ORACLE
 // The quad-precision value rounded to double, or NaN where it lies so near a
 // midpoint between two doubles that its own error could decide the rounding.
@@ -97,6 +119,7 @@ void agreesWithQuadPrecision() {
 int main() {
     static const check::Case cases[] = {
         {"literalValues", literalValues},
+        {"hardCases", hardCases},
 #ifdef WAVYWALL_QUADMATH_ORACLE
         {"agreesWithQuadPrecision", agreesWithQuadPrecision},
 #endif

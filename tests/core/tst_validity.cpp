@@ -7,6 +7,7 @@
 // for from the same formulas.
 #include "model/secondorder.h"
 #include "model/validity.h"
+#include "model/validityreport.h"
 #include "tests/core/check.h"
 #include "tests/support/fakes.h"
 
@@ -133,7 +134,32 @@ void secondOrderLayer() {
     CHECK(layer.clearCount() == 3 && layer.lines().empty());
 }
 
+// The verdict in words where it was wrong or misleading: a steep subsonic
+// wall judged by its second-order share (pi H/L) and held against the
+// stagnation pressure, a supersonic one whose linear Cp would mean a
+// vacuum, the compression that slows the flow to sound speed, and Mach one
+// whatever the wall.
+void verdictsInWords() {
+    const struct {
+        double Moo, HbL;
+        std::u16string_view begins;
+    } rows[] = {
+        {0.01, 0.2, u"Doğrusal teori geçersiz: en büyük Cp = 2.513 > durma basıncının Cp0 = 1"},
+        {0.5, 0.05, u"Doğrusal teori geçerli, kaba: ikinci mertebe payı r = 0.1571, 0.1 ile"},
+        {5, 0.03, u"Doğrusal teori geçersiz: en küçük doğrusal Cp = -0.07695 < −2/(γ·Moo²)"},
+        {1.2, 0.01,
+         u"Doğrusal teori geçersiz: en dik duvar açısı θmax = 3.595° ≥ ν = 3.558°, "
+         u"yükselen yüzde akım ses hızına yavaşlar."},
+        {1, 0, u"Doğrusal teori geçersiz: Moo = 1 için β = 0"},
+    };
+    for (const auto &row : rows) {
+        const std::u16string sentence = verdictSentence(assessValidity(row.Moo, row.HbL));
+        CHECK_ROW(sentence.starts_with(row.begins), std::to_string(row.Moo));
+    }
+}
+
 const check::Case cases[] = {
+    {"verdicts in words", verdictsInWords},
     {"Prandtl-Meyer angles", prandtlMeyerAngles},
     {"quantities and verdicts", quantitiesAndVerdicts},
     {"the subsonic wall", subsonicWall},

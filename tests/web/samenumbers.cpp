@@ -121,11 +121,14 @@ struct Rig {
     BothCanvases flow;
     BothCanvases pressure;
     BothCanvases secondOrder;
+    BothCanvases exactFlow;
+    BothCanvases exactPressure;
     MessageList messages;
     FlowModel model{boxes, flow.both, pressure.both, messages};
     Rig() {
         model.Form_Load();
         model.setSecondOrderLayer(&secondOrder.both);
+        model.setExactLayers(&exactFlow.both, &exactPressure.both);
     }
 };
 
@@ -150,9 +153,11 @@ struct Pictures {
             p.pixels.resize(static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height));
             const PixelImage image{p.pixels.data(), p.width, p.height, p.width};
             if (i % 2 == 0) {
-                p.painter.paint(image, p.ratio, {&rig.flow.display});
+                p.painter.paint(image, p.ratio, {&rig.flow.display, &rig.exactFlow.display});
             } else {
-                p.painter.paint(image, p.ratio, {&rig.pressure.display, &rig.secondOrder.display});
+                p.painter.paint(
+                    image, p.ratio,
+                    {&rig.pressure.display, &rig.secondOrder.display, &rig.exactPressure.display});
             }
             Digest d;
             for (const std::uint32_t pixel : p.pixels) {
@@ -181,12 +186,16 @@ void runCase(int number, const Action &action, int only) {
     report("flow", rig.flow, false);
     report("pressure", rig.pressure, false);
     report("second-order", rig.secondOrder, false);
+    report("exact-flow", rig.exactFlow, false);
+    report("exact-pressure", rig.exactPressure, false);
     pictures.report(rig);
     std::printf("\n");
     if (full) {
         report("flow", rig.flow, true);
         report("pressure", rig.pressure, true);
         report("second-order", rig.secondOrder, true);
+        report("exact-flow", rig.exactFlow, true);
+        report("exact-pressure", rig.exactPressure, true);
         std::printf("\n");
     }
 }

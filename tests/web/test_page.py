@@ -614,6 +614,15 @@ class Exports(PageTest):
         self.assertEqual(page.by_id('Nm_İkinciMertebe').get_attribute('aria-checked'), 'true')
         self.click(self.arrow('HScroll_HbL', 'increase'))
         self.assertEqual(page.address('#Moo=2&HbL=0.02&Cp2=1'), '#Moo=2&HbL=0.02&Cp2=1')
+        # The simple wave too: from the address, then off from the menu.
+        self.open_at('#Moo=2&HbL=0.05&Exact=1')
+        self.assertEqual(page.by_id('Nm_BasitDalgaÇözümü').get_attribute('aria-checked'), 'true')
+        flow = "return document.getElementById('Picture_Akım_description').textContent"
+        self.assertIn('Camgöbeği çizgiler', page.js(flow))
+        self.click('Nm_Teori')
+        self.click('Nm_BasitDalgaÇözümü')
+        self.assertEqual(page.address('#Moo=2&HbL=0.05'), '#Moo=2&HbL=0.05')
+        self.assertNotIn('Camgöbeği', page.js(flow))
 
     def test_hostile_fragments_are_typed_text(self):
         page = self.page

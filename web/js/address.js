@@ -3,13 +3,14 @@
 // as a text box's value (never as markup) and read by the core's rule as if
 // typed; a value longer than 64 characters, and any other key, is ignored
 // (a link is no place for a novel, and a box keeps what it holds). Every recalculation replaces the fragment with the texts it
-// read, without a new history entry, once a burst of them ends (AddressWriter). The Teori menu's second-order overlay
-// travels along as Cp2=1 while it is on.
+// read, without a new history entry, once a burst of them ends (AddressWriter).
+// The Teori menu's second-order overlay travels along as Cp2=1 while it is
+// on, the simple wave as Exact=1.
 
 export const longestText = 64;
 
 // The inputs a fragment gives: { Moo, HbL }, either missing, and whether it
-// asks for the second-order overlay.
+// asks for the second-order and the simple-wave overlays.
 export function inputsFromAddress(hash) {
   const inputs = {};
   const parameters = new URLSearchParams(hash.replace(/^#/, ''));
@@ -20,13 +21,17 @@ export function inputsFromAddress(hash) {
     }
   }
   inputs.secondOrder = parameters.get('Cp2') === '1';
+  inputs.exact = parameters.get('Exact') === '1';
   return inputs;
 }
 
-export function writeAddress(texts, secondOrder = false) {
+export function writeAddress(texts, secondOrder = false, exact = false) {
   const parameters = new URLSearchParams({ Moo: texts.Moo, HbL: texts.HbL });
   if (secondOrder) {
     parameters.set('Cp2', '1');
+  }
+  if (exact) {
+    parameters.set('Exact', '1');
   }
   const fragment = parameters.toString();
   history.replaceState(history.state, '', `#${fragment}`);
@@ -47,8 +52,8 @@ export class AddressWriter {
     target.addEventListener('pagehide', () => this.flush());
   }
 
-  write(texts, secondOrder = false) {
-    this.pending = { texts: { ...texts }, secondOrder };
+  write(texts, secondOrder = false, exact = false) {
+    this.pending = { texts: { ...texts }, secondOrder, exact };
     clearTimeout(this.timer);
     this.timer = setTimeout(() => this.flush(), AddressWriter.delay);
   }
@@ -56,9 +61,9 @@ export class AddressWriter {
   flush() {
     clearTimeout(this.timer);
     if (this.pending) {
-      const { texts, secondOrder } = this.pending;
+      const { texts, secondOrder, exact } = this.pending;
       this.pending = null;
-      writeAddress(texts, secondOrder);
+      writeAddress(texts, secondOrder, exact);
     }
   }
 }

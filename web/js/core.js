@@ -141,6 +141,12 @@ export class Core {
     this.module._wavywall_set_second_order(this.session, on ? 1 : 0);
   }
 
+  // Draws the exact simple wave into both plots' layers from now on, or no
+  // longer.
+  setExact(on) {
+    this.module._wavywall_set_exact(this.session, on ? 1 : 0);
+  }
+
   // Where linear theory holds for the last recalculation, in lines.
   validity() {
     return this.utf16(this.module._wavywall_validity(this.session));

@@ -22,6 +22,7 @@ export class Form1 {
     this.core = null;
     this.messageOpen = false;
     this.secondOrder = false;
+    this.exact = false;
     this.address = new AddressWriter();
   }
 
@@ -80,14 +81,15 @@ export class Form1 {
     if (this.validity.open) {
       this.validity.update(this.core.validity());
     }
-    this.address.write(this.texts(), this.secondOrder);
+    this.address.write(this.texts(), this.secondOrder, this.exact);
     this.announceResult();
     const messages = this.core.messages();
     return messages.length > 0 ? this.showMessages(messages) : undefined;
   }
 
-  // The core paints each plot into its memory; the pressure plot's picture
-  // ends with its second-order layer, empty while the overlay is off.
+  // The core paints each plot into its memory; each picture ends with its
+  // layers (the pressure plot's second order, both plots' simple wave),
+  // empty while an overlay is off.
   paintPlots() {
     for (const { painter, plot } of this.plots) {
       painter.show((width, height, ratio) => this.core.paint(plot, width, height, ratio));
@@ -134,8 +136,23 @@ export class Form1 {
     }
     this.core.setSecondOrder(on);
     this.paintPlots();
+    this.describePlots();
     if (this.core.hasResults()) {
-      this.address.write(this.texts(), this.secondOrder);
+      this.address.write(this.texts(), this.secondOrder, this.exact);
+    }
+  }
+
+  // The simple wave's overlays over both plots, as the second order's.
+  Nm_BasitDalgaÇözümü_Click(on) {
+    this.exact = on;
+    if (!this.core) {
+      return;
+    }
+    this.core.setExact(on);
+    this.paintPlots();
+    this.describePlots();
+    if (this.core.hasResults()) {
+      this.address.write(this.texts(), this.secondOrder, this.exact);
     }
   }
 
@@ -153,6 +170,11 @@ export class Form1 {
       this.secondOrder = true;
       this.theoryMenu.setSecondOrder(true);
       this.core.setSecondOrder(true);
+    }
+    if (inputs.exact) {
+      this.exact = true;
+      this.theoryMenu.setExact(true);
+      this.core.setExact(true);
     }
     this.textMoo.value = inputs.Moo ?? this.textMoo.value;
     this.textHbL.value = inputs.HbL ?? this.textHbL.value;

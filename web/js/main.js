@@ -28,6 +28,7 @@ const form = new Form1({
   messageBox: new MessageBox(byId('MsgBox')), validity: new ValidityWindow(byId('Form_Validity')),
   theoryMenu: new TheoryMenu(byId('Nm_Teori'), byId('Nm_Teori_menu'), {
     secondOrder: (on) => form.Nm_İkinciMertebe_Click(on),
+    exact: (on) => form.Nm_BasitDalgaÇözümü_Click(on),
     validity: () => form.Nm_Geçerlilik_Click(),
   }),
 });

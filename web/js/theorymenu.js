@@ -1,5 +1,5 @@
 // The Teori menu of the menu bar: a button that opens a small menu with the
-// checkable "İkinci mertebe Cp" and "Geçerlilik…". Keys as in a desktop menu:
+// checkable "İkinci mertebe Cp" and "Basit dalga çözümü" and "Geçerlilik…". Keys as in a desktop menu:
 // Enter, Space or Down opens it on its first item, Up and Down move, Home and
 // End jump, Escape closes it and returns to the button; a click elsewhere
 // closes it too.
@@ -10,6 +10,7 @@ export class TheoryMenu {
     this.menu = menu;
     this.items = [...menu.querySelectorAll('[role^="menuitem"]')];
     this.secondOrder = menu.querySelector('#Nm_İkinciMertebe');
+    this.exact = menu.querySelector('#Nm_BasitDalgaÇözümü');
     button.addEventListener('click', () => (this.isOpen ? this.close() : this.open()));
     button.addEventListener('keydown', (event) => {
       if (event.key === 'ArrowDown') {
@@ -23,6 +24,12 @@ export class TheoryMenu {
       this.setSecondOrder(on);
       this.close();
       handlers.secondOrder(on);
+    });
+    this.exact.addEventListener('click', () => {
+      const on = this.exact.getAttribute('aria-checked') !== 'true';
+      this.setExact(on);
+      this.close();
+      handlers.exact(on);
     });
     menu.querySelector('#Nm_Geçerlilik').addEventListener('click', () => {
       this.close(false);
@@ -41,6 +48,10 @@ export class TheoryMenu {
 
   setSecondOrder(on) {
     this.secondOrder.setAttribute('aria-checked', on ? 'true' : 'false');
+  }
+
+  setExact(on) {
+    this.exact.setAttribute('aria-checked', on ? 'true' : 'false');
   }
 
   open() {
