@@ -1,6 +1,7 @@
-// Plots on screens scaled by a fraction, as at 125 %: the one-pixel pen
-// stays one even line where the segments of a curve meet, and every pixel of
-// a line keeps the plot's exact colour.
+// Plots on screens scaled by a fraction, as at 125 %: the pen, the ratio
+// rounded to whole device pixels as the web page draws it, stays one even
+// line where the segments of a curve meet, and every pixel of a line keeps
+// the plot's exact colour.
 #include "model/pressureplot.h"
 #include "tests/support/fakes.h"
 #include "tests/support/windowrig.h"
@@ -50,13 +51,15 @@ void FractionalRatioTest::curveIsEven_data() {
     QTest::addColumn<int>("pixelsPerColumn");
     QTest::newRow("100 %") << 1.0 << 1;
     QTest::newRow("125 %") << 1.25 << 1;
-    QTest::newRow("150 %") << 1.5 << 1;
-    QTest::newRow("175 %") << 1.75 << 1;
+    QTest::newRow("150 %") << 1.5 << 2;
+    QTest::newRow("175 %") << 1.75 << 2;
+    QTest::newRow("200 %") << 2.0 << 2;
+    QTest::newRow("300 %") << 3.0 << 3;
 }
 
-// Column by column over the curve's inner stretch, away from its two ends. At
-// whole ratios the pen is as many device pixels wide as the ratio, and the
-// plots keep their pixels as they were (pinned in tst_drawnoutput).
+// Column by column over the curve's inner stretch, away from its two ends:
+// the pen is as many device pixels wide as the ratio rounds to (the plots'
+// pixels themselves are pinned in tst_drawnoutput).
 void FractionalRatioTest::curveIsEven() {
     QFETCH(double, ratio);
     QFETCH(int, pixelsPerColumn);
@@ -78,7 +81,7 @@ void FractionalRatioTest::curveIsEven() {
 
 void FractionalRatioTest::linesKeepTheirColours_data() {
     QTest::addColumn<double>("ratio");
-    for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+    for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0}) {
         QTest::addRow("%g %%", ratio * 100) << ratio;
     }
 }

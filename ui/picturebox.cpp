@@ -1,29 +1,22 @@
 #include "ui/picturebox.h"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <bit>
 #include <cmath>
 
 namespace wavywall {
 
 namespace {
-// Room for a whole picture's lines in one paint, as the display list has.
-constexpr qsizetype expectedLines = 1024;
-
-// The canvas's pen is one pixel wide. At a whole device pixel ratio that is a
-// whole number of device pixels; at a fractional one (125 %) a pen of 1.25
-// device pixels falls on one or two rows by where a segment lies, and shows
-// blobs where segments meet, and a wider aliased pen is no more even. There
-// the pen is one device pixel, the same everywhere along a curve.
-QPen plotPen(const QColor &colour, qreal deviceScale) {
-    QPen pen(colour, 1, Qt::SolidLine, Qt::FlatCap);
-    if (deviceScale != std::round(deviceScale)) {
-        pen.setCosmetic(true);
-    }
-    return pen;
-}
-
+// Qt's own 32-bit format, which its painter draws onto a window's backing
+// store without converting a pixel: blue, green, red, alpha in memory where
+// the machine is little-endian, as all of today's are.
+constexpr bool littleEndian = std::endian::native == std::endian::little;
+constexpr QImage::Format imageFormat =
+    littleEndian ? QImage::Format_RGB32 : QImage::Format_RGBA8888;
+constexpr ByteOrder byteOrder = littleEndian ? ByteOrder::bgra : ByteOrder::rgba;
 } // namespace
 
 PictureBox::PictureBox(QWidget *parent)
@@ -32,7 +25,6 @@ PictureBox::PictureBox(QWidget *parent)
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_runBuffer.reserve(expectedLines);
 }
 
 void PictureBox::Cls() {
@@ -75,7 +67,21 @@ void PictureBox::requestRepaint() {
     }
 }
 
+// The drawing area in the device pixels of a ratio: its edges rounded to the
+// nearest, so that at 125 % the image meets the frame without a gap.
+QRect PictureBox::deviceArea(qreal ratio) const {
+    const QRect inner = contentsRect();
+    const auto device = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
+    return QRect(
+        QPoint(device(inner.left()), device(inner.top())),
+        QPoint(device(inner.left() + inner.width()) - 1, device(inner.top() + inner.height()) - 1));
+}
+
+// The painter's pixels are the plot's: the image is shown one image pixel a
+// device pixel. Over the same target after the box's own request only what
+// the painter changed is drawn; the target keeps the rest as it was shown.
 void PictureBox::paintEvent(QPaintEvent *event) {
+    const bool ownRequest = m_repaintRequested && event->rect() == contentsRect();
     m_repaintRequested = false;
     if (!contentsRect().contains(event->rect())) {
         // The box paints opaquely: at a fractional or doubled pixel ratio the
@@ -85,10 +91,26 @@ void PictureBox::paintEvent(QPaintEvent *event) {
         QFrame::paintEvent(event);
     }
     QPainter painter(this);
-    painter.setClipRect(contentsRect());
-    painter.fillRect(contentsRect(), toQColor(colours::lightYellow));
-    for (const DisplayList *list : paintedLists()) {
-        paintPlot(painter, list->lines());
+    const qreal ratio = painter.deviceTransform().m11();
+    const QPaintDevice *target = painter.paintEngine()->paintDevice();
+    const QRect area = deviceArea(ratio);
+    if (m_image.size() != area.size()) {
+        m_image = QImage(area.size(), imageFormat);
+    }
+    m_image.setDevicePixelRatio(ratio);
+    const PixelRect changed =
+        m_painter.paint({reinterpret_cast<std::uint32_t *>(m_image.bits()), m_image.width(),
+                         m_image.height(), static_cast<int>(m_image.bytesPerLine() / 4), byteOrder},
+                        ratio, std::span<const DisplayList *const>(paintedLists()));
+    QRect source(0, 0, m_image.width(), m_image.height());
+    if (ownRequest && m_shownOn == target) {
+        source = QRect(QPoint(changed.left, changed.top),
+                       QPoint(changed.right, changed.bottom) - QPoint(1, 1));
+    }
+    m_shownOn = target;
+    if (!source.isEmpty()) {
+        painter.drawImage(QPointF(area.left() + source.left(), area.top() + source.top()) / ratio,
+                          m_image, source);
     }
 }
 
@@ -102,28 +124,6 @@ std::vector<PictureBox::PlotLine> PictureBox::shownLines() const {
         lines.insert(lines.end(), list->lines().begin(), list->lines().end());
     }
     return lines;
-}
-
-// Consecutive lines of one colour go to the painter as one batch; the order of
-// the batches is the drawing order, so overdraw is as the plot drew it.
-void PictureBox::paintPlot(QPainter &painter, const std::vector<PlotLine> &lines) const {
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const QRectF inner = contentsRect();
-    const auto toWidget = [inner](UnitPoint p) {
-        return QPointF(inner.left() + p.u * inner.width(), inner.top() + p.v * inner.height());
-    };
-    auto run = lines.begin();
-    while (run != lines.end()) {
-        const Colour colour = run->colour;
-        m_runBuffer.clear();
-        auto next = run;
-        for (; next != lines.end() && next->colour == colour; ++next) {
-            m_runBuffer.append(QLineF(toWidget(next->line.from), toWidget(next->line.to)));
-        }
-        painter.setPen(plotPen(toQColor(colour), painter.deviceTransform().m11()));
-        painter.drawLines(m_runBuffer);
-        run = next;
-    }
 }
 
 } // namespace wavywall

@@ -1,19 +1,21 @@
 // A plot box on screen: a sunken frame whose inner area is a Canvas. Its
 // display list keeps the visible lines drawn since the last Cls in unit
-// coordinates; the box only paints that list, on every paint event, so a
-// covered and uncovered window shows its plot again, and so the plot is drawn
-// at the screen's full resolution. Two more lists, the overlays, are painted
-// over the plot: the second-order layer, then the exact simple wave's. Each
-// is empty unless a layer draws into it.
+// coordinates; the core's painter (canvas/rasteriser.h) paints that list
+// into the box's image at the screen's full resolution, as it paints the web
+// page's plots, and a paint event shows the image: the pixels the painter
+// changed after a recalculation, the whole of it after anything else. Two
+// more lists, the overlays, are painted over the plot: the second-order
+// layer, then the exact simple wave's. Each is empty unless a layer draws
+// into it.
 #pragma once
 
 #include "canvas/canvas.h"
 #include "canvas/displaylist.h"
+#include "canvas/rasteriser.h"
 #include "ui/qtcolour.h"
 
 #include <QFrame>
-#include <QLineF>
-#include <QList>
+#include <QImage>
 
 #include <vector>
 
@@ -71,12 +73,15 @@ private:
     // The plot's list first, then the layers', in painting order.
     std::vector<const DisplayList *> paintedLists() const;
     void requestRepaint();
-    void paintPlot(QPainter &painter, const std::vector<PlotLine> &lines) const;
+    QRect deviceArea(qreal ratio) const;
 
     DisplayList m_list;
     Overlay m_overlay{*this};
     Overlay m_exactOverlay{*this};
-    mutable QList<QLineF> m_runBuffer;
+    QImage m_image;
+    Rasteriser m_painter;
+    // Where the image went last, to tell a repaint over it from a new target.
+    const QPaintDevice *m_shownOn = nullptr;
     bool m_repaintRequested = false;
 };
 

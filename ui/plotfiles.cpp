@@ -1,5 +1,8 @@
 #include "ui/plotfiles.h"
 
+#include "canvas/rasteriser.h"
+#include "canvas/svgwriter.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -42,10 +45,36 @@ QImage renderPicture(const std::string &svg, qreal pixelRatio) {
     return image;
 }
 
-QByteArray pngBytes(const std::string &svg, qreal pixelRatio) {
+// The SVG picture without its lines gives the light-yellow area and the
+// title label; wherever it shows the light yellow, the painter's pixel goes.
+QImage renderPlot(Plot plot, const std::vector<DisplayList::PlotLine> &lines, qreal pixelRatio) {
+    QImage image = renderPicture(plotPicture(plot, {}), pixelRatio);
+    const PictureFrame frame = pictureFrame(plot);
+    const QSize area = QSize(static_cast<int>(std::lround(frame.width * pixelRatio)),
+                             static_cast<int>(std::lround(frame.height * pixelRatio)))
+                           .boundedTo(image.size());
+    QImage painted(area, QImage::Format_RGB32);
+    Rasteriser().paint({reinterpret_cast<std::uint32_t *>(painted.bits()), area.width(),
+                        area.height(), static_cast<int>(painted.bytesPerLine() / 4),
+                        ByteOrder::bgra},
+                       pixelRatio, std::span(lines));
+    const QRgb background = pixelOf(colours::lightYellow, ByteOrder::bgra);
+    for (int y = 0; y < area.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const auto *from = reinterpret_cast<const QRgb *>(painted.constScanLine(y));
+        for (int x = 0; x < area.width(); ++x) {
+            if (row[x] == background) {
+                row[x] = from[x];
+            }
+        }
+    }
+    return image;
+}
+
+QByteArray plotPng(Plot plot, const std::vector<DisplayList::PlotLine> &lines, qreal pixelRatio) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    renderPicture(svg, pixelRatio).save(&buffer, "PNG");
+    renderPlot(plot, lines, pixelRatio).save(&buffer, "PNG");
     return bytes;
 }
 

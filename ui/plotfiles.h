@@ -1,7 +1,11 @@
 // The files and clipboard contents a plot leaves the window as: its picture
-// as SVG or PNG, its numbers as CSV, chosen by the file name's extension,
+// as SVG (vectors) or PNG (the core painter's pixels, as the window shows
+// them), its numbers as CSV, chosen by the file name's extension,
 // and the one way every file is written: whole or not at all.
 #pragma once
+
+#include "canvas/displaylist.h"
+#include "model/plotpicture.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -22,8 +26,13 @@ std::optional<FileType> fileTypeOf(const QString &path);
 /// An SVG picture painted at the given device pixel ratio.
 QImage renderPicture(const std::string &svg, qreal pixelRatio);
 
-/// The PNG file of an SVG picture at the given device pixel ratio.
-QByteArray pngBytes(const std::string &svg, qreal pixelRatio);
+/// A plot's picture at a device pixel ratio as the window shows it there:
+/// the core painter's pixels of the lines (canvas/rasteriser.h) under the
+/// title label of the plot's SVG picture.
+QImage renderPlot(Plot plot, const std::vector<DisplayList::PlotLine> &lines, qreal pixelRatio);
+
+/// The PNG file of renderPlot's picture.
+QByteArray plotPng(Plot plot, const std::vector<DisplayList::PlotLine> &lines, qreal pixelRatio);
 
 /// Writes the bytes to the file through a temporary file that replaces it
 /// only when complete, so that a failure leaves an existing file as it was.

@@ -112,7 +112,7 @@ std::string PlotMenu::picture() const {
 QString PlotMenu::savePictureTo(const QString &path) const {
     const QByteArray bytes = fileTypeOf(path) == FileType::svg
                                  ? QByteArray::fromStdString(picture())
-                                 : pngBytes(picture(), m_box.devicePixelRatioF());
+                                 : plotPng(m_plot, m_box.shownLines(), m_box.devicePixelRatioF());
     return saveWhole(path, bytes);
 }
 
@@ -143,7 +143,7 @@ void PlotMenu::copyPicture() {
     }
     const std::string svg = picture();
     auto *data = new QMimeData;
-    data->setImageData(renderPicture(svg, m_box.devicePixelRatioF()));
+    data->setImageData(renderPlot(m_plot, m_box.shownLines(), m_box.devicePixelRatioF()));
     data->setData(u"image/svg+xml"_s, QByteArray::fromStdString(svg));
     QGuiApplication::clipboard()->setMimeData(data);
 }

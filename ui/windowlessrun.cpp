@@ -85,7 +85,7 @@ struct Run {
         case FileType::svg:
             return QByteArray::fromStdString(plotPicture(plot, shown(plot)));
         case FileType::png:
-            return pngBytes(plotPicture(plot, shown(plot)), scale);
+            return plotPng(plot, shown(plot), scale);
         }
         return {};
     }

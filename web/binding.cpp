@@ -2,16 +2,20 @@
 // with its two input texts, the plots' display lists and the messages of the
 // last recalculation. The page writes the texts the user typed into buffers
 // that this surface hands out, calls a recalculation, then reads the results
-// straight from the module's memory: each plot's display list through one
-// accessor (four unit coordinates and one 0x00BBGGRR colour a line; the
-// pressure plot's list ends with its second-order layer, empty while off),
-// and texts (those a scroll bar wrote, the messages, the plots' descriptions,
+// straight from the module's memory: each plot's picture, which the core's
+// painter paints into pixels here at the canvas's size and device pixel
+// ratio, and which the page puts on its canvas as they lie (each picture
+// ends with its layers, the pressure plot's second order and both plots'
+// simple wave, empty while off); on
+// request the display lists (four unit coordinates and one 0x00BBGGRR colour
+// a line), and texts (those a scroll bar wrote, the messages, the plots' descriptions,
 // the validity lines, a file's name) as UTF-16 with the length of the last
 // one returned. A message does not block here: it is collected, and the page
 // shows it in its modal box when the recalculation has returned, which is the
 // same to the user because a message is always the last thing a
 // recalculation does (docs/web.md).
 #include "canvas/displaylist.h"
+#include "canvas/rasteriser.h"
 #include "model/csvwriter.h"
 #include "model/exportname.h"
 #include "model/flowmodel.h"
@@ -26,6 +30,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -59,6 +64,27 @@ struct FlatList {
     }
 };
 
+// A plot's pixels in the module's memory, RGBA and row after row, and what
+// the page reads of its last paint in one call: the pixels' address and the
+// changed rectangle (left, top, right, bottom; right and bottom excluded).
+struct PlotImage {
+    std::vector<std::uint32_t> pixels;
+    Rasteriser painter;
+    std::array<std::int32_t, 5> view{};
+
+    void paint(std::span<const DisplayList *const> lists, int width, int height, double ratio) {
+        const std::size_t size = static_cast<std::size_t>(width < 0 ? 0 : width) *
+                                 static_cast<std::size_t>(height < 0 ? 0 : height);
+        if (pixels.size() != size) {
+            pixels.assign(size, 0);
+        }
+        const PixelRect changed =
+            painter.paint({pixels.data(), width, height, width}, ratio, lists);
+        view = {static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(pixels.data())),
+                changed.left, changed.top, changed.right, changed.bottom};
+    }
+};
+
 } // namespace
 
 // Everything the page's main window holds of the core, for the page's whole
@@ -73,6 +99,7 @@ struct Session {
     MessageList messenger;
     FlowModel model{boxes, flowCanvas, pressureCanvas, messenger};
     std::array<FlatList, 2> flat;
+    std::array<PlotImage, 2> images;
     std::array<std::u16string, 2> descriptions;
     std::u16string validity;
     // The last picture or table asked for, the last file name, the picture's
@@ -85,7 +112,6 @@ struct Session {
     template <typename Action> void recalculate(Action action) {
         messenger.shown.clear();
         action();
-        flatten();
         describe();
     }
 
@@ -117,7 +143,6 @@ struct Session {
             exactFlowLayer.Cls();
             exactPressureLayer.Cls();
         }
-        flatten();
         describe();
     }
 
@@ -126,8 +151,11 @@ struct Session {
         if (!on) {
             secondOrderLayer.Cls();
         }
-        flatten();
         describe();
+    }
+
+    void paint(int plot, int width, int height, double ratio) {
+        images[plot == 0 ? 0 : 1].paint(lists(plot), width, height, ratio);
     }
 
     // The validity window's lines, one a line.
@@ -175,7 +203,6 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE Session *wavywall_create() {
     auto *session = new Session;
-    session->flatten();
     session->describe();
     return session;
 }
@@ -218,9 +245,18 @@ EMSCRIPTEN_KEEPALIVE void wavywall_hscroll_hbl_change(Session *session, int posi
 }
 
 // The plot's lines: their count, then the addresses of their coordinates
-// and of their colours.
+// and of their colours. Only a benchmark asks; the page paints with the core.
 EMSCRIPTEN_KEEPALIVE const std::uint32_t *wavywall_display_list(Session *session, int plot) {
+    session->flatten();
     return session->flat[indexOf(plot)].view.data();
+}
+
+// Paints the plot into its pixels at the canvas's size in device pixels and
+// its device pixel ratio: the pixels' address, then the rectangle that changed.
+EMSCRIPTEN_KEEPALIVE const std::int32_t *wavywall_paint(Session *session, int plot, int width,
+                                                        int height, double ratio) {
+    session->paint(plot, width, height, ratio);
+    return session->images[indexOf(plot)].view.data();
 }
 
 EMSCRIPTEN_KEEPALIVE int wavywall_message_count(Session *session) {

@@ -1,7 +1,8 @@
 // One recalculation with both plots painted, by the page's own painter and,
 // side by side, by Chart.js drawing the same segments on canvases of the same
 // size. Each sample is one recalculation in the core (a step of the Mach
-// number bar) followed by painting both display lists; "flushed" samples
+// number bar) followed by painting both plots (the core paints, the page
+// puts its pixels on the canvases); "flushed" samples
 // also read one pixel back from each canvas, which makes the browser finish
 // rasterising what was drawn before the clock stops. bench/web/bench.py
 // bundles this file with the page's modules from the source tree into the
@@ -87,8 +88,7 @@ export async function run(samples = 300, flush = false) {
   const paintOurs = () => {
     recalculate();
     [Plot.flow, Plot.pressure].forEach((plot, i) => {
-      const list = core.displayList(plot);
-      ours[i].show(list.coordinates, list.colours);
+      ours[i].show((width, height, ratio) => core.paint(plot, width, height, ratio));
       if (flush) readBack(ours[i].canvas);
     });
   };

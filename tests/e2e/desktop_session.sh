@@ -69,7 +69,8 @@ done
 echo "both plots drawn, Text_Moo reads $mach"
 
 # The Teori menu from the keyboard: Mach 2, the second-order Cp on, in
-# purple over the pressure plot; then the validity window beside the main one.
+# purple over the pressure plot; then, past the simple wave, the validity
+# window beside the main one.
 xdotool mousemove "$box_x" "$box_y" click 1 key ctrl+a type 2
 xdotool mousemove "$button_x" "$button_y" click 1
 sleep 0.3
@@ -80,7 +81,7 @@ n=$(/usr/bin/convert "$work/overlay.png" -crop "$pressure_region" +repage -forma
     histogram:info:- | awk 'toupper($0) ~ /#800080/ { sum += $1 } END { print sum + 0 }')
 [ "$n" -ge 50 ] || fail "the second-order Cp shows only $n purple pixels"
 echo "second-order Cp: $n pixels of #800080"
-xdotool key alt+t Down Return
+xdotool key alt+t Down Down Return
 validity=$(timeout 10 xdotool search --sync --onlyvisible --name '^Geçerlilik$' | head -n1) ||
     fail "the validity window did not appear"
 "$closewindow" "$validity"

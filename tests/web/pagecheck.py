@@ -7,6 +7,7 @@ lines and requires a clean console after each test."""
 import base64
 import io
 import math
+import time
 import unittest
 
 import browser
@@ -172,6 +173,14 @@ class PageSession:
             r.selectNodeContents(e); return (arguments[1] ? r : e).getBoundingClientRect();""",
                     selector, text)
         return tuple(round(r[k] * self.ratio) for k in ('left', 'top', 'right', 'bottom'))
+
+    def address(self, expected):
+        """The page's fragment once it reads as expected, or after 3 s: the
+        page writes it when a burst of changes has ended."""
+        deadline = time.monotonic() + 3
+        while (hash_ := self.js('return location.hash')) != expected and time.monotonic() < deadline:
+            time.sleep(0.05)
+        return hash_
 
     def console_errors(self):
         """Errors the console logged; Firefox writes them to its output;

@@ -1,8 +1,10 @@
 // Prints what the core draws for every scroll-bar position pair and for a
 // table of typed texts, built natively and as WebAssembly; the test compares
 // the two outputs (tests/web/samenumbers.py). Each case is one line: the
-// texts and messages, then digests of the floats handed to each canvas and
-// of the display list the page paints, taken over their exact bits. With
+// texts and messages, then digests of the floats handed to each canvas, of
+// the display list and of the pixels the core's painter makes of it for
+// both front ends, at device pixel ratios 1 and 2, taken over their exact
+// bits. With
 // --case N the case's operations are printed in full, bit by bit, to show
 // where two builds part. With --doubles it prints instead the doubles behind
 // the pictures (Beta, the elementary functions the plots take, the point
@@ -10,6 +12,7 @@
 // --exports it prints, for a sample of position pairs, the SVG pictures and
 // the CSV tables of both plots; with --export N, one pair's CSV in full.
 #include "canvas/displaylist.h"
+#include "canvas/rasteriser.h"
 #include "canvas/svgwriter.h"
 #include "model/csvwriter.h"
 #include "model/flowmodel.h"
@@ -21,6 +24,7 @@
 #include "tests/support/recordingcanvas.h"
 #include "tests/support/teecanvas.h"
 
+#include <array>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
@@ -53,6 +57,8 @@ struct Digest {
             value = (value ^ ((word >> (8 * byte)) & 0xFF)) * 1099511628211ull;
         }
     }
+    // A whole pixel a step: the pictures hold some 400 000 pixels a case.
+    void addPixel(std::uint32_t pixel) { value = (value ^ pixel) * 1099511628211ull; }
 };
 
 // Records the floats handed over and builds the page's display list at once.
@@ -126,9 +132,46 @@ struct Rig {
     }
 };
 
+// The plots' pictures as the core paints them at the page's designed size of
+// their drawing areas, at ratios 1 and 2: one painter and buffer each, kept
+// from case to case as a plot box keeps them from one recalculation to the
+// next, so that the repaints over an old picture are compared too.
+struct Pictures {
+    struct Picture {
+        int width;
+        int height;
+        double ratio;
+        std::vector<std::uint32_t> pixels;
+        Rasteriser painter;
+    };
+    std::array<Picture, 4> pictures{Picture{329, 163, 1, {}, {}}, Picture{333, 141, 1, {}, {}},
+                                    Picture{658, 326, 2, {}, {}}, Picture{666, 282, 2, {}, {}}};
+
+    void report(const Rig &rig) {
+        for (std::size_t i = 0; i < pictures.size(); ++i) {
+            Picture &p = pictures[i];
+            p.pixels.resize(static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height));
+            const PixelImage image{p.pixels.data(), p.width, p.height, p.width};
+            if (i % 2 == 0) {
+                p.painter.paint(image, p.ratio, {&rig.flow.display, &rig.exactFlow.display});
+            } else {
+                p.painter.paint(
+                    image, p.ratio,
+                    {&rig.pressure.display, &rig.secondOrder.display, &rig.exactPressure.display});
+            }
+            Digest d;
+            for (const std::uint32_t pixel : p.pixels) {
+                d.addPixel(pixel);
+            }
+            std::printf(" pixels@%g %016" PRIx64, p.ratio, d.value);
+        }
+    }
+};
+
 using Action = std::function<void(Rig &)>;
 
 void runCase(int number, const Action &action, int only) {
+    static Pictures pictures;
     if (only >= 0 && number != only) {
         return;
     }
@@ -145,6 +188,7 @@ void runCase(int number, const Action &action, int only) {
     report("second-order", rig.secondOrder, false);
     report("exact-flow", rig.exactFlow, false);
     report("exact-pressure", rig.exactPressure, false);
+    pictures.report(rig);
     std::printf("\n");
     if (full) {
         report("flow", rig.flow, true);

@@ -1,6 +1,7 @@
 """Runs the same-numbers program natively and as WebAssembly under node and
 compares what the two cores drew, case by case, bit by bit: the floats handed
-to each canvas, the display list the page paints, the texts the scroll bars
+to each canvas, the display list, the pixels the core paints of it at device
+pixel ratios 1 and 2, the texts the scroll bars
 wrote and the messages; the SVG pictures and CSV tables of a sample of
 position pairs, byte for byte; and the doubles behind the pictures (the
 elementary functions the plots take and their point tables), bit for bit.
@@ -47,7 +48,8 @@ def compare_drawings(native, wasm, work):
         return False
     differing = [int(x.split()[0]) for x, y in zip(a, b) if x != y]
     print(f'{len(a)} cases (every position pair and the typed texts): '
-          f'{len(a) - len(differing)} draw the same floats, display lists, texts and messages')
+          f'{len(a) - len(differing)} draw the same floats, display lists, texts and messages, '
+          'and paint the same pixels at ratios 1 and 2')
     for case in differing[:3]:
         print(f'FAIL: case {case} differs; first difference:')
         print(first_difference(native, wasm, case))

@@ -3,8 +3,9 @@
 // as a text box's value (never as markup) and read by the core's rule as if
 // typed; a value longer than 64 characters, and any other key, is ignored
 // (a link is no place for a novel, and a box keeps what it holds). Every recalculation replaces the fragment with the texts it
-// read, without a new history entry. The Teori menu's second-order overlay
-// travels along as Cp2=1 while it is on, the simple wave as Exact=1.
+// read, without a new history entry, once a burst of them ends (AddressWriter).
+// The Teori menu's second-order overlay travels along as Cp2=1 while it is
+// on, the simple wave as Exact=1.
 
 export const longestText = 64;
 
@@ -34,4 +35,35 @@ export function writeAddress(texts, secondOrder = false, exact = false) {
   }
   const fragment = parameters.toString();
   history.replaceState(history.state, '', `#${fragment}`);
+}
+
+// Writes the address once a burst of changes ends: a held arrow or quick
+// presses recalculate many times a second, and browsers refuse an address
+// rewritten past some 200 times in 10 s (Chromium warns "Throttling
+// navigation"), which would leave a stale link. The last texts are written
+// when no change has come for a quarter of a second, and at once when the
+// page is left, so the link is current as soon as the hand stops.
+export class AddressWriter {
+  static delay = 250;
+
+  constructor(target = window) {
+    this.pending = null;
+    this.timer = 0;
+    target.addEventListener('pagehide', () => this.flush());
+  }
+
+  write(texts, secondOrder = false, exact = false) {
+    this.pending = { texts: { ...texts }, secondOrder, exact };
+    clearTimeout(this.timer);
+    this.timer = setTimeout(() => this.flush(), AddressWriter.delay);
+  }
+
+  flush() {
+    clearTimeout(this.timer);
+    if (this.pending) {
+      const { texts, secondOrder, exact } = this.pending;
+      this.pending = null;
+      writeAddress(texts, secondOrder, exact);
+    }
+  }
 }

@@ -98,7 +98,8 @@ export class Core {
   // The plot's display list as views into the core's memory: four unit
   // coordinates (u1, v1, u2, v2) and one 0x00BBGGRR colour per line; the
   // pressure plot's ends with its second-order layer. Valid until the next
-  // call into the core.
+  // call into the core. The page paints with the core (paint); a benchmark
+  // hands these lines to another painter.
   displayList(plot) {
     const m = this.module;
     const view = m._wavywall_display_list(this.session, plot) >>> 2;
@@ -109,6 +110,18 @@ export class Core {
       coordinates: m.HEAPF64.subarray(coordinates, coordinates + 4 * count),
       colours: m.HEAPU32.subarray(colours, colours + count),
     };
+  }
+
+  // Has the core paint the plot into its memory at a canvas's size in device
+  // pixels and its device pixel ratio: the memory, the RGBA pixels' address
+  // in it (row after row, width pixels a row) and the rectangle that changed
+  // (right and bottom excluded). The pixels stay valid until the next call
+  // into the core, which may move the memory.
+  paint(plot, width, height, ratio) {
+    const m = this.module;
+    const at = m._wavywall_paint(this.session, plot, width, height, ratio) >>> 2;
+    const [pixels, left, top, right, bottom] = m.HEAP32.subarray(at, at + 5);
+    return { buffer: m.HEAPU8.buffer, pixels: pixels >>> 0, left, top, right, bottom };
   }
 
   // The messages of the last recalculation, in the order they were given.

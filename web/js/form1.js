@@ -7,7 +7,7 @@
 // menu, a link's inputs and the plots' menus reach the core through it too.
 // Until the core has loaded (start) there is nothing to recalculate.
 
-import { inputsFromAddress, writeAddress } from './address.js';
+import { AddressWriter, inputsFromAddress } from './address.js';
 import { Input, Plot } from './core.js';
 import { PlotExports } from './exports.js';
 import { PlotMenu } from './plotmenu.js';
@@ -23,6 +23,7 @@ export class Form1 {
     this.messageOpen = false;
     this.secondOrder = false;
     this.exact = false;
+    this.address = new AddressWriter();
   }
 
   // The core has loaded: the flow state is set, the plots described and
@@ -80,18 +81,18 @@ export class Form1 {
     if (this.validity.open) {
       this.validity.update(this.core.validity());
     }
-    writeAddress(this.texts(), this.secondOrder, this.exact);
+    this.address.write(this.texts(), this.secondOrder, this.exact);
     this.announceResult();
     const messages = this.core.messages();
     return messages.length > 0 ? this.showMessages(messages) : undefined;
   }
 
-  // Each plot's list ends with its layers (the pressure plot's second order,
-  // both plots' simple wave), empty while an overlay is off.
+  // The core paints each plot into its memory; each picture ends with its
+  // layers (the pressure plot's second order, both plots' simple wave),
+  // empty while an overlay is off.
   paintPlots() {
     for (const { painter, plot } of this.plots) {
-      const list = this.core.displayList(plot);
-      painter.show(list.coordinates, list.colours);
+      painter.show((width, height, ratio) => this.core.paint(plot, width, height, ratio));
     }
   }
 
@@ -137,7 +138,7 @@ export class Form1 {
     this.paintPlots();
     this.describePlots();
     if (this.core.hasResults()) {
-      writeAddress(this.texts(), this.secondOrder, this.exact);
+      this.address.write(this.texts(), this.secondOrder, this.exact);
     }
   }
 
@@ -151,7 +152,7 @@ export class Form1 {
     this.paintPlots();
     this.describePlots();
     if (this.core.hasResults()) {
-      writeAddress(this.texts(), this.secondOrder, this.exact);
+      this.address.write(this.texts(), this.secondOrder, this.exact);
     }
   }
 
