@@ -47,11 +47,12 @@ inline constexpr Colour red = RGB(255, 0, 0);
 inline constexpr Colour green = RGB(0, 255, 0);
 inline constexpr Colour blue = RGB(0, 0, 255);
 /// The second-order Cp: a colour no other line uses, dark enough to read on
-/// the plots' light yellow.
-inline constexpr Colour purple = RGB(128, 0, 128);
+/// the plots' light yellow. The window's legend for it shows the same colour,
+/// so both read it from the description of the windows.
+inline constexpr Colour purple = hexColour(windows::Form1::Label_İkinciMertebe::colour);
 /// The exact simple wave (its Cp, characteristics and shock point): a dark
 /// teal, apart from the four plot colours and the second order's purple.
-inline constexpr Colour teal = RGB(0, 128, 128);
+inline constexpr Colour teal = hexColour(windows::Form1::Label_BasitDalgaÇözümü::colour);
 /// Background of both plot boxes (and of the About window): the light
 /// yellow of the description of the windows (ui/windows.json), which the
 /// page's style sheet and manifest are written from too.

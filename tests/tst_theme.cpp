@@ -140,6 +140,8 @@ void ThemeTest::plotTitlesRead_data() {
     for (const auto &[name, theme] : testing::themes) {
         QTest::addRow("%s, flow title", name) << theme << u"Label3"_s;
         QTest::addRow("%s, pressure title", name) << theme << u"Label4"_s;
+        QTest::addRow("%s, second-order legend", name) << theme << u"Label_İkinciMertebe"_s;
+        QTest::addRow("%s, simple-wave legend", name) << theme << u"Label_BasitDalgaÇözümü"_s;
     }
 }
 

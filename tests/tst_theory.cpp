@@ -128,6 +128,28 @@ bool hasPurple(const QImage &image) {
     return false;
 }
 
+// The pressure plot's legend entry for a layer: shown with the layer, with
+// a line of the layer's own colour, and right of every line the plot draws.
+void checkLegend(const Window &w, const QString &name, QRgb colour) {
+    auto *legend = w.find<QLabel>(name);
+    QVERIFY(legend->isVisible());
+    const QImage shown = legend->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    bool swatch = false;
+    for (int x = 0; x < shown.width(); ++x) {
+        swatch = swatch || (shown.pixel(x, shown.height() / 2) & 0xFFFFFFu) == (colour & 0xFFFFFFu);
+    }
+    QVERIFY2(swatch, qPrintable(name));
+    const PictureBox &box = *w.pressureBox();
+    double right = 0;
+    for (const auto *list : {&box.displayList(), &box.overlayList(), &box.exactOverlayList()}) {
+        for (const auto &[line, lineColour] : *list) {
+            right = std::max({right, line.from.u, line.to.u});
+        }
+    }
+    const QRect area = box.contentsRect();
+    QVERIFY(legend->geometry().left() > area.left() + right * area.width());
+}
+
 qint64 printedSize(const Window &w, const QString &path) {
     {
         QPdfWriter pdf(path);
@@ -150,6 +172,7 @@ void TheoryTest::layersLeaveTheWindow() {
     QTemporaryDir folder;
     const qint64 linearPage = printedSize(w, folder.filePath(u"linear.pdf"_s));
     w.find<QAction>(u"Nm_İkinciMertebe"_s)->trigger();
+    checkLegend(w, u"Label_İkinciMertebe"_s, qRgb(128, 0, 128));
     PlotMenu &menu = w.form.plotMenu(Plot::pressure);
     QVERIFY(menu.savePictureTo(folder.filePath(u"p.svg"_s)).isEmpty());
     QVERIFY(bytesOf(folder.filePath(u"p.svg"_s)).contains("<path stroke=\"#800080\""));
@@ -168,12 +191,14 @@ void TheoryTest::layersLeaveTheWindow() {
         u"Mor eğri ikinci mertebe Cp: en büyük"_s));
     w.find<QAction>(u"Nm_İkinciMertebe"_s)->trigger();
     QVERIFY(!w.pressureBox()->accessibleDescription().contains(u"Mor eğri"_s));
+    QVERIFY(w.find<QLabel>(u"Label_İkinciMertebe"_s)->isHidden());
     QAccessible::setActive(false);
 }
 
 // The simple wave draws over both plots (seven characteristics and the
 // shock's cross at Moo 1.15, where two wall points are sonic; the exact Cp
-// with gaps) and leaves the window with them; off, both layers are empty.
+// with gaps), names its colour in the legend and leaves the window with
+// them; off, both layers are empty.
 void TheoryTest::simpleWaveOverBothPlots() {
     Window w;
     QAccessible::setActive(true);
@@ -183,6 +208,8 @@ void TheoryTest::simpleWaveOverBothPlots() {
     exact->trigger();
     QCOMPARE(int(w.flowBox()->exactOverlayList().size()), 9);
     QCOMPARE(int(w.pressureBox()->exactOverlayList().size()), 70);
+    checkLegend(w, u"Label_BasitDalgaÇözümü"_s, qRgb(0, 128, 128));
+    QVERIFY(w.find<QLabel>(u"Label_İkinciMertebe"_s)->isHidden());
     QTemporaryDir folder;
     QVERIFY(w.form.plotMenu(Plot::flow).savePictureTo(folder.filePath(u"f.svg"_s)).isEmpty());
     QVERIFY(bytesOf(folder.filePath(u"f.svg"_s)).contains("<path stroke=\"#008080\""));
@@ -191,6 +218,7 @@ void TheoryTest::simpleWaveOverBothPlots() {
     QVERIFY(w.flowBox()->accessibleDescription().contains(u"Şok duvarda"_s));
     exact->trigger();
     QVERIFY(w.flowBox()->exactOverlayList().empty() && w.pressureBox()->exactOverlayList().empty());
+    QVERIFY(w.find<QLabel>(u"Label_BasitDalgaÇözümü"_s)->isHidden());
     QAccessible::setActive(false);
 }
 

@@ -11,6 +11,7 @@
 #include "ui/plotexport.h"
 #include "ui/plotmenu.h"
 #include "ui/plotprinter.h"
+#include "ui/qtcolour.h"
 #include "ui/readingnotes.h"
 #include "ui/smallwindow.h"
 #include "ui/stepscrollbar.h"
@@ -48,7 +49,7 @@ QLineEdit *makeTextBox(QWidget *parent, std::u16string_view text) {
     return box;
 }
 
-template <typename Label = QLabel> QLabel *makeLabel(QWidget *parent, std::u16string_view text) {
+template <typename Label = QLabel> Label *makeLabel(QWidget *parent, std::u16string_view text) {
     auto *label = new Label(toQString(text), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
@@ -75,6 +76,19 @@ void placeTitle(QLabel &label, std::u16string_view name, TwipRect twips, double 
     label.setGeometry(label.geometry() & inner);
     fitText(label);
     box.setAccessibleName(label.text());
+}
+
+// A legend entry over the pressure plot: its layer's name after a line in
+// its colour, shown while the layer is on.
+template <typename Described> QLabel *makeLegend(PictureBox &box, double dotsPerInch) {
+    auto *label = makeLabel<TitleLabel>(&box, Described::text);
+    const QRect inner = box.contentsRect();
+    place(*label, Described::name, Described::twips, dotsPerInch, inner.topLeft());
+    label->setGeometry(label->geometry() & inner);
+    label->setSwatch(toQColor(hexColour(Described::colour)));
+    fitText(*label);
+    label->hide();
+    return label;
 }
 
 } // namespace
@@ -175,6 +189,9 @@ void Form1::createPlots(double dotsPerInch) {
     place(*Picture_Akım, layout::Picture_Akım::name, layout::Picture_Akım::twips, dotsPerInch);
     Label3 = makeLabel<TitleLabel>(Picture_Akım, layout::Label3::text);
     placeTitle(*Label3, layout::Label3::name, layout::Label3::twips, dotsPerInch, *Picture_Akım);
+    Label_İkinciMertebe = makeLegend<layout::Label_İkinciMertebe>(*Picture_basınç, dotsPerInch);
+    Label_BasitDalgaÇözümü =
+        makeLegend<layout::Label_BasitDalgaÇözümü>(*Picture_basınç, dotsPerInch);
 }
 
 void Form1::createPlotMenus(Messenger &messenger) {
@@ -293,6 +310,7 @@ void Form1::Nm_İkinciMertebe_Click(bool checked) {
     if (!checked) {
         layer.Cls();
     }
+    Label_İkinciMertebe->setVisible(checked);
     m_describer->update();
 }
 
@@ -306,6 +324,7 @@ void Form1::Nm_BasitDalgaÇözümü_Click(bool checked) {
         flowLayer.Cls();
         pressureLayer.Cls();
     }
+    Label_BasitDalgaÇözümü->setVisible(checked);
     m_describer->update();
 }
 

@@ -97,6 +97,9 @@ private:
     QLabel *Label4 = nullptr;
     PictureBox *Picture_Akım = nullptr;
     QLabel *Label3 = nullptr;
+    // The pressure plot's legend: which colour is which layer.
+    QLabel *Label_İkinciMertebe = nullptr;
+    QLabel *Label_BasitDalgaÇözümü = nullptr;
 
     std::unique_ptr<MessageBoxMessenger> m_messageBox;
     std::unique_ptr<TextBoxInputs> m_inputs;

@@ -1,8 +1,12 @@
 // The title of a plot: a label lying over the plot's drawing area, so that
 // every recalculation repaints it along with the plot. Its text never
 // changes, so it keeps the text laid out once and only draws the glyphs.
+// A legend entry is such a label with a short line in its curve's colour
+// before the text: the text keeps the readable colour of the titles, and the
+// line says which curve it names.
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 #include <QStaticText>
 
@@ -12,11 +16,16 @@ class TitleLabel final : public QLabel {
 public:
     TitleLabel(const QString &text, QWidget *parent);
 
+    /// Draws a line of the given colour before the text, in room the label
+    /// keeps free at its left.
+    void setSwatch(QColor colour);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QStaticText m_laidOut;
+    QColor m_swatch;
 };
 
 } // namespace wavywall

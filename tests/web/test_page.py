@@ -612,6 +612,7 @@ class Exports(PageTest):
         # The second-order overlay travels with the inputs.
         self.open_at('#Moo=2&HbL=0.05&Cp2=1')
         self.assertEqual(page.by_id('Nm_İkinciMertebe').get_attribute('aria-checked'), 'true')
+        self.assert_legend('Label_İkinciMertebe')
         self.click(self.arrow('HScroll_HbL', 'increase'))
         self.assertEqual(page.address('#Moo=2&HbL=0.02&Cp2=1'), '#Moo=2&HbL=0.02&Cp2=1')
         # The simple wave too: from the address, then off from the menu.
@@ -619,10 +620,29 @@ class Exports(PageTest):
         self.assertEqual(page.by_id('Nm_BasitDalgaÇözümü').get_attribute('aria-checked'), 'true')
         flow = "return document.getElementById('Picture_Akım_description').textContent"
         self.assertIn('Camgöbeği çizgiler', page.js(flow))
+        self.assert_legend('Label_BasitDalgaÇözümü')
         self.click('Nm_Teori')
         self.click('Nm_BasitDalgaÇözümü')
         self.assertEqual(page.address('#Moo=2&HbL=0.05'), '#Moo=2&HbL=0.05')
         self.assertNotIn('Camgöbeği', page.js(flow))
+        self.assertFalse(page.by_id('Label_BasitDalgaÇözümü').is_displayed())
+
+    def assert_legend(self, name):
+        """The layer's legend entry shows its name after a line of the
+        layer's colour, right of every painted pixel of the pressure plot."""
+        entry = self.page.by_id(name)
+        self.assertTrue(entry.is_displayed())
+        self.assertEqual(self.page.js('return arguments[0].textContent', entry),
+                         WINDOWS['Form1'][name]['text'])
+        swatch = self.page.js(
+            "return getComputedStyle(arguments[0], '::before').backgroundColor", entry)
+        self.assertEqual(swatch, 'rgb({}, {}, {})'.format(
+            *bytes.fromhex(WINDOWS['Form1'][name]['colour'][1:])))
+        width, height, pixels = self.page.canvas_pixels('Picture_basınç')
+        right = max(i % width for i, rgb in enumerate(pixels) if rgb != (255, 255, 192))
+        left = self.page.js('return arguments[0].offsetLeft / arguments[0].offsetParent.clientWidth',
+                            entry)
+        self.assertGreater(left, right / width)
 
     def test_hostile_fragments_are_typed_text(self):
         page = self.page

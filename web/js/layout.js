@@ -76,6 +76,9 @@ function describeForm1(document) {
         element.textContent = shown(control.text);
       }
     }
+    if (control.colour !== undefined) {
+      element.style.setProperty('--swatch', control.colour);
+    }
     if (control.accessibleName !== undefined) {
       element.setAttribute('aria-label', control.accessibleName);
     }
@@ -118,6 +121,12 @@ export function layOutForm1(document) {
   }
   for (const id of ['Label1', 'Label2', 'Label3', 'Label4']) {
     fitTextToWidth(byId(id));
+  }
+  // A hidden legend entry has no width to measure yet.
+  for (const legend of document.querySelectorAll('.legend > .label')) {
+    legend.hidden = false;
+    fitTextToWidth(legend);
+    legend.hidden = true;
   }
 }
 

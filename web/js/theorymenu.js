@@ -46,12 +46,15 @@ export class TheoryMenu {
     return !this.menu.hidden;
   }
 
+  // A checked layer's entry shows in the pressure plot's legend.
   setSecondOrder(on) {
     this.secondOrder.setAttribute('aria-checked', on ? 'true' : 'false');
+    this.menu.ownerDocument.getElementById('Label_İkinciMertebe').hidden = !on;
   }
 
   setExact(on) {
     this.exact.setAttribute('aria-checked', on ? 'true' : 'false');
+    this.menu.ownerDocument.getElementById('Label_BasitDalgaÇözümü').hidden = !on;
   }
 
   open() {
