@@ -207,14 +207,16 @@ class ScrollBars(PageTest):
                                     (Keys.END, '200', '2'),
                                     (Keys.PAGE_UP, '199', '1.99'),
                                     (Keys.HOME, '101', '1.01'),
-                                    (Keys.PAGE_DOWN, '102', '1.02')):
+                                    (Keys.PAGE_DOWN, '102', '1.02'),
+                                    (Keys.CONTROL + Keys.ARROW_RIGHT, '103', '1.03'),
+                                    (Keys.SHIFT + Keys.ARROW_LEFT, '102', '1.02')):
             bar.send_keys(key)
             self.assertEqual(bar.get_attribute('aria-valuenow'), position, key)
             self.assertEqual(page.text('Text_Moo'), text)
-        self.assertEqual(page.recalculations(), 8)
+        self.assertEqual(page.recalculations(), 10)
         bar.send_keys(Keys.HOME)
         bar.send_keys(Keys.ARROW_LEFT)
-        self.assertEqual(page.recalculations(), 9, 'no change at the minimum, no recalculation')
+        self.assertEqual(page.recalculations(), 11, 'no change at the minimum, no recalculation')
 
     def test_300_quick_presses_write_the_address_once_they_end(self):
         page = self.page
@@ -307,6 +309,11 @@ class Messages(PageTest):
         for key in (Keys.RETURN, Keys.SPACE, Keys.ESCAPE):
             self.click('Command1')
             self.assertTrue(page.message_open())
+            # Tab stays on OK, and Alt+A opens no About behind the box.
+            for keys in (Keys.TAB, Keys.SHIFT + Keys.TAB, Keys.ALT + 'a'):
+                page.by_id('MsgBox_OK').send_keys(keys)
+                self.assertEqual(page.focused(), 'MsgBox_OK', repr(keys))
+            self.assertFalse(page.js("return document.getElementById('Form_About').open"))
             page.by_id('MsgBox_OK').send_keys(key)
             self.assertFalse(page.message_open(), key)
         self.assertEqual(page.recalculations(), 3)
@@ -387,7 +394,9 @@ class About(PageTest):
         self.assertTrue(about.is_displayed())
         self.click(about.find_element('css selector', '.close'))
         self.assertFalse(about.is_displayed())
-        self.click('Nm_About')
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        ActionChains(page.driver).key_down(Keys.ALT).send_keys('a').key_up(Keys.ALT).perform()
         self.assertTrue(about.is_displayed())
         self.assertEqual(self.labels(), labels)
 

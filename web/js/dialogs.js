@@ -21,6 +21,14 @@ export class MessageBox {
         event.preventDefault();
       }
     });
+    // OK is all the box holds: Tab and Shift+Tab stay on it, rather than
+    // leave for the browser's own controls. (WebKitGTK names Shift+Tab's key
+    // "Unidentified"; its code is Tab.)
+    dialog.addEventListener('keydown', (event) => {
+      if (event.key === 'Tab' || event.code === 'Tab') {
+        event.preventDefault();
+      }
+    });
   }
 
   // Shows a message exactly as given (leading blanks included) and settles

@@ -10,6 +10,7 @@ import { WindowFit } from './fit.js';
 import { Form1 } from './form1.js';
 import { layOutForm1 } from './layout.js';
 import { PlotPainter } from './plotpainter.js';
+import { isLetter } from './plotmenu.js';
 import { StepScrollBar } from './scrollbar.js';
 import { StartState } from './startup.js';
 import { TheoryMenu } from './theorymenu.js';
@@ -19,6 +20,15 @@ const byId = (id) => document.getElementById(id);
 layOutForm1(document);
 const about = new AboutWindow(byId('Form_About'));
 byId('Nm_About').addEventListener('click', () => about.show());
+// Alt+A, the access key of About (&About), anywhere in the page, as on the
+// desktop; not while a modal box (a message) holds the page.
+document.addEventListener('keydown', (event) => {
+  if (event.altKey && !event.ctrlKey && !event.metaKey && isLetter(event, 'a')
+      && !document.querySelector('dialog:modal')) {
+    event.preventDefault();
+    about.show();
+  }
+});
 
 const plot = (id, which) =>
   ({ box: byId(id), plot: which, painter: new PlotPainter(byId(id).querySelector('canvas')) });

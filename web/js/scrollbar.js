@@ -150,7 +150,9 @@ export class StepScrollBar {
     } else if (event.key === 'End') {
       target = this.maximum;
     }
-    if (target === null || event.altKey || event.ctrlKey || event.metaKey) {
+    // Shift and Ctrl change nothing, as on the desktop; Alt with an arrow is
+    // the browser's (back, forward), and Meta the system's.
+    if (target === null || event.altKey || event.metaKey) {
       return;
     }
     event.preventDefault();
