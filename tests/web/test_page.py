@@ -10,8 +10,10 @@ the browser's window at another size (the core cases in a window the page
 scales up). Exit 77 (skipped) when the browser,
 its driver, selenium or the page is missing, unless WAVYWALL_REQUIRE_TOOLS=1."""
 
+import base64
 import collections
 import importlib.util
+import io
 import math
 import os
 import pathlib
@@ -601,6 +603,8 @@ class Exports(PageTest):
         page.by_id('Picture_Akım').send_keys(Keys.SHIFT, Keys.F10)
         self.assertEqual(page.focused(), 'Picture_Akım_savePicture')
         page.by_id('Picture_Akım_savePicture').send_keys(Keys.ENTER)
+        # The type asked for, PNG first, as the desktop's file dialog: SVG is the second.
+        ActionChains(page.driver).send_keys(Keys.ARROW_DOWN, Keys.ENTER).perform()
         svg = self.downloaded(folder, 'wavywall-akim-Moo1.5-HbL0.05.svg').decode()
         self.assertTrue(svg.startswith('<?xml version="1.0" encoding="UTF-8"?>'))
         self.assertEqual(svg.count('<path stroke='), 4)
@@ -637,6 +641,54 @@ class Exports(PageTest):
         self.click('Nm_BasitDalgaÇözümü')
         self.assertEqual(page.address('#Moo=2&HbL=0.05'), '#Moo=2&HbL=0.05')
         self.assertNotIn('Camgöbeği', page.js(flow))
+
+    # Chosen by its access key, shown underlined, the picture is saved as PNG,
+    # the type offered first: the plot's own pixels under its title; Ctrl+C on
+    # the focused plot copies the same. Saving and copying are caught in the page.
+    def test_png_saved_and_copied_is_the_plots_pixels(self):
+        page = self.page
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        page.js("""window.kept = {}; const create = URL.createObjectURL;
+            URL.createObjectURL = (blob) => { window.kept.saved = blob; return create(blob); };
+            HTMLAnchorElement.prototype.click = function () { window.kept.name = this.download; };
+            Object.defineProperty(navigator, 'clipboard', { value: { write: async ([item]) => {
+              window.kept.copied = await item.getType('image/png'); } } });""")
+        page.type_into('Text_Moo', '1.5')
+        page.type_into('Text_HbL', '0.05')
+        self.click('Command1')
+        plot = page.by_id('Picture_Akım')
+        page.js('arguments[0].focus()', plot)
+        plot.send_keys(Keys.CONTROL, 'c')
+        plot.send_keys(Keys.SHIFT, Keys.F10)
+        self.assertEqual(page.js("""return [...document.querySelectorAll('#Picture_Akım_menu u')]
+            .map((u) => u.textContent)"""), ['R', 'o', 'V', 'k', 'B', 'Y'])
+        ActionChains(page.driver).send_keys('r').pause(0.2).send_keys(Keys.ENTER).perform()
+        name, *pictures = page.driver.execute_async_script("""const done = arguments[0];
+            const read = (blob) => new Promise((resolve) => { const reader = new FileReader();
+              reader.onload = () => resolve(reader.result.split(',')[1]);
+              reader.readAsDataURL(blob); });
+            const wait = () => (kept.saved && kept.copied ? Promise.all([kept.name,
+              read(kept.saved), read(kept.copied)]).then(done) : setTimeout(wait, 50));
+            wait();""")
+        self.assertEqual(name, 'wavywall-akim-Moo1.5-HbL0.05.png')
+        from PIL import Image
+        width, height, pixels = page.canvas_pixels('Picture_Akım')
+        # The title's rectangle on the canvas, in its device pixels, give or
+        # take the one a scale of the canvas's rounded size may move its edge.
+        title = page.js("""const [c, l] = ['canvas', '.label'].map((s) =>
+              document.querySelector('#Picture_Akım ' + s)); const k = c.width / c.clientWidth;
+            return [l.offsetLeft - c.offsetLeft, l.offsetTop - c.offsetTop, l.offsetLeft
+              - c.offsetLeft + l.offsetWidth, l.offsetTop - c.offsetTop + l.offsetHeight]
+              .map((v, i) => (i < 2 ? Math.floor(v * k) - 1 : Math.ceil(v * k) + 1));""")
+        for picture in pictures:
+            png = Image.open(io.BytesIO(base64.b64decode(picture))).convert('RGB')
+            self.assertEqual(png.size, (width, height))
+            differing = {(i % width, i // width) for i, (a, b)
+                         in enumerate(zip(png.getdata(), pixels)) if a != b}
+            self.assertTrue(differing, 'the title is drawn')
+            self.assertEqual([(x, y) for x, y in differing if not (
+                title[0] <= x < title[2] and title[1] <= y < title[3])][:10], [])
 
     def test_hostile_fragments_are_typed_text(self):
         page = self.page
@@ -810,6 +862,9 @@ class Accessibility(PageTest):
         self.click('Nm_Geçerlilik')
         self.assertEqual(self.violations(), [], 'Geçerlilik')
         self.click(page.by_id('Form_Validity').find_element('css selector', '.close'))
+        page.js("document.getElementById('Picture_Akım_savePicture').click()")
+        self.assertEqual(self.violations(), [], 'the question of the picture file type')
+        page.js("document.getElementById('Form_ResmiKaydet').close()")
         page.type_into('Text_Moo', '1')
         self.click('Command1')
         self.assertTrue(page.message_open())
@@ -921,6 +976,7 @@ CORE_CASES = ['StartAndLayout.test_start_up_state',
               'Messages.test_message_closes_with_return_space_or_escape',
               'About.test_about_three_times_is_one_window',
               'Exports.test_link_round_trip',
+              'Exports.test_png_saved_and_copied_is_the_plots_pixels',
               'Accessibility.test_no_violation_after_a_recalculation_nor_in_a_small_window',
               'Zoomed']
 

@@ -16,9 +16,11 @@ import { windows } from './windows.js';
 export class Form1 {
   // The window's parts: the two text boxes, the plots (each its box, its
   // painter and the core's plot), the live region that says each result,
-  // the message box, the validity window and the Teori menu.
-  constructor({ textMoo, textHbL, plots, result, messageBox, validity, theoryMenu }) {
-    Object.assign(this, { textMoo, textHbL, plots, result, messageBox, validity, theoryMenu });
+  // the message box, the question of a picture's file type, the validity
+  // window and the Teori menu.
+  constructor({ textMoo, textHbL, plots, result, messageBox, saveType, validity, theoryMenu }) {
+    Object.assign(this,
+      { textMoo, textHbL, plots, result, messageBox, saveType, validity, theoryMenu });
     this.bars = [];
     this.core = null;
     this.messageOpen = false;
@@ -37,7 +39,8 @@ export class Form1 {
     core.setExact(this.exact);
     this.describePlots();
     const exports = new PlotExports(core,
-      Object.fromEntries(this.plots.map(({ box, plot }) => [plot, box])), this.messageBox);
+      Object.fromEntries(this.plots.map(({ box, plot }) => [plot, box])),
+      { messageBox: this.messageBox, saveType: this.saveType });
     for (const { box, plot } of this.plots) {
       new PlotMenu(box, (command) => exports.run(plot, command), () => core.hasResults());
     }

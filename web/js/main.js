@@ -5,7 +5,7 @@
 // cannot load. About needs no core and works from the start.
 
 import { Core, Plot } from './core.js';
-import { AboutWindow, MessageBox, ValidityWindow } from './dialogs.js';
+import { AboutWindow, MessageBox, SaveTypeDialog, ValidityWindow } from './dialogs.js';
 import { WindowFit } from './fit.js';
 import { Form1 } from './form1.js';
 import { layOutForm1 } from './layout.js';
@@ -36,6 +36,7 @@ const plots = [plot('Picture_Akım', Plot.flow), plot('Picture_basınç', Plot.p
 const form = new Form1({
   textMoo: byId('Text_Moo'), textHbL: byId('Text_HbL'), plots, result: byId('Result'),
   messageBox: new MessageBox(byId('MsgBox')), validity: new ValidityWindow(byId('Form_Validity')),
+  saveType: new SaveTypeDialog(byId('Form_ResmiKaydet')),
   theoryMenu: new TheoryMenu(byId('Nm_Teori'), byId('Nm_Teori_menu'), {
     secondOrder: (on) => form.Nm_İkinciMertebe_Click(on),
     exact: (on) => form.Nm_BasitDalgaÇözümü_Click(on),
