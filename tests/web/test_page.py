@@ -119,6 +119,17 @@ class StartAndLayout(PageTest):
                 return [r.left - left, r.top - top, r.width, r.height];""", name, container)
             self.assertEqual(tuple(rect), expected_rect(twips), name)
 
+    def test_opens_at_its_top_at_400_percent_zoom(self):
+        # A 1280 x 800 screen at 400 %: the column's inputs above the flow plot.
+        page = self.page
+        page.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+            'width': 320, 'height': 200, 'deviceScaleFactor': 4, 'mobile': False})
+        try:
+            page.open()
+            self.assertEqual((page.focused(), page.js('return scrollY')), ('Picture_Akım', 0))
+        finally:
+            page.driver.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
+
     def test_page_loads_its_own_files_only_and_little_of_them(self):
         entries = self.page.js("""return performance.getEntriesByType('navigation')
             .concat(performance.getEntriesByType('resource'))
@@ -879,6 +890,40 @@ class StartFailure(unittest.TestCase):
             with self.subTest(blocked):
                 self.check_start_failure(blocked)
 
+    # A first visit over a slow line (400 ms, 50 KB/s) from a link, with HESAPLA
+    # clicked as soon as it stands, long before the core has come.
+    def test_a_slow_start_paints_at_once_and_calculates_a_kept_click_once(self):
+        from selenium.webdriver.support.ui import WebDriverWait
+        kept = 'Hesap çekirdeği yükleniyor… HESAPLA, yüklenince bir kez yapılacak.'
+        page = PageSession()
+        try:
+            cdp = page.driver.execute_cdp_cmd
+            cdp('Network.enable', {})
+            cdp('Network.emulateNetworkConditions', {'offline': False, 'latency': 400,
+                'downloadThroughput': 50 * 1024, 'uploadThroughput': 50 * 1024})
+            cdp('Page.addScriptToEvaluateOnNewDocument', {'source': """window.said = [];
+                document.addEventListener('DOMContentLoaded', () => {
+                  const status = document.getElementById('Form1_status');
+                  new MutationObserver(() => said.push(status.hidden ? '' : status.textContent))
+                    .observe(status, { attributes: true, childList: true, subtree: true });
+                  document.getElementById('Command1').click();
+                });"""})
+            page.driver.get(page.server.url + '#Moo=1.5&HbL=0.05')
+            WebDriverWait(page.driver, 60).until(lambda d: d.execute_script(
+                "return document.documentElement.dataset.ready === 'true'"))
+            time.sleep(1)
+            painted, loaded, icons = page.js("""const end = (name) => performance
+                .getEntriesByType('resource').filter((e) => e.name.endsWith(name));
+                return [performance.getEntriesByName('first-contentful-paint')[0].startTime,
+                  end('/js/page.js')[0].responseEnd, end('/icon.svg').length];""")
+            self.assertLess(painted, loaded, 'the first paint waits for the script')
+            said = page.js('return window.said')
+            self.assertEqual(said[said.index(kept):], [kept, ''])
+            self.assertEqual((page.recalculations(), page.text('Text_Moo')), (1, '1.5'))
+            self.assertEqual((icons, page.server.httpd.bodies_sent['/icon.svg']), (1, 1))
+        finally:
+            page.close()
+
     def check_start_failure(self, blocked):
         page = PageSession()
         try:
@@ -888,7 +933,9 @@ class StartFailure(unittest.TestCase):
             from selenium.webdriver.support.ui import WebDriverWait
             WebDriverWait(page.driver, 20).until(
                 lambda d: d.find_element('id', 'StartFailure').is_displayed())
-            self.assertTrue(page.by_id('StartFailure').text.startswith('Sayfa başlatılamadı'))
+            notice = page.by_id('StartFailure').text
+            self.assertTrue(notice.startswith('Sayfa başlatılamadı'), notice)
+            self.assertNotIn('Error', notice, "the program's own words, not the script's")
             self.assertNotEqual(page.js('return document.documentElement.dataset.ready'), 'true')
             self.assertFalse(page.by_id('Command1').is_enabled())
             if blocked == '*.wasm':

@@ -17,6 +17,8 @@ import { TheoryMenu } from './theorymenu.js';
 import { keepUpToDate } from './updates.js';
 
 const byId = (id) => document.getElementById(id);
+// Until now only the line that says the page is loading was laid out.
+document.documentElement.classList.add('scripted');
 layOutForm1(document);
 const about = new AboutWindow(byId('Form_About'));
 byId('Nm_About').addEventListener('click', () => about.show());
@@ -54,7 +56,9 @@ new WindowFit(byId('Form1'), () => {
   start.coverPlots();
 });
 document.documentElement.classList.add('laid-out');
-byId('Picture_Akım').focus();
+// The focus starts on the flow plot, without scrolling the page to it: at
+// 400 % zoom the column's inputs stand above it.
+byId('Picture_Akım').focus({ preventScroll: true });
 byId('Command1').addEventListener('click', () => start.keepClick() || form.Command1_Click());
 
 // The ready mark and flag tell the browser tests and the start-up timing
@@ -62,9 +66,11 @@ byId('Command1').addEventListener('click', () => start.keepClick() || form.Comma
 form.start(await Core.load());
 performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
-if (start.showReady()) {
+// A link's inputs are calculated as HESAPLA; a click kept meanwhile is that
+// same calculation, not a second one.
+const clickKept = start.showReady();
+if (!form.openAddress(window.location.hash) && clickKept) {
   form.Command1_Click();
 }
-form.openAddress(window.location.hash);
 window.addEventListener('hashchange', () => form.openAddress(window.location.hash));
 keepUpToDate(byId('UpdateNotice'));
