@@ -7,6 +7,19 @@
 # all of it. The core (wavywall-core.js and .wasm) is already there.
 file(READ ${DESCRIPTION} description)
 string(JSON lightYellow GET "${description}" lightYellow)
+# The manifest's icon is the page's icon, written into the manifest as a
+# data: URL (@iconDataUrl@): a browser that reads the manifest (Chromium,
+# which checks that the page can be installed) then asks for icon.svg no
+# second time beside the page's own icon link. Percent-encoded, so that it is
+# a valid URL and JSON string alike.
+file(READ ${ICON} iconDataUrl)
+foreach(from_to "%|%25" "#|%23" "\"|%22" "<|%3C" ">|%3E" " |%20" "\n|%0A")
+    string(REPLACE "|" ";" from_to "${from_to}")
+    list(GET from_to 0 from)
+    list(GET from_to 1 to)
+    string(REPLACE "${from}" "${to}" iconDataUrl "${iconDataUrl}")
+endforeach()
+string(PREPEND iconDataUrl "data:image/svg+xml,")
 file(REMOVE_RECURSE ${WEB_DIR}/js)
 foreach(file IN LISTS PAGE_FILES)
     configure_file(${SOURCE_DIR}/${file} ${WEB_DIR}/${file} @ONLY)

@@ -30,6 +30,8 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <limits>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -284,6 +286,16 @@ EMSCRIPTEN_KEEPALIVE void wavywall_set_exact(Session *session, int on) {
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_validity(Session *session) {
     session->assess();
     return session->give(session->validity);
+}
+
+// The number the last recalculation read from an input, or NaN when there
+// was none (no recalculation yet, or a number beyond the range of a double):
+// the page puts a bar where a link's value is one of its positions.
+EMSCRIPTEN_KEEPALIVE double wavywall_read_value(Session *session, int input) {
+    const auto &last = session->model.lastRecalculation();
+    const std::optional<double> value =
+        last ? (inputOf(input) == Input::Moo ? last->Moo : last->HbL) : std::nullopt;
+    return value.value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
 // A plot's results leave the page only after a recalculation that drew them.

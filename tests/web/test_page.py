@@ -10,8 +10,10 @@ the browser's window at another size (the core cases in a window the page
 scales up). Exit 77 (skipped) when the browser,
 its driver, selenium or the page is missing, unless WAVYWALL_REQUIRE_TOOLS=1."""
 
+import base64
 import collections
 import importlib.util
+import io
 import math
 import os
 import pathlib
@@ -117,6 +119,17 @@ class StartAndLayout(PageTest):
                 return [r.left - left, r.top - top, r.width, r.height];""", name, container)
             self.assertEqual(tuple(rect), expected_rect(twips), name)
 
+    def test_opens_at_its_top_at_400_percent_zoom(self):
+        # A 1280 x 800 screen at 400 %: the column's inputs above the flow plot.
+        page = self.page
+        page.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+            'width': 320, 'height': 200, 'deviceScaleFactor': 4, 'mobile': False})
+        try:
+            page.open()
+            self.assertEqual((page.focused(), page.js('return scrollY')), ('Picture_Akım', 0))
+        finally:
+            page.driver.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
+
     def test_page_loads_its_own_files_only_and_little_of_them(self):
         entries = self.page.js("""return performance.getEntriesByType('navigation')
             .concat(performance.getEntriesByType('resource'))
@@ -207,14 +220,16 @@ class ScrollBars(PageTest):
                                     (Keys.END, '200', '2'),
                                     (Keys.PAGE_UP, '199', '1.99'),
                                     (Keys.HOME, '101', '1.01'),
-                                    (Keys.PAGE_DOWN, '102', '1.02')):
+                                    (Keys.PAGE_DOWN, '102', '1.02'),
+                                    (Keys.CONTROL + Keys.ARROW_RIGHT, '103', '1.03'),
+                                    (Keys.SHIFT + Keys.ARROW_LEFT, '102', '1.02')):
             bar.send_keys(key)
             self.assertEqual(bar.get_attribute('aria-valuenow'), position, key)
             self.assertEqual(page.text('Text_Moo'), text)
-        self.assertEqual(page.recalculations(), 8)
+        self.assertEqual(page.recalculations(), 10)
         bar.send_keys(Keys.HOME)
         bar.send_keys(Keys.ARROW_LEFT)
-        self.assertEqual(page.recalculations(), 9, 'no change at the minimum, no recalculation')
+        self.assertEqual(page.recalculations(), 11, 'no change at the minimum, no recalculation')
 
     def test_300_quick_presses_write_the_address_once_they_end(self):
         page = self.page
@@ -307,6 +322,11 @@ class Messages(PageTest):
         for key in (Keys.RETURN, Keys.SPACE, Keys.ESCAPE):
             self.click('Command1')
             self.assertTrue(page.message_open())
+            # Tab stays on OK, and Alt+A opens no About behind the box.
+            for keys in (Keys.TAB, Keys.SHIFT + Keys.TAB, Keys.ALT + 'a'):
+                page.by_id('MsgBox_OK').send_keys(keys)
+                self.assertEqual(page.focused(), 'MsgBox_OK', repr(keys))
+            self.assertFalse(page.js("return document.getElementById('Form_About').open"))
             page.by_id('MsgBox_OK').send_keys(key)
             self.assertFalse(page.message_open(), key)
         self.assertEqual(page.recalculations(), 3)
@@ -387,7 +407,9 @@ class About(PageTest):
         self.assertTrue(about.is_displayed())
         self.click(about.find_element('css selector', '.close'))
         self.assertFalse(about.is_displayed())
-        self.click('Nm_About')
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        ActionChains(page.driver).key_down(Keys.ALT).send_keys('a').key_up(Keys.ALT).perform()
         self.assertTrue(about.is_displayed())
         self.assertEqual(self.labels(), labels)
 
@@ -592,29 +614,36 @@ class Exports(PageTest):
         page.by_id('Picture_Akım').send_keys(Keys.SHIFT, Keys.F10)
         self.assertEqual(page.focused(), 'Picture_Akım_savePicture')
         page.by_id('Picture_Akım_savePicture').send_keys(Keys.ENTER)
+        # The type asked for, PNG first, as the desktop's file dialog: SVG is the second.
+        ActionChains(page.driver).send_keys(Keys.ARROW_DOWN, Keys.ENTER).perform()
         svg = self.downloaded(folder, 'wavywall-akim-Moo1.5-HbL0.05.svg').decode()
         self.assertTrue(svg.startswith('<?xml version="1.0" encoding="UTF-8"?>'))
         self.assertEqual(svg.count('<path stroke='), 4)
         self.assertIn('>Akım çizgileri</text>', svg)
 
-    # A link opens on its inputs as after HESAPLA, with the bars left where
-    # they were; later recalculations rewrite it in place.
+    # A link opens on its inputs as after HESAPLA, with the bars at the
+    # positions its values are; later recalculations rewrite it in place.
     def test_link_round_trip(self):
         page = self.page
         length = page.js('return history.length')
         self.open_at('#Moo=1.44&HbL=0.06')
         self.assertEqual((page.text('Text_Moo'), page.text('Text_HbL')), ('1.44', '0.06'))
         self.assertEqual(page.recalculations(), 1)
-        self.assertEqual(page.by_id('HScroll_Moo').get_attribute('aria-valuenow'), '101')
+        self.assertEqual(page.by_id('HScroll_Moo').get_attribute('aria-valuenow'), '144')
         self.click(self.arrow('HScroll_HbL', 'increase'))
-        self.assertEqual(page.address('#Moo=1.44&HbL=0.02'), '#Moo=1.44&HbL=0.02')
+        self.assertEqual(page.address('#Moo=1.44&HbL=0.07'), '#Moo=1.44&HbL=0.07')
         self.assertLessEqual(page.js('return history.length'), length + 2)
-        # The second-order overlay travels with the inputs.
+        # The second-order overlay travels with the inputs, and a fragment
+        # without it, typed into the open tab, turns it off.
         self.open_at('#Moo=2&HbL=0.05&Cp2=1')
         self.assertEqual(page.by_id('Nm_İkinciMertebe').get_attribute('aria-checked'), 'true')
         self.assert_legend('Label_İkinciMertebe')
         self.click(self.arrow('HScroll_HbL', 'increase'))
-        self.assertEqual(page.address('#Moo=2&HbL=0.02&Cp2=1'), '#Moo=2&HbL=0.02&Cp2=1')
+        self.assertEqual(page.address('#Moo=2&HbL=0.06&Cp2=1'), '#Moo=2&HbL=0.06&Cp2=1')
+        page.js("location.hash = '#Moo=2&HbL=0.02'")
+        time.sleep(2 * 0.25)  # past the address's quarter of a second
+        self.assertEqual(page.by_id('Nm_İkinciMertebe').get_attribute('aria-checked'), 'false')
+        self.assertEqual(page.js('return location.hash'), '#Moo=2&HbL=0.02')
         # The simple wave too: from the address, then off from the menu.
         self.open_at('#Moo=2&HbL=0.05&Exact=1')
         self.assertEqual(page.by_id('Nm_BasitDalgaÇözümü').get_attribute('aria-checked'), 'true')
@@ -643,6 +672,54 @@ class Exports(PageTest):
         left = self.page.js('return arguments[0].offsetLeft / arguments[0].offsetParent.clientWidth',
                             entry)
         self.assertGreater(left, right / width)
+
+    # Chosen by its access key, shown underlined, the picture is saved as PNG,
+    # the type offered first: the plot's own pixels under its title; Ctrl+C on
+    # the focused plot copies the same. Saving and copying are caught in the page.
+    def test_png_saved_and_copied_is_the_plots_pixels(self):
+        page = self.page
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        page.js("""window.kept = {}; const create = URL.createObjectURL;
+            URL.createObjectURL = (blob) => { window.kept.saved = blob; return create(blob); };
+            HTMLAnchorElement.prototype.click = function () { window.kept.name = this.download; };
+            Object.defineProperty(navigator, 'clipboard', { value: { write: async ([item]) => {
+              window.kept.copied = await item.getType('image/png'); } } });""")
+        page.type_into('Text_Moo', '1.5')
+        page.type_into('Text_HbL', '0.05')
+        self.click('Command1')
+        plot = page.by_id('Picture_Akım')
+        page.js('arguments[0].focus()', plot)
+        plot.send_keys(Keys.CONTROL, 'c')
+        plot.send_keys(Keys.SHIFT, Keys.F10)
+        self.assertEqual(page.js("""return [...document.querySelectorAll('#Picture_Akım_menu u')]
+            .map((u) => u.textContent)"""), ['R', 'o', 'V', 'k', 'B', 'Y'])
+        ActionChains(page.driver).send_keys('r').pause(0.2).send_keys(Keys.ENTER).perform()
+        name, *pictures = page.driver.execute_async_script("""const done = arguments[0];
+            const read = (blob) => new Promise((resolve) => { const reader = new FileReader();
+              reader.onload = () => resolve(reader.result.split(',')[1]);
+              reader.readAsDataURL(blob); });
+            const wait = () => (kept.saved && kept.copied ? Promise.all([kept.name,
+              read(kept.saved), read(kept.copied)]).then(done) : setTimeout(wait, 50));
+            wait();""")
+        self.assertEqual(name, 'wavywall-akim-Moo1.5-HbL0.05.png')
+        from PIL import Image
+        width, height, pixels = page.canvas_pixels('Picture_Akım')
+        # The title's rectangle on the canvas, in its device pixels, give or
+        # take the one a scale of the canvas's rounded size may move its edge.
+        title = page.js("""const [c, l] = ['canvas', '.label'].map((s) =>
+              document.querySelector('#Picture_Akım ' + s)); const k = c.width / c.clientWidth;
+            return [l.offsetLeft - c.offsetLeft, l.offsetTop - c.offsetTop, l.offsetLeft
+              - c.offsetLeft + l.offsetWidth, l.offsetTop - c.offsetTop + l.offsetHeight]
+              .map((v, i) => (i < 2 ? Math.floor(v * k) - 1 : Math.ceil(v * k) + 1));""")
+        for picture in pictures:
+            png = Image.open(io.BytesIO(base64.b64decode(picture))).convert('RGB')
+            self.assertEqual(png.size, (width, height))
+            differing = {(i % width, i // width) for i, (a, b)
+                         in enumerate(zip(png.getdata(), pixels)) if a != b}
+            self.assertTrue(differing, 'the title is drawn')
+            self.assertEqual([(x, y) for x, y in differing if not (
+                title[0] <= x < title[2] and title[1] <= y < title[3])][:10], [])
 
     def test_hostile_fragments_are_typed_text(self):
         page = self.page
@@ -816,6 +893,9 @@ class Accessibility(PageTest):
         self.click('Nm_Geçerlilik')
         self.assertEqual(self.violations(), [], 'Geçerlilik')
         self.click(page.by_id('Form_Validity').find_element('css selector', '.close'))
+        page.js("document.getElementById('Picture_Akım_savePicture').click()")
+        self.assertEqual(self.violations(), [], 'the question of the picture file type')
+        page.js("document.getElementById('Form_ResmiKaydet').close()")
         page.type_into('Text_Moo', '1')
         self.click('Command1')
         self.assertTrue(page.message_open())
@@ -830,6 +910,40 @@ class StartFailure(unittest.TestCase):
             with self.subTest(blocked):
                 self.check_start_failure(blocked)
 
+    # A first visit over a slow line (400 ms, 50 KB/s) from a link, with HESAPLA
+    # clicked as soon as it stands, long before the core has come.
+    def test_a_slow_start_paints_at_once_and_calculates_a_kept_click_once(self):
+        from selenium.webdriver.support.ui import WebDriverWait
+        kept = 'Hesap çekirdeği yükleniyor… HESAPLA, yüklenince bir kez yapılacak.'
+        page = PageSession()
+        try:
+            cdp = page.driver.execute_cdp_cmd
+            cdp('Network.enable', {})
+            cdp('Network.emulateNetworkConditions', {'offline': False, 'latency': 400,
+                'downloadThroughput': 50 * 1024, 'uploadThroughput': 50 * 1024})
+            cdp('Page.addScriptToEvaluateOnNewDocument', {'source': """window.said = [];
+                document.addEventListener('DOMContentLoaded', () => {
+                  const status = document.getElementById('Form1_status');
+                  new MutationObserver(() => said.push(status.hidden ? '' : status.textContent))
+                    .observe(status, { attributes: true, childList: true, subtree: true });
+                  document.getElementById('Command1').click();
+                });"""})
+            page.driver.get(page.server.url + '#Moo=1.5&HbL=0.05')
+            WebDriverWait(page.driver, 60).until(lambda d: d.execute_script(
+                "return document.documentElement.dataset.ready === 'true'"))
+            time.sleep(1)
+            painted, loaded, icons = page.js("""const end = (name) => performance
+                .getEntriesByType('resource').filter((e) => e.name.endsWith(name));
+                return [performance.getEntriesByName('first-contentful-paint')[0].startTime,
+                  end('/js/page.js')[0].responseEnd, end('/icon.svg').length];""")
+            self.assertLess(painted, loaded, 'the first paint waits for the script')
+            said = page.js('return window.said')
+            self.assertEqual(said[said.index(kept):], [kept, ''])
+            self.assertEqual((page.recalculations(), page.text('Text_Moo')), (1, '1.5'))
+            self.assertEqual((icons, page.server.httpd.bodies_sent['/icon.svg']), (1, 1))
+        finally:
+            page.close()
+
     def check_start_failure(self, blocked):
         page = PageSession()
         try:
@@ -839,7 +953,9 @@ class StartFailure(unittest.TestCase):
             from selenium.webdriver.support.ui import WebDriverWait
             WebDriverWait(page.driver, 20).until(
                 lambda d: d.find_element('id', 'StartFailure').is_displayed())
-            self.assertTrue(page.by_id('StartFailure').text.startswith('Sayfa başlatılamadı'))
+            notice = page.by_id('StartFailure').text
+            self.assertTrue(notice.startswith('Sayfa başlatılamadı'), notice)
+            self.assertNotIn('Error', notice, "the program's own words, not the script's")
             self.assertNotEqual(page.js('return document.documentElement.dataset.ready'), 'true')
             self.assertFalse(page.by_id('Command1').is_enabled())
             if blocked == '*.wasm':
@@ -927,6 +1043,7 @@ CORE_CASES = ['StartAndLayout.test_start_up_state',
               'Messages.test_message_closes_with_return_space_or_escape',
               'About.test_about_three_times_is_one_window',
               'Exports.test_link_round_trip',
+              'Exports.test_png_saved_and_copied_is_the_plots_pixels',
               'Accessibility.test_no_violation_after_a_recalculation_nor_in_a_small_window',
               'Zoomed']
 

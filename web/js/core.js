@@ -157,6 +157,12 @@ export class Core {
     return this.utf16(this.module._wavywall_description(this.session, plot));
   }
 
+  // The number the last recalculation read from an input (Input.Moo,
+  // Input.HbL); NaN before the first and for a number beyond a double's range.
+  readValue(input) {
+    return this.module._wavywall_read_value(this.session, input);
+  }
+
   // True once a recalculation has drawn the plots (and not refused).
   hasResults() {
     return this.module._wavywall_has_results(this.session) === 1;

@@ -4,7 +4,8 @@
 // box that has only OK). The About window is one non-modal window, laid out
 // on its first use and shown again, unchanged, on every later one; its
 // close button and Escape close it. The validity window is non-modal too,
-// and shows the lines it is given.
+// and shows the lines it is given. The question of a picture's file type is
+// modal, as a file dialog is.
 
 import { describeFormAbout, describeFormValidity, layOutFormAbout } from './layout.js';
 
@@ -21,6 +22,14 @@ export class MessageBox {
         event.preventDefault();
       }
     });
+    // OK is all the box holds: Tab and Shift+Tab stay on it, rather than
+    // leave for the browser's own controls. (WebKitGTK names Shift+Tab's key
+    // "Unidentified"; its code is Tab.)
+    dialog.addEventListener('keydown', (event) => {
+      if (event.key === 'Tab' || event.code === 'Tab') {
+        event.preventDefault();
+      }
+    });
   }
 
   // Shows a message exactly as given (leading blanks included) and settles
@@ -31,6 +40,38 @@ export class MessageBox {
       this.dialog.addEventListener('close', () => resolve(), { once: true });
       this.dialog.showModal();
       this.ok.focus();
+    });
+  }
+}
+
+// Asks, as the desktop's file dialog does with its list of types, whether a
+// picture is saved as PNG (the first, chosen at every opening) or SVG. It is
+// modal; its promise gives 'png', 'svg', or null when cancelled (İptal or
+// Escape). Return saves as chosen; the arrows change the choice.
+export class SaveTypeDialog {
+  constructor(dialog) {
+    this.dialog = dialog;
+    this.types = [...dialog.querySelectorAll('input[type="radio"]')];
+    const save = dialog.querySelector('.save');
+    save.addEventListener('click', () =>
+      dialog.close(this.types.find((type) => type.checked).value));
+    dialog.querySelector('.cancel').addEventListener('click', () => dialog.close(''));
+    dialog.addEventListener('keydown', (event) => {
+      if (event.key === 'Enter' && event.target.localName === 'input') {
+        event.preventDefault();
+        save.click();
+      }
+    });
+  }
+
+  ask() {
+    this.types[0].checked = true;
+    this.dialog.returnValue = '';
+    return new Promise((resolve) => {
+      this.dialog.addEventListener('close', () => resolve(this.dialog.returnValue || null),
+        { once: true });
+      this.dialog.showModal();
+      this.types[0].focus();
     });
   }
 }

@@ -1,5 +1,7 @@
-// What leaves the page from a plot's menu: the picture as the core's SVG
-// (the same bytes the desktop writes), the numbers as CSV or as
+// What leaves the page from a plot's menu: the picture as PNG (the plot's
+// own pixels, painted by the core's painter as the page shows them, under its
+// title) or as the core's SVG (the same bytes the desktop writes), whichever
+// the reader asks for, the numbers as CSV or as
 // tab-separated text for a spreadsheet, the page's link, and a print with
 // both plots drawn as vectors. Copying uses the asynchronous clipboard and
 // says plainly when the browser refuses.
@@ -8,8 +10,8 @@ import { Plot } from './core.js';
 
 const refused = 'Tarayıcı panoya yazmaya izin vermedi.';
 
-function download(name, type, text) {
-  const url = URL.createObjectURL(new Blob([text], { type }));
+function download(name, blob) {
+  const url = URL.createObjectURL(blob);
   const link = document.createElement('a');
   link.href = url;
   link.download = name;
@@ -20,8 +22,9 @@ function download(name, type, text) {
   setTimeout(() => URL.revokeObjectURL(url), 60000);
 }
 
-// The plot's canvas with its title, as a PNG at the screen's resolution;
-// the frame is the core's, the title the one the box shows.
+// The plot's canvas with its title, as a PNG at the screen's resolution: the
+// core painter's pixels as the page shows them, at the box's device pixel
+// ratio. The frame is the core's, the title the one the box shows.
 function pngOf(box, frame) {
   const source = box.querySelector('canvas');
   const canvas = document.createElement('canvas');
@@ -29,9 +32,18 @@ function pngOf(box, frame) {
   canvas.height = source.height;
   const context = canvas.getContext('2d');
   context.drawImage(source, 0, 0);
-  context.scale(source.width / frame.width, source.height / frame.height);
+  // The title's rectangle on whole device pixels, and its text within it:
+  // every pixel outside it is the plot's own.
+  const [x, y] = [source.width / frame.width, source.height / frame.height];
+  const left = Math.floor(frame.titleLeft * x);
+  const top = Math.floor(frame.titleTop * y);
+  const title = new Path2D();
+  title.rect(left, top, Math.ceil((frame.titleLeft + frame.titleWidth) * x) - left,
+    Math.ceil((frame.titleTop + frame.titleHeight) * y) - top);
   context.fillStyle = '#f0f0f0';
-  context.fillRect(frame.titleLeft, frame.titleTop, frame.titleWidth, frame.titleHeight);
+  context.fill(title);
+  context.clip(title);
+  context.scale(x, y);
   context.fillStyle = '#000000';
   context.font = `${frame.fontSize}px Verdana, "DejaVu Sans", sans-serif`;
   context.textBaseline = 'top';
@@ -41,10 +53,11 @@ function pngOf(box, frame) {
 }
 
 export class PlotExports {
-  constructor(core, boxes, messageBox) {
+  constructor(core, boxes, { messageBox, saveType }) {
     this.core = core;
     this.boxes = boxes;
     this.messageBox = messageBox;
+    this.saveType = saveType;
     window.addEventListener('beforeprint', () => this.showPrintPictures());
     window.addEventListener('afterprint', () => this.removePrintPictures());
   }
@@ -52,8 +65,9 @@ export class PlotExports {
   run(plot, command) {
     const name = this.core.exportName(plot);
     const actions = {
-      savePicture: () => download(`${name}.svg`, 'image/svg+xml', this.core.picture(plot)),
-      saveData: () => download(`${name}.csv`, 'text/csv', this.core.table(plot)),
+      savePicture: () => this.savePicture(plot, name),
+      saveData: () => download(`${name}.csv`, new Blob([this.core.table(plot)],
+        { type: 'text/csv' })),
       copyPicture: () => this.copy(() => navigator.clipboard.write([
         new ClipboardItem({ 'image/png': pngOf(this.boxes[plot], this.core.pictureFrame(plot)) }),
       ])),
@@ -62,6 +76,15 @@ export class PlotExports {
       print: () => window.print(),
     };
     actions[command]();
+  }
+
+  async savePicture(plot, name) {
+    const type = await this.saveType.ask();
+    if (type === 'png') {
+      download(`${name}.png`, await pngOf(this.boxes[plot], this.core.pictureFrame(plot)));
+    } else if (type === 'svg') {
+      download(`${name}.svg`, new Blob([this.core.picture(plot)], { type: 'image/svg+xml' }));
+    }
   }
 
   async copy(write) {

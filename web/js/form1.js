@@ -11,13 +11,16 @@ import { AddressWriter, inputsFromAddress } from './address.js';
 import { Input, Plot } from './core.js';
 import { PlotExports } from './exports.js';
 import { PlotMenu } from './plotmenu.js';
+import { windows } from './windows.js';
 
 export class Form1 {
   // The window's parts: the two text boxes, the plots (each its box, its
   // painter and the core's plot), the live region that says each result,
-  // the message box, the validity window and the Teori menu.
-  constructor({ textMoo, textHbL, plots, result, messageBox, validity, theoryMenu }) {
-    Object.assign(this, { textMoo, textHbL, plots, result, messageBox, validity, theoryMenu });
+  // the message box, the question of a picture's file type, the validity
+  // window and the Teori menu.
+  constructor({ textMoo, textHbL, plots, result, messageBox, saveType, validity, theoryMenu }) {
+    Object.assign(this,
+      { textMoo, textHbL, plots, result, messageBox, saveType, validity, theoryMenu });
     this.bars = [];
     this.core = null;
     this.messageOpen = false;
@@ -26,14 +29,18 @@ export class Form1 {
     this.address = new AddressWriter();
   }
 
-  // The core has loaded: the flow state is set, the plots described and
-  // their menus can leave results.
+  // The core has loaded: the flow state and layers are set, the plots
+  // described and their menus can leave results.
   start(core) {
     this.core = core;
     core.formLoad();
+    // The Teori menu's layers, if chosen while the core loaded.
+    core.setSecondOrder(this.secondOrder);
+    core.setExact(this.exact);
     this.describePlots();
     const exports = new PlotExports(core,
-      Object.fromEntries(this.plots.map(({ box, plot }) => [plot, box])), this.messageBox);
+      Object.fromEntries(this.plots.map(({ box, plot }) => [plot, box])),
+      { messageBox: this.messageBox, saveType: this.saveType });
     for (const { box, plot } of this.plots) {
       new PlotMenu(box, (command) => exports.run(plot, command), () => core.hasResults());
     }
@@ -160,24 +167,51 @@ export class Form1 {
     this.validity.show(this.core?.validity() ?? '');
   }
 
-  // A link's inputs go into the boxes as if typed, then HESAPLA; the bars stay.
+  // A link's inputs go into the boxes as if typed, then HESAPLA; its layers
+  // are on or off as it says, and each bar it names goes where the value read
+  // is one of the bar's positions (1.37: the Moo bar at 137), so that the
+  // bar's next step goes on from there. Returns whether it recalculated.
   openAddress(hash) {
     const inputs = inputsFromAddress(hash);
-    if (inputs.Moo === undefined && inputs.HbL === undefined) {
-      return;
+    // While a message holds the window, it takes no other action.
+    if ((inputs.Moo === undefined && inputs.HbL === undefined) || this.messageOpen) {
+      return false;
     }
-    if (inputs.secondOrder) {
-      this.secondOrder = true;
-      this.theoryMenu.setSecondOrder(true);
-      this.core.setSecondOrder(true);
+    this.showLayers(inputs.secondOrder, inputs.exact);
+    const given = [[Input.Moo, this.textMoo, inputs.Moo], [Input.HbL, this.textHbL, inputs.HbL]]
+      .filter(([, , text]) => text !== undefined);
+    for (const [, box, text] of given) {
+      box.value = text;
     }
-    if (inputs.exact) {
-      this.exact = true;
-      this.theoryMenu.setExact(true);
-      this.core.setExact(true);
-    }
-    this.textMoo.value = inputs.Moo ?? this.textMoo.value;
-    this.textHbL.value = inputs.HbL ?? this.textHbL.value;
     this.Command1_Click();
+    for (const [input, box] of given) {
+      this.barFollows(input, box);
+    }
+    return true;
+  }
+
+  // A bar's position p gives the value p / 100, which the bar writes.
+  barFollows(input, box) {
+    const value = this.core.readValue(input);
+    const position = Math.round(value * windows.positionsPerUnit);
+    const bar = this.bars[input];
+    if (position / windows.positionsPerUnit === value && position === bar.clamp(position)) {
+      bar.setPosition(position);
+      bar.valueText = box.value;
+    }
+  }
+
+  // The Teori menu's layers as a link gives them, changed where they differ.
+  showLayers(secondOrder, exact) {
+    if (secondOrder !== this.secondOrder) {
+      this.secondOrder = secondOrder;
+      this.theoryMenu.setSecondOrder(secondOrder);
+      this.core.setSecondOrder(secondOrder);
+    }
+    if (exact !== this.exact) {
+      this.exact = exact;
+      this.theoryMenu.setExact(exact);
+      this.core.setExact(exact);
+    }
   }
 }

@@ -5,20 +5,32 @@
 // cannot load. About needs no core and works from the start.
 
 import { Core, Plot } from './core.js';
-import { AboutWindow, MessageBox, ValidityWindow } from './dialogs.js';
+import { AboutWindow, MessageBox, SaveTypeDialog, ValidityWindow } from './dialogs.js';
 import { WindowFit } from './fit.js';
 import { Form1 } from './form1.js';
 import { layOutForm1 } from './layout.js';
 import { PlotPainter } from './plotpainter.js';
+import { isLetter } from './plotmenu.js';
 import { StepScrollBar } from './scrollbar.js';
 import { StartState } from './startup.js';
 import { TheoryMenu } from './theorymenu.js';
 import { keepUpToDate } from './updates.js';
 
 const byId = (id) => document.getElementById(id);
+// Until now only the line that says the page is loading was laid out.
+document.documentElement.classList.add('scripted');
 layOutForm1(document);
 const about = new AboutWindow(byId('Form_About'));
 byId('Nm_About').addEventListener('click', () => about.show());
+// Alt+A, the access key of About (&About), anywhere in the page, as on the
+// desktop; not while a modal box (a message) holds the page.
+document.addEventListener('keydown', (event) => {
+  if (event.altKey && !event.ctrlKey && !event.metaKey && isLetter(event, 'a')
+      && !document.querySelector('dialog:modal')) {
+    event.preventDefault();
+    about.show();
+  }
+});
 
 const plot = (id, which) =>
   ({ box: byId(id), plot: which, painter: new PlotPainter(byId(id).querySelector('canvas')) });
@@ -26,6 +38,7 @@ const plots = [plot('Picture_Akım', Plot.flow), plot('Picture_basınç', Plot.p
 const form = new Form1({
   textMoo: byId('Text_Moo'), textHbL: byId('Text_HbL'), plots, result: byId('Result'),
   messageBox: new MessageBox(byId('MsgBox')), validity: new ValidityWindow(byId('Form_Validity')),
+  saveType: new SaveTypeDialog(byId('Form_ResmiKaydet')),
   theoryMenu: new TheoryMenu(byId('Nm_Teori'), byId('Nm_Teori_menu'), {
     secondOrder: (on) => form.Nm_İkinciMertebe_Click(on),
     exact: (on) => form.Nm_BasitDalgaÇözümü_Click(on),
@@ -43,7 +56,9 @@ new WindowFit(byId('Form1'), () => {
   start.coverPlots();
 });
 document.documentElement.classList.add('laid-out');
-byId('Picture_Akım').focus();
+// The focus starts on the flow plot, without scrolling the page to it: at
+// 400 % zoom the column's inputs stand above it.
+byId('Picture_Akım').focus({ preventScroll: true });
 byId('Command1').addEventListener('click', () => start.keepClick() || form.Command1_Click());
 
 // The ready mark and flag tell the browser tests and the start-up timing
@@ -51,9 +66,11 @@ byId('Command1').addEventListener('click', () => start.keepClick() || form.Comma
 form.start(await Core.load());
 performance.mark('wavywall-ready');
 document.documentElement.dataset.ready = 'true';
-if (start.showReady()) {
+// A link's inputs are calculated as HESAPLA; a click kept meanwhile is that
+// same calculation, not a second one.
+const clickKept = start.showReady();
+if (!form.openAddress(window.location.hash) && clickKept) {
   form.Command1_Click();
 }
-form.openAddress(window.location.hash);
 window.addEventListener('hashchange', () => form.openAddress(window.location.hash));
 keepUpToDate(byId('UpdateNotice'));

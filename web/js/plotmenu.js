@@ -12,16 +12,40 @@ const longPressMs = 500;
 // where it came down still make a long press.
 const longPressSlop = 10;
 
-// The commands in the description's order, with its texts, and whether
-// each waits for a recalculation that drew the plots.
+// The commands in the description's order, with its texts, access keys, and
+// whether each waits for a recalculation that drew the plots.
 export const commands = Object.entries(windows.PlotMenus).map(
-  ([id, { text, waitsForResults }]) => ({ id, text, waitsForResults }));
+  ([id, { text, accessKey, waitsForResults }]) => ({ id, text, accessKey, waitsForResults }));
+
+// Whether a key event is the given letter: by the character it types, or by
+// the key's place where the character is no Latin letter (another alphabet's
+// layout, or Option on a Mac: Option+A types å).
+export function isLetter(event, letter) {
+  if (/^[a-z]$/i.test(event.key)) {
+    return event.key.toLowerCase() === letter.toLowerCase();
+  }
+  return event.code === `Key${letter.toUpperCase()}`;
+}
+
+// A command's text with its access key underlined where it first occurs, as
+// the desktop shows it.
+function withAccessKey(button, text, key) {
+  const at = text.indexOf(key);
+  if (at < 0) {
+    button.textContent = text;
+    return;
+  }
+  const mark = document.createElement('u');
+  mark.textContent = key;
+  button.append(text.slice(0, at), mark, text.slice(at + key.length));
+}
 
 export class PlotMenu {
   // run(commandId) carries a command out; hasResults() says whether there
   // is anything to save.
   constructor(box, run, hasResults) {
     this.box = box;
+    this.run = run;
     this.hasResults = hasResults;
     this.menu = document.createElement('div');
     this.menu.className = 'plot-menu';
@@ -40,9 +64,12 @@ export class PlotMenu {
     button.type = 'button';
     button.id = `${this.box.id}_${command.id}`;
     button.setAttribute('role', 'menuitem');
-    button.textContent = command.text;
+    button.setAttribute('aria-keyshortcuts', command.accessKey.toUpperCase());
+    withAccessKey(button, command.text, command.accessKey);
+    // The focus goes back to the plot, as from the desktop's menu, and from
+    // there into a box the command opens, and back again when it closes.
     button.addEventListener('click', () => {
-      this.close(false);
+      this.close();
       run(command.id);
     });
     this.menu.append(button);
@@ -59,6 +86,12 @@ export class PlotMenu {
       if (event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey)) {
         event.preventDefault();
         this.open(null);
+      } else if ((event.ctrlKey || event.metaKey) && !event.altKey && isLetter(event, 'c')) {
+        // Ctrl+C (Cmd+C on a Mac) copies the picture, as its command does.
+        event.preventDefault();
+        if (this.hasResults()) {
+          this.run('copyPicture');
+        }
       }
     });
     this.listenForLongPress();
@@ -133,6 +166,15 @@ export class PlotMenu {
     } else if (event.key in moves) {
       event.preventDefault();
       buttons[(index + moves[event.key] + buttons.length) % buttons.length]?.focus();
+    } else if (!event.ctrlKey && !event.metaKey) {
+      // An access key chooses its command, if it can be chosen now.
+      const chosen = this.items.find(({ command }) => isLetter(event, command.accessKey));
+      if (chosen) {
+        event.preventDefault();
+        if (!chosen.button.disabled) {
+          chosen.button.click();
+        }
+      }
     }
   }
 }

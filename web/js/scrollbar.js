@@ -110,15 +110,21 @@ export class StepScrollBar {
     return Math.min(this.maximum, Math.max(this.minimum, position));
   }
 
+  // Puts the bar at a position without reporting it: where a link's value
+  // is one of the bar's positions (js/form1.js).
+  setPosition(position) {
+    this.position = this.clamp(position);
+    this.element.setAttribute('aria-valuenow', String(this.position));
+    this.placeThumb();
+  }
+
   // Moves to a position and reports it, if it is a change.
   async moveTo(position) {
     const next = this.clamp(position);
     if (next === this.position || this.busy) {
       return;
     }
-    this.position = next;
-    this.element.setAttribute('aria-valuenow', String(next));
-    this.placeThumb();
+    this.setPosition(next);
     const answer = this.onChange(next);
     if (answer && typeof answer.then === 'function') {
       this.release();
@@ -144,7 +150,9 @@ export class StepScrollBar {
     } else if (event.key === 'End') {
       target = this.maximum;
     }
-    if (target === null || event.altKey || event.ctrlKey || event.metaKey) {
+    // Shift and Ctrl change nothing, as on the desktop; Alt with an arrow is
+    // the browser's (back, forward), and Meta the system's.
+    if (target === null || event.altKey || event.metaKey) {
       return;
     }
     event.preventDefault();

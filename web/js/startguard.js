@@ -16,7 +16,9 @@
     if (event.target instanceof HTMLScriptElement) {
       return `${event.target.src} yüklenemedi`;
     }
-    return event.message || String(event.error);
+    // The program's own words: an error's message, without the prefix the
+    // engine puts before it in the event's ("Uncaught Error: ").
+    return event.error instanceof Error ? event.error.message : event.message || String(event.error);
   }
 
   function disableControls() {

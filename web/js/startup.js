@@ -48,6 +48,8 @@ export class StartState {
       return false;
     }
     this.clickKept = true;
+    // The plain loading line, due a moment later, would take its place.
+    clearTimeout(this.timer);
     this.say('loading waiting', texts.waiting);
     return true;
   }
