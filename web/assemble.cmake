@@ -28,7 +28,7 @@ configure_file(${ICON} ${WEB_DIR}/icon.svg COPYONLY)
 # The core's loader is the page's own file beside the bundle, loaded when
 # the controls stand (js/core.js).
 execute_process(
-    COMMAND ${ESBUILD} ${SOURCE_DIR}/js/main.js --bundle --format=esm --log-level=warning
+    COMMAND ${ESBUILD} ${SOURCE_DIR}/js/main.js --bundle --minify --format=esm --log-level=warning
         --external:../wavywall-core.js --outfile=${WEB_DIR}/js/page.js
     COMMAND_ERROR_IS_FATAL ANY)
 
