@@ -29,16 +29,22 @@ SHOTS = {'phone': 'web-phone.png', 'projector': 'web-projector.png'}
 TEXT_SPACING = ('* { line-height: 1.5 !important; letter-spacing: 0.12em !important;'
                 ' word-spacing: 0.16em !important; }')
 CONTROLS = 'button, input, .scrollbar .arrow, .scrollbar .thumb, .menubar button'
+FREE = {'laptop': 'inputs', 'projector': 'inputs plots', '4k': 'inputs plots'}  # by small windows
+BOXES = """return [...document.querySelectorAll(arguments[0])].map(e => {
+    const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; });"""
 
 
 class Screens(PageTest):
     devices = [row for row in DEVICES if not row[-1]]
 
-    def emulate(self, width, height, ratio, touch, reader):
+    def emulate(self, width, height, ratio, touch, reader, reload=True):
         cdp = self.page.driver.execute_cdp_cmd
         cdp('Emulation.setDeviceMetricsOverride', {'width': width, 'height': height,
                                                    'deviceScaleFactor': ratio, 'mobile': touch})
         cdp('Emulation.setTouchEmulationEnabled', {'enabled': touch, 'maxTouchPoints': 5})
+        if not reload:  # a rotation: the page fits itself anew in the next frame
+            return self.page.js('return new Promise((done) => requestAnimationFrame(() => '
+                                'requestAnimationFrame(done)))')
         self.page.open()
         if reader:
             self.page.js("""const sheet = new CSSStyleSheet(); sheet.replaceSync(arguments[0]);
@@ -64,9 +70,15 @@ class Screens(PageTest):
                 if name in SHOTS:
                     self.page.driver.save_screenshot(os.path.join(test_page.WORK_DIR,
                                                                   SHOTS[name]))
-                if name == 'phone':
+                self.check_small_windows(touch, FREE.get(name, ''))
+                if name == 'phone':  # turned on its side and back
+                    self.emulate(height, width, ratio, touch, reader, reload=False)
+                    self.check_small_windows(touch, '', opened=True)
+                    self.emulate(width, height, ratio, touch, reader, reload=False)
                     self.check_thumb_drag()
                     self.check_long_press()
+                elif name in FREE:
+                    self.check_plot_menu_scaled()
 
     def check_fit(self, width, height, touch, reader):
         page = self.page
@@ -86,6 +98,9 @@ class Screens(PageTest):
             .filter(e => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight + 1)
             .map(e => e.id || e.className);""")
         self.assertEqual(cut, [], 'every text shows whole')
+        if touch:  # phones zoom into a box of a smaller font
+            self.assertEqual(page.js("""return ['Label1', 'Text_Moo', 'Label2', 'Text_HbL'].map(
+                id => getComputedStyle(document.getElementById(id)).fontSize);"""), ['16px'] * 4)
         if touch or reader:
             self.assertEqual(fit, 'column')
             travel = page.js("""const bar = document.querySelector('#HScroll_Moo');
@@ -154,6 +169,38 @@ class Screens(PageTest):
                 break
         self.touch('touchEnd', x + 2, y + 1)
         self.assertTrue(opened)
+        self.assertGreaterEqual(min(b[3] - b[1] for b in self.boxes('#Picture_Akım_menu button')),
+                                44, 'a finger hits one item')
+
+    def boxes(self, selector):
+        return self.page.js(BOXES, selector)
+
+    def check_small_windows(self, touch, free, opened=False):
+        """In the view with their close buttons (44 px under a finger), leaving `free` free."""
+        for item in () if opened else ('Nm_About', 'Nm_Teori', 'Nm_Geçerlilik'):
+            self.page.js('arguments[0].click()', self.page.by_id(item))
+        width, height, scroll = self.page.js('const e = document.documentElement; '
+                                             'return [e.clientWidth, e.clientHeight, e.scrollWidth]')
+        self.assertLessEqual(scroll, width, 'no sideways scroll')
+        for window in ('Form_About', 'Form_Validity'):
+            (left, top, right, bottom), close = self.boxes(f'#{window}, #{window} .close')
+            self.assertTrue(0 <= left and right <= width and 0 <= top, window)
+            self.assertTrue(0 <= close[0] and close[2] <= width and close[3] <= height, window)
+            self.assertGreaterEqual(min(close[2] - close[0], close[3] - close[1]), 44 * touch)
+            kept = (self.boxes('#Frame1 :is(input, .scrollbar, button)') * ('inputs' in free)
+                    + self.boxes('#Form1 .plot') * ('plots' in free and window == 'Form_About'))
+            self.assertEqual([b for b in kept if b[0] < right and left < b[2]
+                              and b[1] < bottom and top < b[3]], [], window)
+
+    def check_plot_menu_scaled(self):
+        """A plot's menu shows its text as large as the window's labels."""
+        from selenium.webdriver.common.keys import Keys
+        self.page.js("document.getElementById('Picture_Akım').focus()")
+        self.page.by_id('Picture_Akım').send_keys(Keys.SHIFT, Keys.F10)
+        item, label = self.page.js("""return ['#Picture_Akım_menu button', '#Label1'].map(s => {
+            const r = new Range(); r.selectNodeContents(document.querySelector(s));
+            return r.getBoundingClientRect().height; });""")
+        self.assertGreaterEqual(item, label)
 
 
 class ReaderSettings(Screens):

@@ -16,7 +16,8 @@
 // The scale moves in steps of an eighth, so that a window dragged wider
 // re-fits a few times rather than at every pixel. A re-fit changes the
 // root's class and custom properties only: texts, bar positions, plots and
-// open dialogs stay as they are.
+// open dialogs stay as they are; the small windows are placed anew on the
+// "fit" event that follows each fit (js/placement.js).
 
 const margin = 8;
 const scaleStep = 8;
@@ -102,6 +103,7 @@ export class WindowFit {
       this.state = state;
       later(this.onFit);
     }
+    this.document.dispatchEvent(new Event('fit'));
   }
 
   // Changes only what differs, since each change of the root's classes or
