@@ -783,6 +783,30 @@ class Zoomed(PageTest):
         self.assertEqual([round(d) for d in moved], [dx, dy, dx, dy])
 
 
+class MinimumFont(PageTest):
+    """A 16-pixel minimum font in a 1280 x 800 view cuts no text; Firefox
+    holds it against text as shown, so the window stays scaled up there
+    (Chromium raises text in its own pixels, and shows the column)."""
+
+    view = (1280, 800)
+    minimum_font = 16
+
+    def test_the_window_stays_where_its_texts_are_large_enough(self):
+        page = self.page
+        if page.engine == 'webkit':
+            self.skipTest("WebKit's driver sets no minimum font")
+        extra = page.js('return [outerWidth - innerWidth, outerHeight - innerHeight]')
+        page.driver.set_window_size(1280 + extra[0], 800 + extra[1])  # the view 1280 x 800
+        page.open()
+        fit, cut, below = page.js("""const e = document.documentElement;
+            return [e.dataset.fit, [...document.querySelectorAll('#Form1 :is(.label, input)')]
+              .filter(x => x.scrollWidth > x.clientWidth).map(x => x.id), e.clientHeight <
+              document.getElementById('Picture_basınç').getBoundingClientRect().bottom];""")
+        self.assertEqual(cut, [])
+        if page.engine == 'firefox':
+            self.assertEqual((fit, below), ('window', False))
+
+
 class Accessibility(PageTest):
     """axe-core's checks at WCAG 2.2 AA after a recalculation and with each
     small window open."""
@@ -925,6 +949,7 @@ CORE_CASES = ['StartAndLayout.test_start_up_state',
               'Messages.test_message_closes_with_return_space_or_escape',
               'About.test_about_three_times_is_one_window',
               'Theory.test_teori_menu_overlay_and_validity_window',
+              'MinimumFont',
               'Exports.test_link_round_trip',
               'Accessibility.test_no_violation_after_a_recalculation_nor_in_a_small_window',
               'Zoomed']

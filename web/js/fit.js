@@ -19,6 +19,8 @@
 // open dialogs stay as they are; the small windows are placed anew on the
 // "fit" event that follows each fit (js/placement.js).
 
+import { fitTextToWidth } from './layout.js';
+
 const margin = 8;
 const scaleStep = 8;
 
@@ -72,11 +74,34 @@ export class WindowFit {
   // page is laid out once for it, and only when the reader's fonts change.
   measure() {
     this.apply({ mode: 'window-fit', scale: 1 });
+    this.fitLabels();
     const { offsetWidth, offsetHeight, clientWidth } = this.form;
     // The window's own border is not zoomed, only what lies within it.
     this.design = { width: offsetWidth, height: offsetHeight, border: offsetWidth - clientWidth };
     this.cut = this.textsCut();
     this.remeasure = false;
+  }
+
+  // Each label gets the largest size up to the page's at which its text
+  // fits its rectangle (js/layout.js), at the scale the window has now.
+  fitLabels() {
+    for (const label of this.form.querySelectorAll('.label')) {
+      label.style.fontSize = '';
+      fitTextToWidth(label);
+    }
+  }
+
+  // Whether a text is cut with the window at a scale. Where nothing is cut
+  // at the designed size, nothing is at any. A browser's minimum font size
+  // may hold for text as it shows (Firefox): a text raised to it at the
+  // designed size may fit in the window scaled up, its labels fitted anew.
+  cutAt(scale) {
+    if (!this.cut || scale === 1) {
+      return this.cut;
+    }
+    this.apply({ mode: 'window-fit', scale });
+    this.fitLabels();
+    return this.textsCut();
   }
 
   // later, if given, is handed onFit to call in its own time.
@@ -86,11 +111,11 @@ export class WindowFit {
     }
     const room = this.room();
     const { width, height, border } = this.design;
-    if (this.coarse.matches || room.width < width || this.cut) {
+    const scale = Math.min(room.width / width, room.height / height);
+    const stepped = Math.max(1, Math.floor(scale * scaleStep) / scaleStep);
+    if (this.coarse.matches || room.width < width || this.cutAt(stepped)) {
       this.apply(this.fitted = { mode: 'column', scale: 1 });
     } else {
-      const scale = Math.min(room.width / width, room.height / height);
-      const stepped = Math.max(1, Math.floor(scale * scaleStep) / scaleStep);
       // Centred, with the window's corner on a whole pixel.
       const inset = (free) => Math.max(0, Math.floor(free / 2));
       this.apply(this.fitted = { mode: 'window-fit', scale: stepped,
