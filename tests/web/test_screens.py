@@ -4,8 +4,11 @@ projector screenshots go to the work folder.
 
 usage: test_screens.py WEB_FOLDER WORK_DIR"""
 
+import base64
+import datetime
 import math
 import os
+import re
 import sys
 import time
 
@@ -30,6 +33,7 @@ TEXT_SPACING = ('* { line-height: 1.5 !important; letter-spacing: 0.12em !import
                 ' word-spacing: 0.16em !important; }')
 CONTROLS = 'button, input, .scrollbar .arrow, .scrollbar .thumb, .menubar button'
 FREE = {'laptop': 'inputs', 'projector': 'inputs plots', '4k': 'inputs plots'}  # by small windows
+PAPER = (255 / 25.4 * 96, 186 / 25.4 * 96)  # printable on A4 and Letter, landscape, 12-mm margins
 BOXES = """return [...document.querySelectorAll(arguments[0])].map(e => {
     const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; });"""
 
@@ -79,6 +83,8 @@ class Screens(PageTest):
                     self.check_long_press()
                 elif name in FREE:
                     self.check_plot_menu_scaled()
+                if name != 'tablet':
+                    self.check_print(width, height, ratio, touch, reader)
 
     def check_fit(self, width, height, touch, reader):
         page = self.page
@@ -201,6 +207,36 @@ class Screens(PageTest):
             const r = new Range(); r.selectNodeContents(document.querySelector(s));
             return r.getBoundingClientRect().height; });""")
         self.assertGreaterEqual(item, label)
+
+    def check_print(self, width, height, ratio, touch, reader):
+        """One PDF page; measured on the paper's printable area in print media."""
+        page, cdp = self.page, self.page.driver.execute_cdp_cmd
+        page.js("document.getElementById('Picture_Akım').focus()")
+        pdf = base64.b64decode(cdp('Page.printToPDF', {'preferCSSPageSize': True})['data'])
+        self.assertEqual(len(re.findall(rb'/Type\s*/Page\b', pdf)), 1, 'one page')
+        cdp('Emulation.setDeviceMetricsOverride', {'width': int(PAPER[0]), 'height': int(PAPER[1]),
+                                                   'deviceScaleFactor': 1, 'mobile': False})
+        cdp('Emulation.setEmulatedMedia', {'media': 'print'})
+        try:  # between the page's beforeprint and afterprint
+            heading, window, lines, ring, cut = page.js(f"""scrollTo(0, 0);
+                dispatchEvent(new Event('beforeprint')); const boxes = (s) => {{ {BOXES} }};
+                const seen = [...boxes('#PrintHeading, #Form1'), [...PrintHeading.children].map(
+                  p => p.textContent), getComputedStyle(document.activeElement).outlineStyle,
+                  [...document.querySelectorAll('#Form1 .label')].filter(
+                    e => e.scrollWidth > e.clientWidth).map(e => e.id)];
+                dispatchEvent(new Event('afterprint')); return seen;""".replace('arguments[0]', 's'))
+        finally:
+            cdp('Emulation.setEmulatedMedia', {'media': ''})
+            self.emulate(width, height, ratio, touch, reader, reload=False)
+        self.assertEqual((heading[:2], window[0], cut, ring), ([0, 0], 0, [], 'none'))
+        self.assertTrue(window[1] - heading[3] <= 8 and window[3] <= PAPER[1], window)
+        if not reader:  # the window, at the paper's size whatever the screen's
+            self.assertTrue(0.75 * PAPER[0] < window[2] <= PAPER[0], window)
+            self.assertEqual(window, getattr(self, 'printed', window))
+            self.printed = window
+        self.assertEqual(lines, [f"Moo = {page.text('Text_Moo')}, H/L = {page.text('Text_HbL')}",
+                                 page.js('return location.href') + ' · '
+                                 + datetime.date.today().strftime('%d.%m.%Y')])
 
 
 class ReaderSettings(Screens):

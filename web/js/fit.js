@@ -18,6 +18,11 @@
 // root's class and custom properties only: texts, bar positions, plots and
 // open dialogs stay as they are; the small windows are placed anew on the
 // "fit" event that follows each fit (js/placement.js).
+//
+// On paper the window keeps its designed layout, scaled to the paper by the
+// style sheet's print rules, whatever the screen shows: a column is laid out
+// as the window while the page prints, its controls refitted to it, unless
+// the reader's fonts would cut a text there too.
 
 import { fitTextToWidth } from './layout.js';
 
@@ -46,6 +51,8 @@ export class WindowFit {
     };
     view.addEventListener('resize', refit);
     this.coarse.addEventListener('change', refit);
+    view.addEventListener('beforeprint', () => this.print());
+    view.addEventListener('afterprint', () => this.fit());
     // The observer reports the probe once at the start: that is no change.
     let started = false;
     new ResizeObserver(() => (started ? refit(true) : (started = true)))
@@ -129,6 +136,23 @@ export class WindowFit {
       later(this.onFit);
     }
     this.document.dispatchEvent(new Event('fit'));
+  }
+
+  // Before the page prints: a column becomes the window again, at its
+  // designed size (the print rules scale it by --print-fit) where no text is
+  // cut there; afterprint fits it back.
+  print() {
+    if (this.fitted.mode !== 'column') {
+      return;
+    }
+    const onPaper = parseFloat(getComputedStyle(this.root).getPropertyValue('--print-fit'));
+    if (this.cutAt(onPaper)) {
+      this.apply(this.fitted);
+      return;
+    }
+    this.apply({ mode: 'window-fit', scale: 1 });
+    this.state = 'print';
+    this.onFit();
   }
 
   // Changes only what differs, since each change of the root's classes or

@@ -10,6 +10,7 @@ import { WindowFit } from './fit.js';
 import { Form1 } from './form1.js';
 import { layOutForm1 } from './layout.js';
 import { PlotPainter } from './plotpainter.js';
+import { keepPrintHeading } from './print.js';
 import { StepScrollBar } from './scrollbar.js';
 import { StartState } from './startup.js';
 import { TheoryMenu } from './theorymenu.js';
@@ -19,6 +20,7 @@ const byId = (id) => document.getElementById(id);
 layOutForm1(document);
 const about = new AboutWindow(byId('Form_About'));
 byId('Nm_About').addEventListener('click', () => about.show());
+keepPrintHeading(byId('PrintHeading'));
 
 const plot = (id, which) =>
   ({ box: byId(id), plot: which, painter: new PlotPainter(byId(id).querySelector('canvas')) });
