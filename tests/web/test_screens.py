@@ -8,11 +8,14 @@ import base64
 import datetime
 import math
 import os
+import pathlib
 import re
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import browser  # noqa: E402
 import flowlines  # noqa: E402
 import test_page  # noqa: E402
 from pagecheck import PageTest  # noqa: E402
@@ -237,6 +240,63 @@ class Screens(PageTest):
         self.assertEqual(lines, [f"Moo = {page.text('Text_Moo')}, H/L = {page.text('Text_HbL')}",
                                  page.js('return location.href') + ' · '
                                  + datetime.date.today().strftime('%d.%m.%Y')])
+
+
+class CoursePage(PageTest):
+    """docs/web.md's snippet as written, in a course page of another origin at
+    1280 x 900; sandboxed as it says, and without downloads and modals."""
+
+    DOCS = (pathlib.Path(__file__).parents[2] / 'docs' / 'web.md').read_text('utf-8')
+    SNIPPET = re.search(r'### In a course page.*?```html\n(.*?)```', DOCS, re.S).group(1)
+    SANDBOX = re.search(r'`(sandbox="[^"]*")`', DOCS).group(1)
+
+    def framed(self, sandbox=''):
+        """Into the frame once its page has calculated; the frame's top."""
+        from selenium.webdriver.support.ui import WebDriverWait
+        page, folder = self.page, tempfile.TemporaryDirectory(prefix='wavywall-course-')
+        self.addCleanup(folder.cleanup)
+        pathlib.Path(folder.name, 'index.html').write_text(
+            '<!DOCTYPE html><meta charset="utf-8"><link rel="icon" href="data:,"><h1>Ders 7</h1>'
+            + self.SNIPPET.replace('https://example.org/wavywall/', page.server.url).replace(
+                '<iframe ', f'<iframe {sandbox} '), 'utf-8')
+        self.addCleanup((host := browser.Server(folder.name)).stop)
+        page.driver.get(host.url)
+        top = page.js("return document.querySelector('iframe').getBoundingClientRect().top")
+        page.driver.switch_to.frame(0)
+        WebDriverWait(page.driver, 20).until(lambda d: d.execute_script(
+            "return document.documentElement.dataset.ready === 'true'"))
+        page.js("document.getElementById('Command1').click()")
+        return top
+
+    def said(self, command):  # after a command of the pressure plot's menu
+        return self.page.js("""const plot = document.getElementById('Picture_basınç');
+            plot.dispatchEvent(new MouseEvent('contextmenu', { bubbles: true }));
+            document.getElementById(`Picture_basınç_${arguments[0]}`).click();
+            const said = MsgBox.open ? MsgBox_text.textContent : null;
+            MsgBox_OK.click(); return said;""", command)
+
+    def test_framed_as_the_docs_say(self):
+        page = self.page
+        page.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+            'width': 1280, 'height': 900, 'deviceScaleFactor': 1, 'mobile': False})
+        try:
+            top = self.framed()
+            self.assertLessEqual(top + self.boxes('#Picture_basınç')[0][3], 900, 'above the fold')
+            self.assertTrue(page.js('return document.featurePolicy.allowsFeature(arguments[0])',
+                                    'clipboard-write'))
+            self.framed(self.SANDBOX)
+            self.assertIsNone(self.said('print'))
+            self.framed('sandbox="allow-scripts allow-same-origin"')
+            self.assertIn('içeren sayfa yazdırmaya izin vermiyor', self.said('print'))
+            self.assertIn('indirmeye izin', self.said('saveData'))
+        finally:
+            page.driver.switch_to.default_content()
+            page.driver.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
+        # The browser's own words for what the sandbox refused, and nothing else.
+        errors = [e['message'] for e in page.driver.get_log('browser') if e['level'] == 'SEVERE']
+        self.assertEqual([e for e in errors if 'sandboxed' not in e], [])
+
+    boxes = Screens.boxes
 
 
 class ReaderSettings(Screens):
