@@ -188,8 +188,8 @@ class Screens(PageTest):
         """In the view with their close buttons (44 px under a finger), leaving `free` free."""
         for item in () if opened else ('Nm_About', 'Nm_Teori', 'Nm_Geçerlilik'):
             self.page.js('arguments[0].click()', self.page.by_id(item))
-        width, height, scroll = self.page.js('const e = document.documentElement; '
-                                             'return [e.clientWidth, e.clientHeight, e.scrollWidth]')
+        width, height, scroll = self.page.js('const e = document.documentElement; return '
+                                             '[e.clientWidth, e.clientHeight, e.scrollWidth]')
         self.assertLessEqual(scroll, width, 'no sideways scroll')
         for window in ('Form_About', 'Form_Validity'):
             (left, top, right, bottom), close = self.boxes(f'#{window}, #{window} .close')
@@ -220,14 +220,16 @@ class Screens(PageTest):
         cdp('Emulation.setDeviceMetricsOverride', {'width': int(PAPER[0]), 'height': int(PAPER[1]),
                                                    'deviceScaleFactor': 1, 'mobile': False})
         cdp('Emulation.setEmulatedMedia', {'media': 'print'})
-        try:  # between the page's beforeprint and afterprint
-            heading, window, lines, ring, cut = page.js(f"""scrollTo(0, 0);
-                dispatchEvent(new Event('beforeprint')); const boxes = (s) => {{ {BOXES} }};
+        try:  # between the page's beforeprint and afterprint, a frame apart
+            page.js("""scrollTo(0, 0); dispatchEvent(new Event('beforeprint')); return new
+                Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));""")
+            heading, window, lines, ring, cut = page.js(f"""const boxes = (s) => {{ {BOXES} }};
                 const seen = [...boxes('#PrintHeading, #Form1'), [...PrintHeading.children].map(
                   p => p.textContent), getComputedStyle(document.activeElement).outlineStyle,
                   [...document.querySelectorAll('#Form1 .label')].filter(
                     e => e.scrollWidth > e.clientWidth).map(e => e.id)];
-                dispatchEvent(new Event('afterprint')); return seen;""".replace('arguments[0]', 's'))
+                dispatchEvent(new Event('afterprint')); return seen;""".replace('arguments[0]',
+                                                                                's'))
         finally:
             cdp('Emulation.setEmulatedMedia', {'media': ''})
             self.emulate(width, height, ratio, touch, reader, reload=False)

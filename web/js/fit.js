@@ -39,6 +39,7 @@ export class WindowFit {
     this.onFit = onFit;
     const view = this.document.defaultView;
     this.coarse = view.matchMedia('(pointer: coarse)');
+    this.paper = view.matchMedia('print');
     // Both boxes are measured before either is changed: one layout, not two.
     const boxes = [...form.querySelectorAll('.plot')];
     const aspects = boxes.map((box) => `${box.offsetWidth} / ${box.offsetHeight}`);
@@ -113,6 +114,11 @@ export class WindowFit {
 
   // later, if given, is handed onFit to call in its own time.
   fit(later = (refitControls) => refitControls()) {
+    // While the page is laid out for paper, a resize or a font change the
+    // print itself causes must not undo the print's layout.
+    if (this.paper.matches) {
+      return;
+    }
     if (this.remeasure) {
       this.measure();
     }
