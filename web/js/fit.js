@@ -54,6 +54,8 @@ export class WindowFit {
     this.coarse.addEventListener('change', refit);
     view.addEventListener('beforeprint', () => this.print());
     view.addEventListener('afterprint', () => this.fit());
+    // In case afterprint came while print media still held.
+    this.paper.addEventListener('change', refit);
     // The observer reports the probe once at the start: that is no change.
     let started = false;
     new ResizeObserver(() => (started ? refit(true) : (started = true)))
