@@ -201,13 +201,17 @@ FIREFOX_PREFERENCES = {'marionette.port': 0, 'devtools.console.stdout.content': 
                        'intl.accept_languages': 'tr'}
 
 
-def start_firefox(width, height):
-    """Headless Firefox ESR with a fresh profile, driven over Marionette."""
+def start_firefox(width, height, minimum_font=0):
+    """Headless Firefox ESR with a fresh profile, driven over Marionette;
+    minimum_font is the reader's smallest font size for Latin text."""
     from selenium import webdriver
 
     profile = tempfile.mkdtemp(prefix='wavywall-firefox-')
+    preferences = dict(FIREFOX_PREFERENCES)
+    if minimum_font:
+        preferences['font.minimum-size.x-western'] = minimum_font
     with open(os.path.join(profile, 'user.js'), 'w', encoding='utf-8') as prefs:
-        for name, value in FIREFOX_PREFERENCES.items():
+        for name, value in preferences.items():
             prefs.write(f'user_pref("{name}", {json.dumps(value)});\n')
     log = open(os.path.join(profile, 'output.log'), 'wb')
     process = subprocess.Popen([FIREFOX, '--marionette', '--headless', '--no-remote',
@@ -244,11 +248,11 @@ def start_browser(device_pixel_ratio=1, width=900, height=700, engine='chromium'
                   minimum_font=0):
     """A headless Chromium with a fresh profile, its console logged; or
     WebKit or Firefox, at ratio 1. minimum_font is the reader's
-    smallest font size in CSS pixels (Chromium only)."""
+    smallest font size in CSS pixels (not in WebKit)."""
     if engine == 'webkit':
         return start_webkit(width, height)
     if engine == 'firefox':
-        return start_firefox(width, height)
+        return start_firefox(width, height, minimum_font)
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
 

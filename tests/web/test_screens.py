@@ -4,12 +4,18 @@ projector screenshots go to the work folder.
 
 usage: test_screens.py WEB_FOLDER WORK_DIR"""
 
+import base64
+import datetime
 import math
 import os
+import pathlib
+import re
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import browser  # noqa: E402
 import flowlines  # noqa: E402
 import test_page  # noqa: E402
 from pagecheck import PageTest  # noqa: E402
@@ -29,16 +35,23 @@ SHOTS = {'phone': 'web-phone.png', 'projector': 'web-projector.png'}
 TEXT_SPACING = ('* { line-height: 1.5 !important; letter-spacing: 0.12em !important;'
                 ' word-spacing: 0.16em !important; }')
 CONTROLS = 'button, input, .scrollbar .arrow, .scrollbar .thumb, .menubar button'
+FREE = {'laptop': 'inputs', 'projector': 'inputs plots', '4k': 'inputs plots'}  # by small windows
+PAPER = (255 / 25.4 * 96, 186 / 25.4 * 96)  # printable on A4 and Letter, landscape, 12-mm margins
+BOXES = """return [...document.querySelectorAll(arguments[0])].map(e => {
+    const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; });"""
 
 
 class Screens(PageTest):
     devices = [row for row in DEVICES if not row[-1]]
 
-    def emulate(self, width, height, ratio, touch, reader):
+    def emulate(self, width, height, ratio, touch, reader, reload=True):
         cdp = self.page.driver.execute_cdp_cmd
         cdp('Emulation.setDeviceMetricsOverride', {'width': width, 'height': height,
                                                    'deviceScaleFactor': ratio, 'mobile': touch})
         cdp('Emulation.setTouchEmulationEnabled', {'enabled': touch, 'maxTouchPoints': 5})
+        if not reload:  # a rotation: the page fits itself anew in the next frame
+            return self.page.js('return new Promise((done) => requestAnimationFrame(() => '
+                                'requestAnimationFrame(done)))')
         self.page.open()
         if reader:
             self.page.js("""const sheet = new CSSStyleSheet(); sheet.replaceSync(arguments[0]);
@@ -64,9 +77,17 @@ class Screens(PageTest):
                 if name in SHOTS:
                     self.page.driver.save_screenshot(os.path.join(test_page.WORK_DIR,
                                                                   SHOTS[name]))
-                if name == 'phone':
+                self.check_small_windows(touch, FREE.get(name, ''))
+                if name == 'phone':  # turned on its side and back
+                    self.emulate(height, width, ratio, touch, reader, reload=False)
+                    self.check_small_windows(touch, '', opened=True)
+                    self.emulate(width, height, ratio, touch, reader, reload=False)
                     self.check_thumb_drag()
                     self.check_long_press()
+                elif name in FREE:
+                    self.check_plot_menu_scaled()
+                if name != 'tablet':
+                    self.check_print(width, height, ratio, touch, reader)
 
     def check_fit(self, width, height, touch, reader):
         page = self.page
@@ -86,6 +107,9 @@ class Screens(PageTest):
             .filter(e => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight + 1)
             .map(e => e.id || e.className);""")
         self.assertEqual(cut, [], 'every text shows whole')
+        if touch:  # phones zoom into a box of a smaller font
+            self.assertEqual(page.js("""return ['Label1', 'Text_Moo', 'Label2', 'Text_HbL'].map(
+                id => getComputedStyle(document.getElementById(id)).fontSize);"""), ['16px'] * 4)
         if touch or reader:
             self.assertEqual(fit, 'column')
             travel = page.js("""const bar = document.querySelector('#HScroll_Moo');
@@ -154,6 +178,127 @@ class Screens(PageTest):
                 break
         self.touch('touchEnd', x + 2, y + 1)
         self.assertTrue(opened)
+        self.assertGreaterEqual(min(b[3] - b[1] for b in self.boxes('#Picture_Akım_menu button')),
+                                44, 'a finger hits one item')
+
+    def boxes(self, selector):
+        return self.page.js(BOXES, selector)
+
+    def check_small_windows(self, touch, free, opened=False):
+        """In the view with their close buttons (44 px under a finger), leaving `free` free."""
+        for item in () if opened else ('Nm_About', 'Nm_Teori', 'Nm_Geçerlilik'):
+            self.page.js('arguments[0].click()', self.page.by_id(item))
+        width, height, scroll = self.page.js('const e = document.documentElement; return '
+                                             '[e.clientWidth, e.clientHeight, e.scrollWidth]')
+        self.assertLessEqual(scroll, width, 'no sideways scroll')
+        for window in ('Form_About', 'Form_Validity'):
+            (left, top, right, bottom), close = self.boxes(f'#{window}, #{window} .close')
+            self.assertTrue(0 <= left and right <= width and 0 <= top, window)
+            self.assertTrue(0 <= close[0] and close[2] <= width and close[3] <= height, window)
+            self.assertGreaterEqual(min(close[2] - close[0], close[3] - close[1]), 44 * touch)
+            kept = (self.boxes('#Frame1 :is(input, .scrollbar, button)') * ('inputs' in free)
+                    + self.boxes('#Form1 .plot') * ('plots' in free and window == 'Form_About'))
+            self.assertEqual([b for b in kept if b[0] < right and left < b[2]
+                              and b[1] < bottom and top < b[3]], [], window)
+
+    def check_plot_menu_scaled(self):
+        """A plot's menu shows its text as large as the window's labels."""
+        from selenium.webdriver.common.keys import Keys
+        self.page.js("document.getElementById('Picture_Akım').focus()")
+        self.page.by_id('Picture_Akım').send_keys(Keys.SHIFT, Keys.F10)
+        item, label = self.page.js("""return ['#Picture_Akım_menu button', '#Label1'].map(s => {
+            const r = new Range(); r.selectNodeContents(document.querySelector(s));
+            return r.getBoundingClientRect().height; });""")
+        self.assertGreaterEqual(item, label)
+
+    def check_print(self, width, height, ratio, touch, reader):
+        """One PDF page; measured on the paper's printable area in print media."""
+        page, cdp = self.page, self.page.driver.execute_cdp_cmd
+        page.js("document.getElementById('Picture_Akım').focus()")
+        pdf = base64.b64decode(cdp('Page.printToPDF', {'preferCSSPageSize': True})['data'])
+        self.assertEqual(len(re.findall(rb'/Type\s*/Page\b', pdf)), 1, 'one page')
+        cdp('Emulation.setDeviceMetricsOverride', {'width': int(PAPER[0]), 'height': int(PAPER[1]),
+                                                   'deviceScaleFactor': 1, 'mobile': False})
+        cdp('Emulation.setEmulatedMedia', {'media': 'print'})
+        try:  # between the page's beforeprint and afterprint, a frame apart
+            page.js("""scrollTo(0, 0); dispatchEvent(new Event('beforeprint')); return new
+                Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));""")
+            heading, window, lines, ring, cut = page.js(f"""const boxes = (s) => {{ {BOXES} }};
+                const seen = [...boxes('#PrintHeading, #Form1'), [...PrintHeading.children].map(
+                  p => p.textContent), getComputedStyle(document.activeElement).outlineStyle,
+                  [...document.querySelectorAll('#Form1 .label')].filter(
+                    e => e.scrollWidth > e.clientWidth).map(e => e.id)];
+                dispatchEvent(new Event('afterprint')); return seen;""".replace('arguments[0]',
+                                                                                's'))
+        finally:
+            cdp('Emulation.setEmulatedMedia', {'media': ''})
+            self.emulate(width, height, ratio, touch, reader, reload=False)
+        self.assertEqual((heading[:2], window[0], cut, ring), ([0, 0], 0, [], 'none'))
+        self.assertTrue(window[1] - heading[3] <= 8 and window[3] <= PAPER[1], window)
+        if not reader:  # the window, at the paper's size whatever the screen's
+            self.assertTrue(0.75 * PAPER[0] < window[2] <= PAPER[0], window)
+            self.assertEqual(window, getattr(self, 'printed', window))
+            self.printed = window
+        self.assertEqual(lines, [f"Moo = {page.text('Text_Moo')}, H/L = {page.text('Text_HbL')}",
+                                 page.js('return location.href') + ' · '
+                                 + datetime.date.today().strftime('%d.%m.%Y')])
+
+
+class CoursePage(PageTest):
+    """docs/web.md's snippet as written, in a course page of another origin at
+    1280 x 900; sandboxed as it says, and without downloads and modals."""
+
+    DOCS = (pathlib.Path(__file__).parents[2] / 'docs' / 'web.md').read_text('utf-8')
+    SNIPPET = re.search(r'### In a course page.*?```html\n(.*?)```', DOCS, re.S).group(1)
+    SANDBOX = re.search(r'`(sandbox="[^"]*")`', DOCS).group(1)
+
+    def framed(self, sandbox=''):
+        """Into the frame once its page has calculated; the frame's top."""
+        from selenium.webdriver.support.ui import WebDriverWait
+        page, folder = self.page, tempfile.TemporaryDirectory(prefix='wavywall-course-')
+        self.addCleanup(folder.cleanup)
+        pathlib.Path(folder.name, 'index.html').write_text(
+            '<!DOCTYPE html><meta charset="utf-8"><link rel="icon" href="data:,"><h1>Ders 7</h1>'
+            + self.SNIPPET.replace('https://example.org/wavywall/', page.server.url).replace(
+                '<iframe ', f'<iframe {sandbox} '), 'utf-8')
+        self.addCleanup((host := browser.Server(folder.name)).stop)
+        page.driver.get(host.url)
+        top = page.js("return document.querySelector('iframe').getBoundingClientRect().top")
+        page.driver.switch_to.frame(0)
+        WebDriverWait(page.driver, 20).until(lambda d: d.execute_script(
+            "return document.documentElement.dataset.ready === 'true'"))
+        page.js("document.getElementById('Command1').click()")
+        return top
+
+    def said(self, command):  # after a command of the pressure plot's menu
+        return self.page.js("""const plot = document.getElementById('Picture_basınç');
+            plot.dispatchEvent(new MouseEvent('contextmenu', { bubbles: true }));
+            document.getElementById(`Picture_basınç_${arguments[0]}`).click();
+            const said = MsgBox.open ? MsgBox_text.textContent : null;
+            MsgBox_OK.click(); return said;""", command)
+
+    def test_framed_as_the_docs_say(self):
+        page = self.page
+        page.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+            'width': 1280, 'height': 900, 'deviceScaleFactor': 1, 'mobile': False})
+        try:
+            top = self.framed()
+            self.assertLessEqual(top + self.boxes('#Picture_basınç')[0][3], 900, 'above the fold')
+            self.assertTrue(page.js('return document.featurePolicy.allowsFeature(arguments[0])',
+                                    'clipboard-write'))
+            self.framed(self.SANDBOX)
+            self.assertIsNone(self.said('print'))
+            self.framed('sandbox="allow-scripts allow-same-origin"')
+            self.assertIn('içeren sayfa yazdırmaya izin vermiyor', self.said('print'))
+            self.assertIn('indirmeye izin', self.said('saveData'))
+        finally:
+            page.driver.switch_to.default_content()
+            page.driver.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
+        # The browser's own words for what the sandbox refused, and nothing else.
+        errors = [e['message'] for e in page.driver.get_log('browser') if e['level'] == 'SEVERE']
+        self.assertEqual([e for e in errors if 'sandboxed' not in e], [])
+
+    boxes = Screens.boxes
 
 
 class ReaderSettings(Screens):

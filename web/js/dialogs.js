@@ -2,12 +2,14 @@
 // nothing else in the page reacts, and its promise settles when the user has
 // closed it (OK by click, Return or Space; Escape too, as with any message
 // box that has only OK). The About window is one non-modal window, laid out
-// on its first use and shown again, unchanged, on every later one; its
-// close button and Escape close it. The validity window is non-modal too,
-// and shows the lines it is given. The question of a picture's file type is
-// modal, as a file dialog is.
+// on its first use and shown again, unchanged, on every later one. The
+// validity window is non-modal too, and shows the lines it is given. Both
+// are small windows: their close button and Escape close them. The question
+// of a picture's file type is modal, as a file dialog is.
 
 import { describeFormAbout, describeFormValidity, layOutFormAbout } from './layout.js';
+import { keepInView, placeSmallWindow } from './placement.js';
+import { isLetter } from './plotmenu.js';
 
 export class MessageBox {
   constructor(dialog) {
@@ -76,55 +78,32 @@ export class SaveTypeDialog {
   }
 }
 
-export class AboutWindow {
+// A small non-modal window with a close button: Escape closes it too (a
+// dialog opened with show() does not close on Escape by itself), and the
+// focus then goes back to what opened it, not to the page's start. It opens
+// inside the view (js/placement.js), is placed anew after every fit of the
+// main window (the "fit" event of js/fit.js) and kept in view as its
+// contents grow.
+class SmallWindow {
   constructor(dialog) {
     this.dialog = dialog;
-    this.laidOut = false;
     this.returnFocus = null;
-    describeFormAbout(dialog);
-    dialog.querySelector('.close').addEventListener('click', () => dialog.close());
-    // A non-modal dialog does not close on Escape by itself; a window with
-    // a close button does.
+    const close = dialog.querySelector('.close');
+    close.addEventListener('click', () => dialog.close());
     dialog.addEventListener('keydown', (event) => {
       if (event.key === 'Escape') {
         event.preventDefault();
         dialog.close();
       }
     });
-    // Closing goes back to where the reader was, not to the page's start.
     dialog.addEventListener('close', () => {
-      if (dialog.contains(document.activeElement) || document.activeElement === document.body) {
+      const active = document.activeElement;
+      if (dialog.contains(active) || active === document.body || active === null) {
         this.returnFocus?.focus();
       }
     });
-    makeMovable(dialog, dialog.querySelector('.caption-bar'));
-  }
-
-  show() {
-    if (!this.dialog.open) {
-      this.returnFocus = document.activeElement;
-      this.dialog.show();
-    }
-    if (!this.laidOut) {
-      layOutFormAbout(this.dialog);
-      this.laidOut = true;
-    }
-    this.dialog.querySelector('.close').focus();
-  }
-}
-
-export class ValidityWindow {
-  constructor(dialog) {
-    this.dialog = dialog;
-    this.text = dialog.querySelector('#Form_Validity_text');
-    describeFormValidity(dialog);
-    dialog.querySelector('.close').addEventListener('click', () => dialog.close());
-    // A non-modal dialog does not close on Escape by itself.
-    dialog.addEventListener('keydown', (event) => {
-      if (event.key === 'Escape') {
-        dialog.close();
-      }
-    });
+    document.addEventListener('fit', () => this.dialog.open && placeSmallWindow(dialog));
+    new ResizeObserver(() => this.dialog.open && keepInView(dialog)).observe(dialog);
     makeMovable(dialog, dialog.querySelector('.caption-bar'));
   }
 
@@ -132,12 +111,61 @@ export class ValidityWindow {
     return this.dialog.open;
   }
 
-  show(text) {
-    this.update(text);
+  // layOut, if given, lays the window out once it shows and before it is
+  // placed.
+  showWindow(layOut = () => {}) {
     if (!this.dialog.open) {
+      this.returnFocus = document.activeElement;
+      // The window opened last lies above the other.
+      for (const other of document.querySelectorAll('dialog.about, dialog.validity')) {
+        other.classList.toggle('front', other === this.dialog);
+      }
       this.dialog.show();
+      layOut();
+      placeSmallWindow(this.dialog);
     }
     this.dialog.querySelector('.close').focus();
+  }
+}
+
+// Opened by its menu command, and by Alt+A, the command's access key
+// (&About), anywhere in the page, as on the desktop; not while a modal box
+// (a message) holds the page.
+export class AboutWindow extends SmallWindow {
+  constructor(dialog, command) {
+    super(dialog);
+    this.laidOut = false;
+    describeFormAbout(dialog);
+    command.addEventListener('click', () => this.show());
+    document.addEventListener('keydown', (event) => {
+      if (event.altKey && !event.ctrlKey && !event.metaKey && isLetter(event, 'a')
+          && !document.querySelector('dialog:modal')) {
+        event.preventDefault();
+        this.show();
+      }
+    });
+  }
+
+  show() {
+    this.showWindow(() => {
+      if (!this.laidOut) {
+        layOutFormAbout(this.dialog);
+        this.laidOut = true;
+      }
+    });
+  }
+}
+
+export class ValidityWindow extends SmallWindow {
+  constructor(dialog) {
+    super(dialog);
+    this.text = dialog.querySelector('#Form_Validity_text');
+    describeFormValidity(dialog);
+  }
+
+  show(text) {
+    this.update(text);
+    this.showWindow();
   }
 
   update(text) {

@@ -4,9 +4,11 @@
 // the reader asks for, the numbers as CSV or as
 // tab-separated text for a spreadsheet, the page's link, and a print with
 // both plots drawn as vectors. Copying uses the asynchronous clipboard and
-// says plainly when the browser refuses.
+// says plainly when the browser refuses; saving and printing say so where
+// the page embedding this one forbids them (js/host.js).
 
 import { Plot } from './core.js';
+import { HostLimits } from './host.js';
 
 const refused = 'Tarayıcı panoya yazmaya izin vermedi.';
 
@@ -58,6 +60,7 @@ export class PlotExports {
     this.boxes = boxes;
     this.messageBox = messageBox;
     this.saveType = saveType;
+    this.host = new HostLimits(messageBox);
     window.addEventListener('beforeprint', () => this.showPrintPictures());
     window.addEventListener('afterprint', () => this.removePrintPictures());
   }
@@ -73,9 +76,12 @@ export class PlotExports {
       ])),
       copyData: () => this.copy(() => navigator.clipboard.writeText(this.core.table(plot, true))),
       copyLink: () => this.copy(() => navigator.clipboard.writeText(window.location.href)),
-      print: () => window.print(),
+      print: () => this.host.print(),
     };
     actions[command]();
+    if (command.startsWith('save')) {
+      this.host.saved();
+    }
   }
 
   async savePicture(plot, name) {

@@ -16,7 +16,15 @@
 // The scale moves in steps of an eighth, so that a window dragged wider
 // re-fits a few times rather than at every pixel. A re-fit changes the
 // root's class and custom properties only: texts, bar positions, plots and
-// open dialogs stay as they are.
+// open dialogs stay as they are; the small windows are placed anew on the
+// "fit" event that follows each fit (js/placement.js).
+//
+// On paper the window keeps its designed layout, scaled to the paper by the
+// style sheet's print rules, whatever the screen shows: a column is laid out
+// as the window while the page prints, its controls refitted to it, unless
+// the reader's fonts would cut a text there too.
+
+import { fitTextToWidth } from './layout.js';
 
 const margin = 8;
 const scaleStep = 8;
@@ -31,6 +39,7 @@ export class WindowFit {
     this.onFit = onFit;
     const view = this.document.defaultView;
     this.coarse = view.matchMedia('(pointer: coarse)');
+    this.paper = view.matchMedia('print');
     // Both boxes are measured before either is changed: one layout, not two.
     const boxes = [...form.querySelectorAll('.plot')];
     const aspects = boxes.map((box) => `${box.offsetWidth} / ${box.offsetHeight}`);
@@ -43,6 +52,10 @@ export class WindowFit {
     };
     view.addEventListener('resize', refit);
     this.coarse.addEventListener('change', refit);
+    view.addEventListener('beforeprint', () => this.print());
+    view.addEventListener('afterprint', () => this.fit());
+    // In case afterprint came while print media still held.
+    this.paper.addEventListener('change', refit);
     // The observer reports the probe once at the start: that is no change.
     let started = false;
     new ResizeObserver(() => (started ? refit(true) : (started = true)))
@@ -71,6 +84,7 @@ export class WindowFit {
   // page is laid out once for it, and only when the reader's fonts change.
   measure() {
     this.apply({ mode: 'window-fit', scale: 1 });
+    this.fitLabels();
     const { offsetWidth, offsetHeight, clientWidth } = this.form;
     // The window's own border is not zoomed, only what lies within it.
     this.design = { width: offsetWidth, height: offsetHeight, border: offsetWidth - clientWidth };
@@ -78,18 +92,45 @@ export class WindowFit {
     this.remeasure = false;
   }
 
+  // Each label gets the largest size up to the page's at which its text
+  // fits its rectangle (js/layout.js), at the scale the window has now.
+  fitLabels() {
+    for (const label of this.form.querySelectorAll('.label')) {
+      label.style.fontSize = '';
+      fitTextToWidth(label);
+    }
+  }
+
+  // Whether a text is cut with the window at a scale. Where nothing is cut
+  // at the designed size, nothing is at any. A browser's minimum font size
+  // may hold for text as it shows (Firefox): a text raised to it at the
+  // designed size may fit in the window scaled up, its labels fitted anew.
+  cutAt(scale) {
+    if (!this.cut || scale === 1) {
+      return this.cut;
+    }
+    this.apply({ mode: 'window-fit', scale });
+    this.fitLabels();
+    return this.textsCut();
+  }
+
   // later, if given, is handed onFit to call in its own time.
   fit(later = (refitControls) => refitControls()) {
+    // While the page is laid out for paper, a resize or a font change the
+    // print itself causes must not undo the print's layout.
+    if (this.paper.matches) {
+      return;
+    }
     if (this.remeasure) {
       this.measure();
     }
     const room = this.room();
     const { width, height, border } = this.design;
-    if (this.coarse.matches || room.width < width || this.cut) {
+    const scale = Math.min(room.width / width, room.height / height);
+    const stepped = Math.max(1, Math.floor(scale * scaleStep) / scaleStep);
+    if (this.coarse.matches || room.width < width || this.cutAt(stepped)) {
       this.apply(this.fitted = { mode: 'column', scale: 1 });
     } else {
-      const scale = Math.min(room.width / width, room.height / height);
-      const stepped = Math.max(1, Math.floor(scale * scaleStep) / scaleStep);
       // Centred, with the window's corner on a whole pixel.
       const inset = (free) => Math.max(0, Math.floor(free / 2));
       this.apply(this.fitted = { mode: 'window-fit', scale: stepped,
@@ -102,6 +143,24 @@ export class WindowFit {
       this.state = state;
       later(this.onFit);
     }
+    this.document.dispatchEvent(new Event('fit'));
+  }
+
+  // Before the page prints: a column becomes the window again, at its
+  // designed size (the print rules scale it by --print-fit) where no text is
+  // cut there; afterprint fits it back.
+  print() {
+    if (this.fitted.mode !== 'column') {
+      return;
+    }
+    const onPaper = parseFloat(getComputedStyle(this.root).getPropertyValue('--print-fit'));
+    if (this.cutAt(onPaper)) {
+      this.apply(this.fitted);
+      return;
+    }
+    this.apply({ mode: 'window-fit', scale: 1 });
+    this.state = 'print';
+    this.onFit();
   }
 
   // Changes only what differs, since each change of the root's classes or

@@ -110,8 +110,11 @@ function describeForm1(document) {
   }
 }
 
+// Until the page's script runs only the line that says the page is loading
+// is laid out.
 export function layOutForm1(document) {
   const byId = (id) => document.getElementById(id);
+  document.documentElement.classList.add('scripted');
   describeForm1(document);
   size(byId('Form1_client'), windows.Form1.clientArea);
   for (const [name, control] of form1Controls()) {
@@ -167,4 +170,12 @@ export function layOutFormAbout(dialog) {
     label.style.fontSize = `${line.points}pt`;
     fitTextToWidth(label);
   });
+}
+
+// The window shows, with the focus on the first stop of the tab order,
+// without scrolling the page to it: at 400 % zoom the column's inputs stand
+// above it.
+export function showLaidOut(document) {
+  document.documentElement.classList.add('laid-out');
+  document.getElementById(windows.Form1.tabOrder[0]).focus({ preventScroll: true });
 }

@@ -8,29 +8,18 @@ import { Core, Plot } from './core.js';
 import { AboutWindow, MessageBox, SaveTypeDialog, ValidityWindow } from './dialogs.js';
 import { WindowFit } from './fit.js';
 import { Form1 } from './form1.js';
-import { layOutForm1 } from './layout.js';
+import { layOutForm1, showLaidOut } from './layout.js';
 import { PlotPainter } from './plotpainter.js';
-import { isLetter } from './plotmenu.js';
+import { keepPrintHeading } from './print.js';
 import { StepScrollBar } from './scrollbar.js';
 import { StartState } from './startup.js';
 import { TheoryMenu } from './theorymenu.js';
 import { keepUpToDate } from './updates.js';
 
 const byId = (id) => document.getElementById(id);
-// Until now only the line that says the page is loading was laid out.
-document.documentElement.classList.add('scripted');
 layOutForm1(document);
-const about = new AboutWindow(byId('Form_About'));
-byId('Nm_About').addEventListener('click', () => about.show());
-// Alt+A, the access key of About (&About), anywhere in the page, as on the
-// desktop; not while a modal box (a message) holds the page.
-document.addEventListener('keydown', (event) => {
-  if (event.altKey && !event.ctrlKey && !event.metaKey && isLetter(event, 'a')
-      && !document.querySelector('dialog:modal')) {
-    event.preventDefault();
-    about.show();
-  }
-});
+new AboutWindow(byId('Form_About'), byId('Nm_About'));
+keepPrintHeading(byId('PrintHeading'));
 
 const plot = (id, which) =>
   ({ box: byId(id), plot: which, painter: new PlotPainter(byId(id).querySelector('canvas')) });
@@ -55,17 +44,10 @@ new WindowFit(byId('Form1'), () => {
   form.bars.forEach((bar) => bar.refit());
   start.coverPlots();
 });
-document.documentElement.classList.add('laid-out');
-// The focus starts on the flow plot, without scrolling the page to it: at
-// 400 % zoom the column's inputs stand above it.
-byId('Picture_Akım').focus({ preventScroll: true });
+showLaidOut(document);
 byId('Command1').addEventListener('click', () => start.keepClick() || form.Command1_Click());
 
-// The ready mark and flag tell the browser tests and the start-up timing
-// (docs/performance.md) that the page is usable.
 form.start(await Core.load());
-performance.mark('wavywall-ready');
-document.documentElement.dataset.ready = 'true';
 // A link's inputs are calculated as HESAPLA; a click kept meanwhile is that
 // same calculation, not a second one.
 const clickKept = start.showReady();

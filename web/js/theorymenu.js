@@ -31,8 +31,9 @@ export class TheoryMenu {
       this.close();
       handlers.exact(on);
     });
+    // The window it opens gives the focus back to the menu's button.
     menu.querySelector('#Nm_Geçerlilik').addEventListener('click', () => {
-      this.close(false);
+      this.close();
       handlers.validity();
     });
     document.addEventListener('pointerdown', (event) => {
