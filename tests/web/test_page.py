@@ -648,6 +648,16 @@ class Exports(PageTest):
         self.click(self.arrow('HScroll_HbL', 'increase'))
         self.assertEqual(page.address('#Moo=1.44&HbL=0.07'), '#Moo=1.44&HbL=0.07')
         self.assertLessEqual(page.js('return history.length'), length + 2)
+        # A link copied at once carries the inputs just calculated, though the
+        # address is written only once a burst of changes ends.
+        copied = page.js("""let copied = null;
+            Object.defineProperty(navigator, 'clipboard', { configurable: true,
+              value: { writeText: async (text) => { copied = text; } } });
+            document.getElementById('Text_HbL').value = '0.08';
+            document.getElementById('Command1').click();
+            document.getElementById('Picture_basınç_copyLink').click();
+            return copied;""")
+        self.assertTrue(copied.endswith('#Moo=1.44&HbL=0.08'), copied)
         # The second-order overlay travels with the inputs, and a fragment
         # without it, typed into the open tab, turns it off.
         self.open_at('#Moo=2&HbL=0.05&Cp2=1')

@@ -55,8 +55,9 @@ function pngOf(box, frame) {
 }
 
 export class PlotExports {
-  constructor(core, boxes, { messageBox, saveType }) {
+  constructor(core, boxes, { messageBox, saveType, link }) {
     this.core = core;
+    this.link = link;
     this.boxes = boxes;
     this.messageBox = messageBox;
     this.saveType = saveType;
@@ -75,7 +76,7 @@ export class PlotExports {
         new ClipboardItem({ 'image/png': pngOf(this.boxes[plot], this.core.pictureFrame(plot)) }),
       ])),
       copyData: () => this.copy(() => navigator.clipboard.writeText(this.core.table(plot, true))),
-      copyLink: () => this.copy(() => navigator.clipboard.writeText(window.location.href)),
+      copyLink: () => this.copy(() => navigator.clipboard.writeText(this.link())),
       print: () => this.host.print(),
     };
     actions[command]();

@@ -40,10 +40,17 @@ export class Form1 {
     this.describePlots();
     const exports = new PlotExports(core,
       Object.fromEntries(this.plots.map(({ box, plot }) => [plot, box])),
-      { messageBox: this.messageBox, saveType: this.saveType });
+      { messageBox: this.messageBox, saveType: this.saveType, link: () => this.link() });
     for (const { box, plot } of this.plots) {
       new PlotMenu(box, (command) => exports.run(plot, command), () => core.hasResults());
     }
+  }
+
+  // The page's address with the inputs shown now: a burst of changes may
+  // not have reached it yet.
+  link() {
+    this.address.flush();
+    return window.location.href;
   }
 
   texts() {

@@ -19,7 +19,6 @@ import { keepUpToDate } from './updates.js';
 const byId = (id) => document.getElementById(id);
 layOutForm1(document);
 new AboutWindow(byId('Form_About'), byId('Nm_About'));
-keepPrintHeading(byId('PrintHeading'));
 
 const plot = (id, which) =>
   ({ box: byId(id), plot: which, painter: new PlotPainter(byId(id).querySelector('canvas')) });
@@ -34,6 +33,7 @@ const form = new Form1({
     validity: () => form.Nm_Geçerlilik_Click(),
   }),
 });
+keepPrintHeading(byId('PrintHeading'), () => form.link());
 form.bars = [
   new StepScrollBar(byId('HScroll_Moo'), (position) => form.HScroll_Moo_Change(position)),
   new StepScrollBar(byId('HScroll_HbL'), (position) => form.HScroll_HbL_Change(position)),

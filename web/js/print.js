@@ -15,13 +15,14 @@ function inputs(document) {
   return `Moo = ${text('Text_Moo')}, H/L = ${text('Text_HbL')}`;
 }
 
-export function keepPrintHeading(heading) {
+// link() gives the page's address as it stands, the last change written.
+export function keepPrintHeading(heading, link) {
   const { ownerDocument: document } = heading;
   const view = document.defaultView;
   view.addEventListener('beforeprint', () => {
     const [what, where] = heading.children;
     what.textContent = inputs(document);
     const day = new Intl.DateTimeFormat('tr-TR', { dateStyle: 'short' }).format(new Date());
-    where.textContent = `${view.location.href} · ${day}`;
+    where.textContent = `${link()} · ${day}`;
   });
 }
