@@ -42,8 +42,9 @@ export class WindowFit {
     this.paper = view.matchMedia('print');
     // Both boxes are measured before either is changed: one layout, not two.
     const boxes = [...form.querySelectorAll('.plot')];
-    const aspects = boxes.map((box) => `${box.offsetWidth} / ${box.offsetHeight}`);
-    boxes.forEach((box, i) => box.style.setProperty('--aspect', aspects[i]));
+    const aspects = boxes.map((box) => box.offsetWidth / box.offsetHeight);
+    boxes.forEach((box, i) => box.style.setProperty('--aspect', String(aspects[i])));
+    form.style.setProperty('--narrowest-aspect', String(Math.min(...aspects)));
     let pending = 0;
     const refit = (remeasure) => {
       this.remeasure ||= remeasure === true;
