@@ -58,13 +58,28 @@ void PictureBox::Overlay::Line(float x1, float y1, float x2, float y2, Colour co
     m_box.requestRepaint();
 }
 
-// Only the drawing area changes; the frame around it stays as painted. One
-// request covers every line drawn until the repaint comes.
+// Only the drawing area changes; the frame around it stays as painted, and
+// so does an opaque child over the area, the plot's title, which covers the
+// lines beneath it and whose own pixels never change: Qt repaints a child
+// only where its parent's update reaches it. One request covers every line
+// drawn until the repaint comes.
 void PictureBox::requestRepaint() {
     if (!m_repaintRequested) {
         m_repaintRequested = true;
-        update(contentsRect());
+        update(plotRegion());
     }
+}
+
+QRegion PictureBox::plotRegion() const {
+    QRegion region(contentsRect());
+    for (const QObject *child : children()) {
+        const auto *widget = qobject_cast<const QWidget *>(child);
+        if (widget && !widget->isWindow() && !widget->isHidden() &&
+            (widget->autoFillBackground() || widget->testAttribute(Qt::WA_OpaquePaintEvent))) {
+            region -= widget->geometry();
+        }
+    }
+    return region;
 }
 
 // The drawing area in the device pixels of a ratio: its edges rounded to the
@@ -81,7 +96,7 @@ QRect PictureBox::deviceArea(qreal ratio) const {
 // device pixel. Over the same target after the box's own request only what
 // the painter changed is drawn; the target keeps the rest as it was shown.
 void PictureBox::paintEvent(QPaintEvent *event) {
-    const bool ownRequest = m_repaintRequested && event->rect() == contentsRect();
+    const bool ownRequest = m_repaintRequested && event->rect() == plotRegion().boundingRect();
     m_repaintRequested = false;
     if (!contentsRect().contains(event->rect())) {
         // The box paints opaquely: at a fractional or doubled pixel ratio the

@@ -3,7 +3,8 @@
 // coordinates; the core's painter (canvas/rasteriser.h) paints that list
 // into the box's image at the screen's full resolution, as it paints the web
 // page's plots, and a paint event shows the image: the pixels the painter
-// changed after a recalculation, the whole of it after anything else. Two
+// changed after a recalculation (but those under the title, which is not
+// repainted), the whole of it after anything else. Two
 // more lists, the overlays, are painted over the plot: the second-order
 // layer, then the exact simple wave's. Each is empty unless a layer draws
 // into it.
@@ -16,6 +17,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QRegion>
 
 #include <vector>
 
@@ -47,6 +49,10 @@ public:
     /// What the box shows: the plot's lines, then each layer's, in the order
     /// they are painted. Every picture of the plot is made from it.
     std::vector<PlotLine> shownLines() const;
+
+    /// What a new plot repaints: the drawing area but for the opaque title
+    /// over it.
+    QRegion plotRegion() const;
 
 Q_SIGNALS:
     /// The canvas was cleared: a plot is about to be drawn anew.
