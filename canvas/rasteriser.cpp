@@ -223,10 +223,13 @@ PixelRect Rasteriser::begin(const PixelImage &image, double ratio) {
     return cleared;
 }
 
-// The image, the pen and the box are kept in locals: a pixel written
-// through a pointer to unsigned words might otherwise be one of the
-// painter's own int members, and each would be read again after it. Lines
-// come in runs of one colour, whose pixel is worked out once a run.
+// The image and the pen are kept in locals: a pixel written through a
+// pointer to unsigned words might otherwise be one of the painter's own int
+// members, and each would be read again after it. Lines come in runs of one
+// colour, whose pixel is worked out once a run. The box of the lines is
+// taken over their unit coordinates and turned into pixels once: a device
+// pixel never decreases as its coordinate grows, so the pixel of the least
+// coordinate is the least pixel.
 void Rasteriser::draw(std::span<const DisplayList::PlotLine> lines) {
     if (lines.empty()) {
         return;
@@ -237,28 +240,27 @@ void Rasteriser::draw(std::span<const DisplayList::PlotLine> lines) {
     const double height = image.height;
     const double lastX = image.width - 1;
     const double lastY = image.height - 1;
-    int left = m_left, top = m_top, right = m_right, bottom = m_bottom;
+    UnitPoint least = lines.front().line.from;
+    UnitPoint most = least;
     Colour colour = lines.front().colour;
     std::uint32_t pixel = pixelOf(colour, image.order);
     for (const DisplayList::PlotLine &line : lines) {
-        const int x1 = pixelAt(line.line.from.u * width, lastX);
-        const int y1 = pixelAt(line.line.from.v * height, lastY);
-        const int x2 = pixelAt(line.line.to.u * width, lastX);
-        const int y2 = pixelAt(line.line.to.v * height, lastY);
+        const UnitLine &l = line.line;
         if (line.colour != colour) {
             colour = line.colour;
             pixel = pixelOf(colour, image.order);
         }
-        drawSegment(image, x1, y1, x2, y2, pixel, pen);
-        left = std::min(left, std::min(x1, x2));
-        top = std::min(top, std::min(y1, y2));
-        right = std::max(right, std::max(x1, x2));
-        bottom = std::max(bottom, std::max(y1, y2));
+        drawSegment(image, pixelAt(l.from.u * width, lastX), pixelAt(l.from.v * height, lastY),
+                    pixelAt(l.to.u * width, lastX), pixelAt(l.to.v * height, lastY), pixel, pen);
+        least = {std::min(least.u, std::min(l.from.u, l.to.u)),
+                 std::min(least.v, std::min(l.from.v, l.to.v))};
+        most = {std::max(most.u, std::max(l.from.u, l.to.u)),
+                std::max(most.v, std::max(l.from.v, l.to.v))};
     }
-    m_left = left;
-    m_top = top;
-    m_right = right;
-    m_bottom = bottom;
+    m_left = std::min(m_left, pixelAt(least.u * width, lastX));
+    m_top = std::min(m_top, pixelAt(least.v * height, lastY));
+    m_right = std::max(m_right, pixelAt(most.u * width, lastX));
+    m_bottom = std::max(m_bottom, pixelAt(most.v * height, lastY));
 }
 
 PixelRect Rasteriser::finish(PixelRect cleared) {
