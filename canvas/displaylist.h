@@ -37,6 +37,9 @@ public:
         }
     }
 
+    /// The same lines as Line would keep, each point mapped once.
+    void Polyline(std::span<const float> x, std::span<const float> y, Colour colour) override;
+
     /// The visible line pieces since the last Cls, in drawing order.
     const std::vector<PlotLine> &lines() const { return m_lines; }
 

@@ -72,12 +72,17 @@ void computeSubsonicCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys
     }
 }
 
+// A curve's points go to the canvas once each, as one polyline.
 void drawCurve(const PointTable &Xs, const PointTable &Ys, int j, int N, Colour colour,
                Canvas &canvas) {
-    for (int i = 1; i <= N; ++i) {
-        canvas.Line(toSingle(Xs[i - 1][j]), toSingle(-Ys[i - 1][j]), toSingle(Xs[i][j]),
-                    toSingle(-Ys[i][j]), colour);
+    std::array<float, maxIntervals + 1> x{};
+    std::array<float, maxIntervals + 1> y{};
+    for (int i = 0; i <= N; ++i) {
+        x[i] = toSingle(Xs[i][j]);
+        y[i] = toSingle(-Ys[i][j]);
     }
+    const auto points = static_cast<std::size_t>(N) + 1;
+    canvas.Polyline(std::span(x.data(), points), std::span(y.data(), points), colour);
 }
 
 } // namespace

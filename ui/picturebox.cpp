@@ -42,6 +42,11 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, Colour colour) {
     requestRepaint();
 }
 
+void PictureBox::Polyline(std::span<const float> x, std::span<const float> y, Colour colour) {
+    m_list.Polyline(x, y, colour);
+    requestRepaint();
+}
+
 void PictureBox::Overlay::Cls() {
     if (!list.lines().empty()) {
         m_box.requestRepaint();
@@ -55,6 +60,12 @@ void PictureBox::Overlay::Scale(double x1, double y1, double x2, double y2) {
 
 void PictureBox::Overlay::Line(float x1, float y1, float x2, float y2, Colour colour) {
     list.Line(x1, y1, x2, y2, colour);
+    m_box.requestRepaint();
+}
+
+void PictureBox::Overlay::Polyline(std::span<const float> x, std::span<const float> y,
+                                   Colour colour) {
+    list.Polyline(x, y, colour);
     m_box.requestRepaint();
 }
 

@@ -34,6 +34,7 @@ public:
     void Cls() override;
     void Scale(double x1, double y1, double x2, double y2) override;
     void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void Polyline(std::span<const float> x, std::span<const float> y, Colour colour) override;
 
     /// What is on the canvas now: the visible parts of the lines drawn since
     /// the last Cls, in drawing order.
@@ -70,6 +71,7 @@ private:
         void Cls() override;
         void Scale(double x1, double y1, double x2, double y2) override;
         void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+        void Polyline(std::span<const float> x, std::span<const float> y, Colour colour) override;
         DisplayList list;
 
     private:
