@@ -13,12 +13,6 @@ namespace {
 // (down for a flat line, right for a steep one) at `widen` apart. A line
 // that comes nearer the image's far edge than the pen is wide counts the
 // pixels left (room) as it crosses rows or columns (CuttingPen).
-struct Dot {
-    std::uint32_t pixel;
-    void put(std::uint32_t *at) const { *at = pixel; }
-    void crossed() const {}
-};
-
 template <int pen> struct FixedPen {
     std::uint32_t pixel;
     std::ptrdiff_t widen;
@@ -128,7 +122,7 @@ void drawSegment(const PixelImage &image, int x1, int y1, int x2, int y2, std::u
     }
     std::uint32_t *at = image.pixels + static_cast<std::ptrdiff_t>(y1) * image.stride + x1;
     walkEither(at, x1 < x2 ? 1 : -1, y1 < y2 ? image.stride : -image.stride, std::abs(x2 - x1),
-               std::abs(y2 - y1), Dot{pixel});
+               std::abs(y2 - y1), FixedPen<1>{pixel, 0});
 }
 
 // devicePixel for a size of one pixel or more, whose last pixel is `last`:
@@ -136,6 +130,24 @@ void drawSegment(const PixelImage &image, int x1, int y1, int x2, int y2, std::u
 int pixelAt(double scaled, double last) {
     scaled = scaled > 0 ? scaled : 0;
     return static_cast<int>(scaled < last ? scaled : last);
+}
+
+// An image's size and last pixel, for devicePixel of either coordinate.
+struct Scaling {
+    double width;
+    double height;
+    double lastX;
+    double lastY;
+    int x(double u) const { return pixelAt(u * width, lastX); }
+    int y(double v) const { return pixelAt(v * height, lastY); }
+};
+
+UnitPoint lower(UnitPoint a, UnitPoint b) {
+    return {std::min(a.u, b.u), std::min(a.v, b.v)};
+}
+
+UnitPoint higher(UnitPoint a, UnitPoint b) {
+    return {std::max(a.u, b.u), std::max(a.v, b.v)};
 }
 
 PixelRect unite(PixelRect a, PixelRect b) {
@@ -226,22 +238,24 @@ PixelRect Rasteriser::begin(const PixelImage &image, double ratio) {
 // The image and the pen are kept in locals: a pixel written through a
 // pointer to unsigned words might otherwise be one of the painter's own int
 // members, and each would be read again after it. Lines come in runs of one
-// colour, whose pixel is worked out once a run. The box of the lines is
-// taken over their unit coordinates and turned into pixels once: a device
-// pixel never decreases as its coordinate grows, so the pixel of the least
-// coordinate is the least pixel.
+// colour, whose pixel is worked out once a run, and most start where the one
+// before ended, whose pixel is known. The box of the lines is taken over
+// their unit coordinates and turned into pixels once: a device pixel never
+// decreases as its coordinate grows, so the pixel of the least coordinate is
+// the least pixel.
 void Rasteriser::draw(std::span<const DisplayList::PlotLine> lines) {
     if (lines.empty()) {
         return;
     }
     const PixelImage image = m_image;
     const int pen = m_pen;
-    const double width = image.width;
-    const double height = image.height;
-    const double lastX = image.width - 1;
-    const double lastY = image.height - 1;
+    const Scaling scaling{static_cast<double>(image.width), static_cast<double>(image.height),
+                          image.width - 1.0, image.height - 1.0};
     UnitPoint least = lines.front().line.from;
     UnitPoint most = least;
+    UnitPoint end{-1, -1}; // no line's: unit coordinates lie in 0..1
+    int endX = 0;
+    int endY = 0;
     Colour colour = lines.front().colour;
     std::uint32_t pixel = pixelOf(colour, image.order);
     for (const DisplayList::PlotLine &line : lines) {
@@ -250,17 +264,25 @@ void Rasteriser::draw(std::span<const DisplayList::PlotLine> lines) {
             colour = line.colour;
             pixel = pixelOf(colour, image.order);
         }
-        drawSegment(image, pixelAt(l.from.u * width, lastX), pixelAt(l.from.v * height, lastY),
-                    pixelAt(l.to.u * width, lastX), pixelAt(l.to.v * height, lastY), pixel, pen);
-        least = {std::min(least.u, std::min(l.from.u, l.to.u)),
-                 std::min(least.v, std::min(l.from.v, l.to.v))};
-        most = {std::max(most.u, std::max(l.from.u, l.to.u)),
-                std::max(most.v, std::max(l.from.v, l.to.v))};
+        if (!(l.from == end)) {
+            endX = scaling.x(l.from.u);
+            endY = scaling.y(l.from.v);
+            least = lower(least, l.from);
+            most = higher(most, l.from);
+        }
+        const int x = scaling.x(l.to.u);
+        const int y = scaling.y(l.to.v);
+        drawSegment(image, endX, endY, x, y, pixel, pen);
+        least = lower(least, l.to);
+        most = higher(most, l.to);
+        end = l.to;
+        endX = x;
+        endY = y;
     }
-    m_left = std::min(m_left, pixelAt(least.u * width, lastX));
-    m_top = std::min(m_top, pixelAt(least.v * height, lastY));
-    m_right = std::max(m_right, pixelAt(most.u * width, lastX));
-    m_bottom = std::max(m_bottom, pixelAt(most.v * height, lastY));
+    m_left = std::min(m_left, scaling.x(least.u));
+    m_top = std::min(m_top, scaling.y(least.v));
+    m_right = std::max(m_right, scaling.x(most.u));
+    m_bottom = std::max(m_bottom, scaling.y(most.v));
 }
 
 PixelRect Rasteriser::finish(PixelRect cleared) {
