@@ -77,7 +77,9 @@ void PictureBox::Overlay::Polyline(std::span<const float> x, std::span<const flo
 void PictureBox::requestRepaint() {
     if (!m_repaintRequested) {
         m_repaintRequested = true;
-        update(plotRegion());
+        const QRegion region = plotRegion();
+        m_requestedArea = region.boundingRect();
+        update(region);
     }
 }
 
@@ -107,7 +109,7 @@ QRect PictureBox::deviceArea(qreal ratio) const {
 // device pixel. Over the same target after the box's own request only what
 // the painter changed is drawn; the target keeps the rest as it was shown.
 void PictureBox::paintEvent(QPaintEvent *event) {
-    const bool ownRequest = m_repaintRequested && event->rect() == plotRegion().boundingRect();
+    const bool ownRequest = m_repaintRequested && event->rect() == m_requestedArea;
     m_repaintRequested = false;
     if (!contentsRect().contains(event->rect())) {
         // The box paints opaquely: at a fractional or doubled pixel ratio the

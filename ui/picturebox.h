@@ -91,6 +91,7 @@ private:
     // Where the image went last, to tell a repaint over it from a new target.
     const QPaintDevice *m_shownOn = nullptr;
     bool m_repaintRequested = false;
+    QRect m_requestedArea;
 };
 
 } // namespace wavywall
