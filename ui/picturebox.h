@@ -17,6 +17,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 
 #include <vector>
@@ -82,6 +83,7 @@ private:
     std::vector<const DisplayList *> paintedLists() const;
     void requestRepaint();
     QRect deviceArea(qreal ratio) const;
+    void show(QPainter &painter, const QRegion &region, QPointF at, QRect source) const;
 
     DisplayList m_list;
     Overlay m_overlay{*this};
