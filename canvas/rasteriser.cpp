@@ -10,24 +10,13 @@ namespace {
 
 // The pen's pixels at one point of a line: the pixel itself and, for a pen
 // wider than a device pixel, its neighbours across the major direction
-// (down for a flat line, right for a steep one) at `widen` apart. A line
-// that comes nearer the image's far edge than the pen is wide counts the
-// pixels left (room) as it crosses rows or columns (CuttingPen).
+// (down for a flat line, right for a steep one) at `widen` apart. The pens
+// of one and two pixels, the window's at ratios 1 and 2, are the quick
+// ones; any other, and one that comes nearer the image's far edge than it is
+// wide, counts the pixels left (room) as it crosses rows or columns.
 template <int pen> struct FixedPen {
     std::uint32_t pixel;
     std::ptrdiff_t widen;
-    void put(std::uint32_t *at) const {
-        for (int k = 0; k < pen; ++k) {
-            at[k * widen] = pixel;
-        }
-    }
-    void crossed() const {}
-};
-
-struct WidePen {
-    std::uint32_t pixel;
-    std::ptrdiff_t widen;
-    int pen;
     void put(std::uint32_t *at) const {
         for (int k = 0; k < pen; ++k) {
             at[k * widen] = pixel;
@@ -101,16 +90,12 @@ void drawWideSegment(const PixelImage &image, int x1, int y1, int x2, int y2, st
     const int start = flat ? y1 : x1;
     const int end = flat ? y2 : x2;
     const int size = flat ? image.height : image.width;
-    if (std::max(start, end) + pen > size) {
-        const int roomChange = end > start ? -1 : 1;
-        const CuttingPen cutting{pixel, widen, pen, size - start, roomChange};
-        walkEither(at, stepX, stepY, dx, dy, cutting);
-    } else if (pen == 2) {
+    if (pen == 2 && std::max(start, end) + pen <= size) {
         walkEither(at, stepX, stepY, dx, dy, FixedPen<2>{pixel, widen});
-    } else if (pen == 3) {
-        walkEither(at, stepX, stepY, dx, dy, FixedPen<3>{pixel, widen});
     } else {
-        walkEither(at, stepX, stepY, dx, dy, WidePen{pixel, widen, pen});
+        const int roomChange = end > start ? -1 : 1;
+        walkEither(at, stepX, stepY, dx, dy,
+                   CuttingPen{pixel, widen, pen, size - start, roomChange});
     }
 }
 
