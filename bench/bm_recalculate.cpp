@@ -4,10 +4,10 @@
 // store: they are kept from one round to the next, as the screen keeps them.
 #include "bench/flowinputs.h"
 #include "bench/spread.h"
-#include "ui/picturebox.h"
 #include "tests/support/fakes.h"
 #include "tests/support/windowrig.h"
 #include "ui/form1.h"
+#include "ui/picturebox.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -45,10 +45,11 @@ struct PaintedBox {
     /// Paints the whole box, frame and all, as a window's first frame does.
     void paintWhole() { box.render(&image); }
 
-    /// Paints what a recalculation leaves to repaint: the drawing area.
+    /// Paints what a recalculation leaves to repaint: the drawing area but
+    /// for the title over it.
     void paintPlot() {
-        const QRect area = box.contentsRect();
-        box.render(&image, area.topLeft(), QRegion(area));
+        const QRegion plot = box.plotRegion();
+        box.render(&image, plot.boundingRect().topLeft(), plot);
     }
 };
 

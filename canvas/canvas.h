@@ -1,12 +1,15 @@
 // The drawing surface the plots draw on: a rectangle with a coordinate system
-// of the plot's own choosing and three operations. The flow model sees only
-// this interface, so it can be exercised and measured without any window.
+// of the plot's own choosing and three operations, and a fourth that joins
+// points in one colour. The flow model sees only this interface, so it can
+// be exercised and measured without any window.
 #pragma once
 
 #include "canvas/colour.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace wavywall {
 
@@ -23,6 +26,16 @@ public:
     /// Draws one straight line between two user points in the given colour,
     /// clipped to the drawing area.
     virtual void Line(float x1, float y1, float x2, float y2, Colour colour) = 0;
+
+    /// Draws the lines between consecutive points (x[k], y[k]) in one
+    /// colour: what Line does for each pair in turn, and so by default; a
+    /// canvas that maps points may map each point once instead of twice.
+    virtual void Polyline(std::span<const float> x, std::span<const float> y, Colour colour) {
+        const std::size_t count = std::min(x.size(), y.size());
+        for (std::size_t k = 1; k < count; ++k) {
+            Line(x[k - 1], y[k - 1], x[k], y[k], colour);
+        }
+    }
 
 protected:
     Canvas() = default;

@@ -1,5 +1,7 @@
 #include "canvas/displaylist.h"
 
+#include <algorithm>
+
 namespace wavywall {
 
 namespace {
@@ -14,6 +16,26 @@ DisplayList::DisplayList() {
 
 void DisplayList::Cls() {
     m_lines.clear();
+}
+
+void DisplayList::Polyline(std::span<const float> x, std::span<const float> y, Colour colour) {
+    const std::size_t count = std::min(x.size(), y.size());
+    if (count == 0) {
+        return;
+    }
+    UnitPoint from = m_scale.toUnit(x[0], y[0]);
+    bool fromInside = isInUnitSquare(from);
+    for (std::size_t k = 1; k < count; ++k) {
+        const UnitPoint to = m_scale.toUnit(x[k], y[k]);
+        const bool toInside = isInUnitSquare(to);
+        if (fromInside && toInside) {
+            m_lines.push_back({{from, to}, colour});
+        } else if (const auto visible = clipToUnitSquare({from, to})) {
+            m_lines.push_back({*visible, colour});
+        }
+        from = to;
+        fromInside = toInside;
+    }
 }
 
 void DisplayList::Scale(double x1, double y1, double x2, double y2) {

@@ -26,12 +26,19 @@ public:
     void Scale(double x1, double y1, double x2, double y2) override;
     /// Inline: a picture hands over a thousand lines per recalculation, and a
     /// plot box keeps them through this call.
+    /// Most lines lie wholly inside and are kept as they are mapped; only the
+    /// others go through the clipping.
     void Line(float x1, float y1, float x2, float y2, Colour colour) override {
         const UnitLine unit{m_scale.toUnit(x1, y1), m_scale.toUnit(x2, y2)};
-        if (const auto visible = clipToUnitSquare(unit)) {
+        if (isInUnitSquare(unit.from) && isInUnitSquare(unit.to)) {
+            m_lines.push_back({unit, colour});
+        } else if (const auto visible = clipToUnitSquare(unit)) {
             m_lines.push_back({*visible, colour});
         }
     }
+
+    /// The same lines as Line would keep, each point mapped once.
+    void Polyline(std::span<const float> x, std::span<const float> y, Colour colour) override;
 
     /// The visible line pieces since the last Cls, in drawing order.
     const std::vector<PlotLine> &lines() const { return m_lines; }

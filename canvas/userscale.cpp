@@ -9,10 +9,6 @@ UserScale UserScale::fromCorners(double x1, double y1, double x2, double y2) {
     return {x1, y1, x2 - x1, y2 - y1};
 }
 
-UnitPoint UserScale::toUnit(double x, double y) const {
-    return {(x - left) / width, (y - top) / height};
-}
-
 namespace {
 
 bool isFinite(UnitPoint p) {
@@ -62,10 +58,6 @@ UnitPoint crossing(UnitPoint a, UnitPoint b, int axis, double edge) {
     return p;
 }
 
-bool isInside(UnitPoint p) {
-    return p.u >= 0 && p.u <= 1 && p.v >= 0 && p.v <= 1;
-}
-
 } // namespace
 
 // Each pass moves one end that lies outside onto the edge it lies beyond, put
@@ -74,7 +66,7 @@ bool isInside(UnitPoint p) {
 std::optional<UnitLine> clipToUnitSquare(UnitLine line) {
     // Most lines of a picture lie wholly inside, where the cut would give
     // back both end points unchanged.
-    if (isInside(line.from) && isInside(line.to)) {
+    if (isInUnitSquare(line.from) && isInUnitSquare(line.to)) {
         return line;
     }
     if (!isFinite(line.from) || !isFinite(line.to)) {

@@ -31,8 +31,14 @@ struct UserScale {
     static UserScale fromCorners(double x1, double y1, double x2, double y2);
 
     /// Maps a user point linearly onto the unit square of the drawing area.
-    UnitPoint toUnit(double x, double y) const;
+    /// Inline: a picture maps two points for each of its thousand lines.
+    UnitPoint toUnit(double x, double y) const { return {(x - left) / width, (y - top) / height}; }
 };
+
+/// True when the point lies in the unit square, edges included (not NaN).
+inline bool isInUnitSquare(UnitPoint p) {
+    return p.u >= 0 && p.u <= 1 && p.v >= 0 && p.v <= 1;
+}
 
 /// Cuts a line to the unit square; empty when nothing of it lies inside or
 /// when an end point is not a finite number.

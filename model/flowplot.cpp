@@ -1,7 +1,5 @@
 #include "model/flowplot.h"
 
-#include "model/trigonometry.h"
-
 #include <cmath>
 #include <limits>
 
@@ -28,18 +26,17 @@ void drawMachLines(const FlowState &flow, Canvas &canvas) {
 void computeCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys) {
     // Each streamline point is formed from its stored height, so the shift
     // downstream is Beta times the stored difference from the wall.
+    const WallWave &wave = wallWave(flow);
     const int N = flow.N;
-    const int L = flow.L;
     for (int i = 0; i <= N; ++i) {
-        const double x = static_cast<double>(i) / N * 2 * L;
-        Xs[i][0] = x;
-        Ys[i][0] = flow.H * correctlyRoundedCos(2 * flow.Pi / L * x);
+        Xs[i][0] = wave.x[i];
+        Ys[i][0] = flow.H * wave.cosine[i];
     }
     // A streamline point's H cos(2 pi x / L) is the wall's height at the same
     // x, the very value stored for the wall, so it is read back rather than
     // computed again for every streamline.
     for (int i = 0; i <= N; ++i) {
-        const double x = static_cast<double>(i) / N * 2 * L;
+        const double x = wave.x[i];
         const double wall = Ys[i][0];
         for (int j = 1; j <= Ns; ++j) {
             const double h = static_cast<double>(j) / Ns * 1.5;
@@ -53,28 +50,39 @@ void computeCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys) {
 // that starts at height h follows y = h + H exp(-2 pi beta' h / L)
 // cos(2 pi x / L), straight above the wall point, with no shift downstream
 // (Ackeret/Prandtl-Glauert; Liepmann & Roshko, Elements of Gasdynamics, 8).
+// The decay depends on the streamline alone and is taken once for each.
 void computeSubsonicCurves(const FlowState &flow, PointTable &Xs, PointTable &Ys) {
+    const WallWave &wave = wallWave(flow);
     const int N = flow.N;
     const int L = flow.L;
+    std::array<double, Ns + 1> decay{};
+    for (int j = 1; j <= Ns; ++j) {
+        const double h = static_cast<double>(j) / Ns * 1.5;
+        decay[j] = std::exp(-2 * flow.Pi * flow.BetaPrime * h / L);
+    }
     for (int i = 0; i <= N; ++i) {
-        const double x = static_cast<double>(i) / N * 2 * L;
-        const double wave = correctlyRoundedCos(2 * flow.Pi / L * x);
+        const double x = wave.x[i];
         Xs[i][0] = x;
-        Ys[i][0] = flow.H * wave;
+        Ys[i][0] = flow.H * wave.cosine[i];
         for (int j = 1; j <= Ns; ++j) {
             const double h = static_cast<double>(j) / Ns * 1.5;
             Xs[i][j] = x;
-            Ys[i][j] = h + flow.H * std::exp(-2 * flow.Pi * flow.BetaPrime * h / L) * wave;
+            Ys[i][j] = h + flow.H * decay[j] * wave.cosine[i];
         }
     }
 }
 
+// A curve's points go to the canvas once each, as one polyline.
 void drawCurve(const PointTable &Xs, const PointTable &Ys, int j, int N, Colour colour,
                Canvas &canvas) {
-    for (int i = 1; i <= N; ++i) {
-        canvas.Line(toSingle(Xs[i - 1][j]), toSingle(-Ys[i - 1][j]), toSingle(Xs[i][j]),
-                    toSingle(-Ys[i][j]), colour);
+    std::array<float, maxIntervals + 1> x{};
+    std::array<float, maxIntervals + 1> y{};
+    for (int i = 0; i <= N; ++i) {
+        x[i] = toSingle(Xs[i][j]);
+        y[i] = toSingle(-Ys[i][j]);
     }
+    const auto points = static_cast<std::size_t>(N) + 1;
+    canvas.Polyline(std::span(x.data(), points), std::span(y.data(), points), colour);
 }
 
 } // namespace
@@ -98,10 +106,11 @@ void akım_çiz(const FlowState &flow, Canvas &canvas) {
 // to-downstream up to y = 2, above the visible region. An integer counter
 // keeps the last start exactly at x0 = 2.
 std::array<MachLine, machLineCount> machLines(const FlowState &flow) {
+    const WallWave &wave = wallWave(flow);
     std::array<MachLine, machLineCount> lines{};
     for (int k = 0; k < machLineCount; ++k) {
         const double x0 = k * 0.25;
-        const double y0 = flow.H * correctlyRoundedCos(flow.TwoPi * x0);
+        const double y0 = flow.H * wave.machCosine[k];
         const double c = x0 - flow.Beta * y0;
         const double y1 = 2;
         const double x1 = c + flow.Beta * y1;

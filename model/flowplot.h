@@ -9,6 +9,7 @@
 
 #include "canvas/canvas.h"
 #include "model/flowstate.h"
+#include "model/wallwave.h"
 
 #include <array>
 
@@ -16,10 +17,6 @@ namespace wavywall {
 
 /// Number of streamlines in the picture.
 inline constexpr int streamlineCount = 8;
-
-/// Number of Mach lines: one from the wall every quarter wavelength over two
-/// wavelengths, both ends included.
-inline constexpr int machLineCount = 9;
 
 /// The flow picture's user scale: x from -0.2 to 3.8 across, leaving room
 /// downstream for the shifted streamlines, and the picture's y, which is

@@ -1,6 +1,6 @@
 #include "model/pressureplot.h"
 
-#include "model/trigonometry.h"
+#include "model/wallwave.h"
 
 #include <cmath>
 #include <limits>
@@ -13,12 +13,12 @@ namespace {
 // each crest, where the flow is fastest (Ackeret/Prandtl-Glauert; Liepmann &
 // Roshko, Elements of Gasdynamics, 8).
 void subsonicCp(const FlowState &flow, PressureTables &t) {
+    const WallWave &wave = wallWave(flow);
     const int N = flow.N;
     const int L = flow.L;
     for (int i = 0; i <= N; ++i) {
-        t.Xw[i] = static_cast<double>(i) / N * 2 * L;
-        const double c = correctlyRoundedCos(2 * flow.Pi / L * t.Xw[i]);
-        t.Cp[i] = -4 * flow.Pi / flow.BetaPrime * flow.H / L * c;
+        t.Xw[i] = wave.x[i];
+        t.Cp[i] = -4 * flow.Pi / flow.BetaPrime * flow.H / L * wave.cosine[i];
     }
 }
 
@@ -36,10 +36,10 @@ PressureTables pressureTables(const FlowState &flow) {
         subsonicCp(flow, t);
         return t;
     }
+    const WallWave &wave = wallWave(flow);
     for (int i = 0; i <= N; ++i) {
-        t.Xw[i] = static_cast<double>(i) / N * 2 * L;
-        const double s = correctlyRoundedSin(2 * Pi / L * t.Xw[i]);
-        t.Cp[i] = -4 * Pi / Beta * H / L * s;
+        t.Xw[i] = wave.x[i];
+        t.Cp[i] = -4 * Pi / Beta * H / L * wave.sine[i];
     }
     return t;
 }

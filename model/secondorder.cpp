@@ -1,8 +1,8 @@
 #include "model/secondorder.h"
 
 #include "model/pressureplot.h"
-#include "model/trigonometry.h"
 #include "model/validity.h"
+#include "model/wallwave.h"
 
 #include <cmath>
 
@@ -14,11 +14,11 @@ SecondOrderTables secondOrderTables(const FlowState &flow) {
     const int N = flow.N;
     const int L = flow.L;
     const Busemann b = busemann(flow.Beta);
+    const WallWave &wave = wallWave(flow);
     SecondOrderTables t;
     for (int i = 0; i <= N; ++i) {
-        t.Xw[i] = static_cast<double>(i) / N * 2 * L;
-        const double theta =
-            std::atan(-2 * Pi * flow.H / L * correctlyRoundedSin(2 * Pi / L * t.Xw[i]));
+        t.Xw[i] = wave.x[i];
+        const double theta = std::atan(-2 * Pi * flow.H / L * wave.sine[i]);
         t.Cp2[i] = b.C1 * theta + b.C2 * theta * theta;
     }
     return t;

@@ -42,6 +42,11 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, Colour colour) {
     requestRepaint();
 }
 
+void PictureBox::Polyline(std::span<const float> x, std::span<const float> y, Colour colour) {
+    m_list.Polyline(x, y, colour);
+    requestRepaint();
+}
+
 void PictureBox::Overlay::Cls() {
     if (!list.lines().empty()) {
         m_box.requestRepaint();
@@ -58,13 +63,36 @@ void PictureBox::Overlay::Line(float x1, float y1, float x2, float y2, Colour co
     m_box.requestRepaint();
 }
 
-// Only the drawing area changes; the frame around it stays as painted. One
-// request covers every line drawn until the repaint comes.
+void PictureBox::Overlay::Polyline(std::span<const float> x, std::span<const float> y,
+                                   Colour colour) {
+    list.Polyline(x, y, colour);
+    m_box.requestRepaint();
+}
+
+// Only the drawing area changes; the frame around it stays as painted, and
+// so does an opaque child over the area, the plot's title, which covers the
+// lines beneath it and whose own pixels never change: Qt repaints a child
+// only where its parent's update reaches it. One request covers every line
+// drawn until the repaint comes.
 void PictureBox::requestRepaint() {
     if (!m_repaintRequested) {
         m_repaintRequested = true;
-        update(contentsRect());
+        const QRegion region = plotRegion();
+        m_requestedArea = region.boundingRect();
+        update(region);
     }
+}
+
+QRegion PictureBox::plotRegion() const {
+    QRegion region(contentsRect());
+    for (const QObject *child : children()) {
+        const auto *widget = qobject_cast<const QWidget *>(child);
+        if (widget && !widget->isWindow() && !widget->isHidden() &&
+            (widget->autoFillBackground() || widget->testAttribute(Qt::WA_OpaquePaintEvent))) {
+            region -= widget->geometry();
+        }
+    }
+    return region;
 }
 
 // The drawing area in the device pixels of a ratio: its edges rounded to the
@@ -81,7 +109,7 @@ QRect PictureBox::deviceArea(qreal ratio) const {
 // device pixel. Over the same target after the box's own request only what
 // the painter changed is drawn; the target keeps the rest as it was shown.
 void PictureBox::paintEvent(QPaintEvent *event) {
-    const bool ownRequest = m_repaintRequested && event->rect() == contentsRect();
+    const bool ownRequest = m_repaintRequested && event->rect() == m_requestedArea;
     m_repaintRequested = false;
     if (!contentsRect().contains(event->rect())) {
         // The box paints opaquely: at a fractional or doubled pixel ratio the
@@ -109,8 +137,22 @@ void PictureBox::paintEvent(QPaintEvent *event) {
     }
     m_shownOn = target;
     if (!source.isEmpty()) {
-        painter.drawImage(QPointF(area.left() + source.left(), area.top() + source.top()) / ratio,
-                          m_image, source);
+        show(painter, event->region(),
+             QPointF(area.left() + source.left(), area.top() + source.top()) / ratio, source);
+    }
+}
+
+// Qt draws an image through a clip of several rectangles (the drawing area
+// less the title over it) a pixel run at a time, six times slower than it
+// copies rows through one rectangle: the image goes once through each.
+void PictureBox::show(QPainter &painter, const QRegion &region, QPointF at, QRect source) const {
+    if (region.rectCount() <= 1) {
+        painter.drawImage(at, m_image, source);
+        return;
+    }
+    for (const QRect &piece : region) {
+        painter.setClipRect(piece);
+        painter.drawImage(at, m_image, source);
     }
 }
 

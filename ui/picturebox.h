@@ -3,7 +3,8 @@
 // coordinates; the core's painter (canvas/rasteriser.h) paints that list
 // into the box's image at the screen's full resolution, as it paints the web
 // page's plots, and a paint event shows the image: the pixels the painter
-// changed after a recalculation, the whole of it after anything else. Two
+// changed after a recalculation (but those under the title, which is not
+// repainted), the whole of it after anything else. Two
 // more lists, the overlays, are painted over the plot: the second-order
 // layer, then the exact simple wave's. Each is empty unless a layer draws
 // into it.
@@ -16,6 +17,8 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QPainter>
+#include <QRegion>
 
 #include <vector>
 
@@ -32,6 +35,7 @@ public:
     void Cls() override;
     void Scale(double x1, double y1, double x2, double y2) override;
     void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void Polyline(std::span<const float> x, std::span<const float> y, Colour colour) override;
 
     /// What is on the canvas now: the visible parts of the lines drawn since
     /// the last Cls, in drawing order.
@@ -47,6 +51,10 @@ public:
     /// What the box shows: the plot's lines, then each layer's, in the order
     /// they are painted. Every picture of the plot is made from it.
     std::vector<PlotLine> shownLines() const;
+
+    /// What a new plot repaints: the drawing area but for the opaque title
+    /// over it.
+    QRegion plotRegion() const;
 
 Q_SIGNALS:
     /// The canvas was cleared: a plot is about to be drawn anew.
@@ -64,6 +72,7 @@ private:
         void Cls() override;
         void Scale(double x1, double y1, double x2, double y2) override;
         void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+        void Polyline(std::span<const float> x, std::span<const float> y, Colour colour) override;
         DisplayList list;
 
     private:
@@ -74,6 +83,7 @@ private:
     std::vector<const DisplayList *> paintedLists() const;
     void requestRepaint();
     QRect deviceArea(qreal ratio) const;
+    void show(QPainter &painter, const QRegion &region, QPointF at, QRect source) const;
 
     DisplayList m_list;
     Overlay m_overlay{*this};
@@ -83,6 +93,7 @@ private:
     // Where the image went last, to tell a repaint over it from a new target.
     const QPaintDevice *m_shownOn = nullptr;
     bool m_repaintRequested = false;
+    QRect m_requestedArea;
 };
 
 } // namespace wavywall

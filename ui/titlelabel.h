@@ -1,6 +1,7 @@
-// The title of a plot: a label lying over the plot's drawing area, so that
-// every recalculation repaints it along with the plot. Its text never
-// changes, so it keeps the text laid out once and only draws the glyphs.
+// The title of a plot: an opaque label lying over the plot's drawing area.
+// A recalculation leaves it as painted (PictureBox::plotRegion); when it is
+// painted, its text, which never changes, is laid out already and only the
+// glyphs are drawn.
 // A legend entry is such a label with a short line in its curve's colour
 // before the text: the text keeps the readable colour of the titles, and the
 // line says which curve it names.

@@ -6,13 +6,14 @@
 // painter paints into pixels here at the canvas's size and device pixel
 // ratio, and which the page puts on its canvas as they lie (each picture
 // ends with its layers, the pressure plot's second order and both plots'
-// simple wave, empty while off); on
-// request the display lists (four unit coordinates and one 0x00BBGGRR colour
-// a line), and texts (those a scroll bar wrote, the messages, the plots' descriptions,
-// the validity lines, a file's name) as UTF-16 with the length of the last
-// one returned. A message does not block here: it is collected, and the page
-// shows it in its modal box when the recalculation has returned, which is the
-// same to the user because a message is always the last thing a
+// simple wave, empty while off); on request the display lists (four unit
+// coordinates and one 0x00BBGGRR colour a line), and texts (those a scroll
+// bar wrote, the messages, the plots' descriptions, the validity lines, a
+// file's name) as UTF-16 with the length of the last one returned. The
+// descriptions are written when first asked for after a change, not by the
+// recalculation. A message does not block here: it is collected, and the
+// page shows it in its modal box when the recalculation has returned, which
+// is the same to the user because a message is always the last thing a
 // recalculation does (docs/web.md).
 #include "canvas/displaylist.h"
 #include "canvas/rasteriser.h"
@@ -102,7 +103,10 @@ struct Session {
     FlowModel model{boxes, flowCanvas, pressureCanvas, messenger};
     std::array<FlatList, 2> flat;
     std::array<PlotImage, 2> images;
+    // The plots in words, written when the page first asks after a change
+    // (a burst of recalculations asks once, at its end).
     std::array<std::u16string, 2> descriptions;
+    bool described = false;
     std::u16string validity;
     // The last picture or table asked for, the last file name, the picture's
     // frame, and the length of the last text handed out.
@@ -114,7 +118,7 @@ struct Session {
     template <typename Action> void recalculate(Action action) {
         messenger.shown.clear();
         action();
-        describe();
+        described = false;
     }
 
     void flatten() {
@@ -145,7 +149,7 @@ struct Session {
             exactFlowLayer.Cls();
             exactPressureLayer.Cls();
         }
-        describe();
+        described = false;
     }
 
     void showSecondOrder(bool on) {
@@ -153,7 +157,7 @@ struct Session {
         if (!on) {
             secondOrderLayer.Cls();
         }
-        describe();
+        described = false;
     }
 
     void paint(int plot, int width, int height, double ratio) {
@@ -168,10 +172,14 @@ struct Session {
         }
     }
 
-    void describe() {
-        PlotDescriptions described = describePlots(model);
-        descriptions[0] = std::move(described.flow);
-        descriptions[1] = std::move(described.pressure);
+    const std::u16string &description(std::size_t plot) {
+        if (!described) {
+            PlotDescriptions words = describePlots(model);
+            descriptions[0] = std::move(words.flow);
+            descriptions[1] = std::move(words.pressure);
+            described = true;
+        }
+        return descriptions[plot];
     }
 
     const char16_t *give(std::u16string_view text) {
@@ -204,9 +212,7 @@ std::size_t indexOf(int plot) {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE Session *wavywall_create() {
-    auto *session = new Session;
-    session->describe();
-    return session;
+    return new Session;
 }
 
 EMSCRIPTEN_KEEPALIVE void wavywall_form_load(Session *session) {
@@ -270,7 +276,7 @@ EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_message(Session *session, int inde
 }
 
 EMSCRIPTEN_KEEPALIVE const char16_t *wavywall_description(Session *session, int plot) {
-    return session->give(session->descriptions[indexOf(plot)]);
+    return session->give(session->description(indexOf(plot)));
 }
 
 EMSCRIPTEN_KEEPALIVE void wavywall_set_second_order(Session *session, int on) {

@@ -136,6 +136,17 @@ void displayListKeepsVisiblePieces() {
     }
     list.Cls();
     CHECK(list.lines().empty());
+    // A polyline keeps what its lines would: nothing left of the area, the
+    // piece from the left edge in, the whole line inside, nothing to NaN.
+    const float x[] = {-1, -0.5f, 0, 2, 2};
+    const float y[] = {0, 0, 0, 0, std::nanf("")};
+    list.Polyline(x, y, colours::red);
+    CHECK(list.lines().size() == 2);
+    if (list.lines().size() == 2) {
+        CHECK(same(list.lines()[0].line, {{0, 0.9}, {0.05, 0.9}}));
+        CHECK(same(list.lines()[1].line, {{0.05, 0.9}, {0.55, 0.9}}));
+        CHECK(list.lines()[1].colour == colours::red);
+    }
 }
 
 const check::Case cases[] = {

@@ -4,6 +4,7 @@
 #include "canvas/rasteriser.h"
 #include "tests/core/check.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -104,6 +105,47 @@ void pensAndPixelsFollowTheRules() {
     CHECK(bytes[4] == 3 && bytes[5] == 2 && bytes[6] == 1 && bytes[7] == 255);
 }
 
+// Bresenham's line in its two-direction form (error dx + dy, each direction
+// stepped by its own test), widened as the painter widens: what the painter
+// must set for every line between two pixel centres of a small image, near
+// its far edges too, at pens 1 to 3.
+void matchesTwoDirectionBresenham() {
+    constexpr int w = 9, h = 7, s = 10;
+    const auto reference = [](std::vector<std::uint32_t> &p, int x, int y, int x2, int y2,
+                              int pen) {
+        const int dx = std::abs(x2 - x), dy = -std::abs(y2 - y), sx = x < x2 ? 1 : -1;
+        const int sy = y < y2 ? 1 : -1;
+        for (int error = dx + dy;;) {
+            const bool flat = dx >= -dy;
+            for (int k = 0; k < pen && (flat ? y + k < h : x + k < w); ++k) {
+                p[(y + (flat ? k : 0)) * s + x + (flat ? 0 : k)] = 1;
+            }
+            if (x == x2 && y == y2) {
+                break;
+            }
+            const int twice = 2 * error;
+            error += twice >= dy ? dy : 0, x += twice >= dy ? sx : 0;
+            error += twice <= dx ? dx : 0, y += twice <= dx ? sy : 0;
+        }
+    };
+    int differing = 0;
+    for (int pen = 1; pen <= 3; ++pen) {
+        for (int a = 0; a < w * h * w * h; ++a) {
+            const int x1 = a % w, y1 = a / w % h, x2 = a / (w * h) % w, y2 = a / (w * w * h);
+            DisplayList list;
+            list.Scale(0, 0, w, h);
+            list.Line(x1 + 0.5f, y1 + 0.5f, x2 + 0.5f, y2 + 0.5f, colours::red);
+            std::vector<std::uint32_t> painted(s * h), expected(s * h);
+            Rasteriser().paint({painted.data(), w, h, s}, pen, {&list});
+            reference(expected, x1, y1, x2, y2, pen);
+            for (std::size_t i = 0; i < painted.size(); ++i) {
+                differing += (painted[i] == rgbaPixel(colours::red)) != (expected[i] == 1);
+            }
+        }
+    }
+    CHECK(differing == 0);
+}
+
 // A repaint over its own image clears the old lines' box and reports it with
 // the new lines' box; a new ratio paints anew.
 void repaintsOnlyWhatChanged() {
@@ -125,6 +167,7 @@ const check::Case cases[] = {
     {"paints the pictures drawn by hand", paintsByHand},
     {"pens, pixels and bytes follow the rules", pensAndPixelsFollowTheRules},
     {"repaints only what changed", repaintsOnlyWhatChanged},
+    {"sets the pixels of two-direction Bresenham", matchesTwoDirectionBresenham},
 };
 
 } // namespace

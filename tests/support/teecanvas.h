@@ -25,6 +25,10 @@ public:
         m_first.Line(x1, y1, x2, y2, colour);
         m_second.Line(x1, y1, x2, y2, colour);
     }
+    void Polyline(std::span<const float> x, std::span<const float> y, Colour colour) override {
+        m_first.Polyline(x, y, colour);
+        m_second.Polyline(x, y, colour);
+    }
 
 private:
     Canvas &m_first;

@@ -123,11 +123,26 @@ class PageSession:
         self.js('arguments[0].select()', box)
         box.send_keys(text)
 
+    def settled(self):
+        """Waits (3 s at most) until the page has put its last result into
+        words: it does so once a burst of recalculations has ended, and
+        marks what waits for the words with aria-busy meanwhile."""
+        deadline = time.monotonic() + 3
+        while self.js("return !!document.querySelector('[aria-busy=true]')") \
+                and time.monotonic() < deadline:
+            time.sleep(0.05)
+
     def description(self, plot):
         """The plot's accessible description, as screen readers get it."""
+        self.settled()
         return self.js("""const id = document.getElementById(arguments[0])
             .getAttribute('aria-describedby');
             return document.getElementById(id).textContent;""", plot)
+
+    def said(self):
+        """What the live region says of the last result."""
+        self.settled()
+        return self.js("return document.getElementById('Result').textContent")
 
     def focused(self):
         return self.js('return document.activeElement.id')

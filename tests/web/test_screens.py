@@ -221,7 +221,9 @@ class Screens(PageTest):
                                                    'deviceScaleFactor': 1, 'mobile': False})
         cdp('Emulation.setEmulatedMedia', {'media': 'print'})
         try:  # between the page's beforeprint and afterprint, a frame apart
-            page.js("""scrollTo(0, 0); dispatchEvent(new Event('beforeprint')); return new
+            # Printed at once after a recalculation, before its words are due.
+            page.js("""scrollTo(0, 0); Text_HbL.value = '0.07'; Command1.click();
+                dispatchEvent(new Event('beforeprint')); return new
                 Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));""")
             heading, window, lines, ring, cut = page.js(f"""const boxes = (s) => {{ {BOXES} }};
                 const seen = [...boxes('#PrintHeading, #Form1'), [...PrintHeading.children].map(

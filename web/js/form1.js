@@ -1,16 +1,19 @@
 // The main window's controller, as ui/form1.cpp is the desktop's: it hands
-// each of the window's actions to the core, then paints both display lists,
-// puts the plots and the result into the core's words and writes the inputs
-// into the address. A message the core gave is shown in the modal box after
-// the core has returned (a message is always the last thing a recalculation
-// does), and the window takes no other action until it is closed. The Teori
-// menu, a link's inputs and the plots' menus reach the core through it too.
-// Until the core has loaded (start) there is nothing to recalculate.
+// each of the window's actions to the core and paints both display lists;
+// once a burst of recalculations has ended it puts the plots and the result
+// into the core's words (at once when a plot takes the focus or a message
+// opens; the words wait with aria-busy set) and writes the inputs into the
+// address. A message the core gave is shown in the modal box after the core
+// has returned (a message is always the last thing a recalculation does),
+// and the window takes no other action until it is closed. The Teori menu, a
+// link's inputs and the plots' menus reach the core through it too. Until
+// the core has loaded (start) there is nothing to recalculate.
 
 import { AddressWriter, inputsFromAddress } from './address.js';
 import { Input, Plot } from './core.js';
 import { PlotExports } from './exports.js';
 import { PlotMenu } from './plotmenu.js';
+import { Settle } from './settle.js';
 import { windows } from './windows.js';
 
 export class Form1 {
@@ -27,6 +30,10 @@ export class Form1 {
     this.secondOrder = false;
     this.exact = false;
     this.address = new AddressWriter();
+    this.words = new Settle(() => this.putIntoWords(), AddressWriter.delay);
+    for (const { box } of plots) {
+      box.addEventListener('focus', () => this.words.now());
+    }
   }
 
   // The core has loaded: the flow state and layers are set, the plots
@@ -46,10 +53,11 @@ export class Form1 {
     }
   }
 
-  // The page's address with the inputs shown now: a burst of changes may
-  // not have reached it yet.
+  // The page's address, and the plots' descriptions, with the inputs shown
+  // now: a burst of changes may not have reached them yet.
   link() {
     this.address.flush();
+    this.words.now();
     return window.location.href;
   }
 
@@ -91,14 +99,40 @@ export class Form1 {
     performance.mark('recalculation');
     action();
     this.paintPlots();
-    this.describePlots();
     if (this.validity.open) {
       this.validity.update(this.core.validity());
     }
     this.address.write(this.texts(), this.secondOrder, this.exact);
-    this.announceResult();
+    this.describeLater();
     const messages = this.core.messages();
-    return messages.length > 0 ? this.showMessages(messages) : undefined;
+    if (messages.length === 0) {
+      return undefined;
+    }
+    this.words.now();
+    return this.showMessages(messages);
+  }
+
+  describeLater() {
+    if (!this.words.due) {
+      this.setBusy(true);
+    }
+    this.words.later();
+  }
+
+  putIntoWords() {
+    this.describePlots();
+    this.announceResult();
+    this.setBusy(false);
+  }
+
+  setBusy(busy) {
+    for (const element of [...this.plots.map(({ box }) => box), this.result]) {
+      if (busy) {
+        element.setAttribute('aria-busy', 'true');
+      } else {
+        element.removeAttribute('aria-busy');
+      }
+    }
   }
 
   // The core paints each plot into its memory; each picture ends with its

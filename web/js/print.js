@@ -15,14 +15,16 @@ function inputs(document) {
   return `Moo = ${text('Text_Moo')}, H/L = ${text('Text_HbL')}`;
 }
 
-// link() gives the page's address as it stands, the last change written.
+// link() gives the page's address as it stands, the last change written into
+// it and into the plots' descriptions.
 export function keepPrintHeading(heading, link) {
   const { ownerDocument: document } = heading;
   const view = document.defaultView;
   view.addEventListener('beforeprint', () => {
     const [what, where] = heading.children;
+    const address = link();
     what.textContent = inputs(document);
     const day = new Intl.DateTimeFormat('tr-TR', { dateStyle: 'short' }).format(new Date());
-    where.textContent = `${link()} · ${day}`;
+    where.textContent = `${address} · ${day}`;
   });
 }
