@@ -125,12 +125,6 @@ export function layOutForm1(document) {
   for (const id of ['Label1', 'Label2', 'Label3', 'Label4']) {
     fitTextToWidth(byId(id));
   }
-  // A hidden legend entry has no width to measure yet.
-  for (const legend of document.querySelectorAll('.legend > .label')) {
-    legend.hidden = false;
-    fitTextToWidth(legend);
-    legend.hidden = true;
-  }
 }
 
 // The About window's lines, written in when the page starts.

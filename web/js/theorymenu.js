@@ -4,6 +4,8 @@
 // End jump, Escape closes it and returns to the button; a click elsewhere
 // closes it too.
 
+import { fitTextToWidth } from './layout.js';
+
 export class TheoryMenu {
   constructor(button, menu, handlers) {
     this.button = button;
@@ -47,15 +49,24 @@ export class TheoryMenu {
     return !this.menu.hidden;
   }
 
-  // A checked layer's entry shows in the pressure plot's legend.
   setSecondOrder(on) {
     this.secondOrder.setAttribute('aria-checked', on ? 'true' : 'false');
-    this.menu.ownerDocument.getElementById('Label_İkinciMertebe').hidden = !on;
+    this.showInLegend('Label_İkinciMertebe', on);
   }
 
   setExact(on) {
     this.exact.setAttribute('aria-checked', on ? 'true' : 'false');
-    this.menu.ownerDocument.getElementById('Label_BasitDalgaÇözümü').hidden = !on;
+    this.showInLegend('Label_BasitDalgaÇözümü', on);
+  }
+
+  // A checked layer's entry shows in the pressure plot's legend, its text
+  // fitted as the window's labels are once it has a width.
+  showInLegend(id, on) {
+    const entry = this.menu.ownerDocument.getElementById(id);
+    entry.hidden = !on;
+    if (on) {
+      fitTextToWidth(entry);
+    }
   }
 
   open() {
