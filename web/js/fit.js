@@ -40,11 +40,6 @@ export class WindowFit {
     const view = this.document.defaultView;
     this.coarse = view.matchMedia('(pointer: coarse)');
     this.paper = view.matchMedia('print');
-    // Both boxes are measured before either is changed: one layout, not two.
-    const boxes = [...form.querySelectorAll('.plot')];
-    const aspects = boxes.map((box) => box.offsetWidth / box.offsetHeight);
-    boxes.forEach((box, i) => box.style.setProperty('--aspect', String(aspects[i])));
-    form.style.setProperty('--narrowest-aspect', String(Math.min(...aspects)));
     let pending = 0;
     const refit = (remeasure) => {
       this.remeasure ||= remeasure === true;
@@ -61,7 +56,13 @@ export class WindowFit {
     let started = false;
     new ResizeObserver(() => (started ? refit(true) : (started = true)))
       .observe(this.textProbe());
+    // One layout at the start: the designed window measured, its plots'
+    // aspect ratios read in the same layout before anything changes.
     this.measure();
+    const boxes = [...form.querySelectorAll('.plot')];
+    const aspects = boxes.map((box) => box.offsetWidth / box.offsetHeight);
+    boxes.forEach((box, i) => box.style.setProperty('--aspect', String(aspects[i])));
+    form.style.setProperty('--narrowest-aspect', String(Math.min(...aspects)));
     this.state = 'window-fit:1';
     // The controls are refitted in the first frame, together with its own
     // layout, rather than in a layout of their own at the start.

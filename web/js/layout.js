@@ -122,9 +122,6 @@ export function layOutForm1(document) {
       place(byId(name), control.twips);
     }
   }
-  for (const id of ['Label1', 'Label2', 'Label3', 'Label4']) {
-    fitTextToWidth(byId(id));
-  }
 }
 
 // The About window's lines, written in when the page starts.
