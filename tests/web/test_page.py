@@ -118,17 +118,6 @@ class StartAndLayout(PageTest):
                 return [r.left - left, r.top - top, r.width, r.height];""", name, container)
             self.assertEqual(tuple(rect), expected_rect(twips), name)
 
-    def test_opens_at_its_top_at_400_percent_zoom(self):
-        # A 1280 x 800 screen at 400 %: the column's inputs above the flow plot.
-        page = self.page
-        page.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
-            'width': 320, 'height': 200, 'deviceScaleFactor': 4, 'mobile': False})
-        try:
-            page.open()
-            self.assertEqual((page.focused(), page.js('return scrollY')), ('Picture_Akım', 0))
-        finally:
-            page.driver.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
-
     def test_page_loads_its_own_files_only_and_little_of_them(self):
         entries = self.page.js("""return performance.getEntriesByType('navigation')
             .concat(performance.getEntriesByType('resource'))

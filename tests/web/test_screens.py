@@ -91,9 +91,11 @@ class Screens(PageTest):
 
     def check_fit(self, width, height, touch, reader):
         page = self.page
-        fit, scroll_width, view = page.js("""const e = document.documentElement;
-            return [e.dataset.fit, e.scrollWidth, e.clientWidth];""")
+        fit, scroll_width, view, opened = page.js("""const e = document.documentElement;
+            return [e.dataset.fit, e.scrollWidth, e.clientWidth,
+                    [document.activeElement.id, scrollY]];""")
         self.assertLessEqual(scroll_width, view, 'no sideways scroll')
+        self.assertEqual(opened, ['Picture_Akım', 0], 'open at the top, the flow plot focused')
         # A closed menu's items are no targets until it opens.
         rects = page.js("""return [...document.querySelectorAll(arguments[0])]
             .filter(e => e.getClientRects().length > 0).map(e => {
