@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <vector>
 
 namespace wavywall {
 
@@ -89,7 +90,8 @@ private:
 
     PixelImage m_image;
     int m_pen = 0;
-    std::uint32_t m_background = 0;
+    // One row of the image's width in the background's pixel.
+    std::vector<std::uint32_t> m_backgroundRow;
     PixelRect m_drawnBox;
     // The box of the lines drawn since begin(), inclusive; right < 0 while none.
     int m_left = 0, m_top = 0, m_right = -1, m_bottom = -1;
