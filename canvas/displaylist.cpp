@@ -28,11 +28,7 @@ void DisplayList::Polyline(std::span<const float> x, std::span<const float> y, C
     for (std::size_t k = 1; k < count; ++k) {
         const UnitPoint to = m_scale.toUnit(x[k], y[k]);
         const bool toInside = isInUnitSquare(to);
-        if (fromInside && toInside) {
-            m_lines.push_back({{from, to}, colour});
-        } else if (const auto visible = clipToUnitSquare({from, to})) {
-            m_lines.push_back({*visible, colour});
-        }
+        keep({from, to}, fromInside && toInside, colour);
         from = to;
         fromInside = toInside;
     }

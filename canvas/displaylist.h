@@ -30,11 +30,7 @@ public:
     /// others go through the clipping.
     void Line(float x1, float y1, float x2, float y2, Colour colour) override {
         const UnitLine unit{m_scale.toUnit(x1, y1), m_scale.toUnit(x2, y2)};
-        if (isInUnitSquare(unit.from) && isInUnitSquare(unit.to)) {
-            m_lines.push_back({unit, colour});
-        } else if (const auto visible = clipToUnitSquare(unit)) {
-            m_lines.push_back({*visible, colour});
-        }
+        keep(unit, isInUnitSquare(unit.from) && isInUnitSquare(unit.to), colour);
     }
 
     /// The same lines as Line would keep, each point mapped once.
@@ -44,6 +40,16 @@ public:
     const std::vector<PlotLine> &lines() const { return m_lines; }
 
 private:
+    // Keeps a mapped line, whole when both ends lie inside, else its visible
+    // piece, if any.
+    void keep(const UnitLine &unit, bool inside, Colour colour) {
+        if (inside) {
+            m_lines.push_back({unit, colour});
+        } else if (const auto visible = clipToUnitSquare(unit)) {
+            m_lines.push_back({*visible, colour});
+        }
+    }
+
     UserScale m_scale;
     std::vector<PlotLine> m_lines;
 };

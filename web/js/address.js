@@ -7,6 +7,8 @@
 // The Teori menu's second-order overlay travels along as Cp2=1 while it is
 // on, the simple wave as Exact=1.
 
+import { Settle } from './settle.js';
+
 export const longestText = 64;
 
 // The inputs a fragment gives: { Moo, HbL }, either missing, and whether it
@@ -48,22 +50,19 @@ export class AddressWriter {
 
   constructor(target = window) {
     this.pending = null;
-    this.timer = 0;
+    this.settle = new Settle(() => {
+      const { texts, secondOrder, exact } = this.pending;
+      writeAddress(texts, secondOrder, exact);
+    }, AddressWriter.delay);
     target.addEventListener('pagehide', () => this.flush());
   }
 
   write(texts, secondOrder = false, exact = false) {
     this.pending = { texts: { ...texts }, secondOrder, exact };
-    clearTimeout(this.timer);
-    this.timer = setTimeout(() => this.flush(), AddressWriter.delay);
+    this.settle.later();
   }
 
   flush() {
-    clearTimeout(this.timer);
-    if (this.pending) {
-      const { texts, secondOrder, exact } = this.pending;
-      this.pending = null;
-      writeAddress(texts, secondOrder, exact);
-    }
+    this.settle.now();
   }
 }

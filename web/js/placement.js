@@ -44,9 +44,16 @@ function bestPlace(width, height, view, parts) {
   return best;
 }
 
+// Puts the window's corner at a point of the view. The window lies in the
+// page, whose origin the scroll has moved.
+function putAt(dialog, x, y) {
+  const { scrollX, scrollY } = dialog.ownerDocument.defaultView;
+  dialog.style.left = `${Math.round(x + scrollX)}px`;
+  dialog.style.top = `${Math.round(y + scrollY)}px`;
+}
+
 export function placeSmallWindow(dialog) {
   const document = dialog.ownerDocument;
-  const { scrollX, scrollY } = document.defaultView;
   const byId = (id) => clientBox(document.getElementById(id));
   const parts = {
     form: byId('Form1'),
@@ -57,21 +64,16 @@ export function placeSmallWindow(dialog) {
   const view = { width: document.documentElement.clientWidth,
     height: document.documentElement.clientHeight };
   const { x, y } = bestPlace(dialog.offsetWidth, dialog.offsetHeight, view, parts);
-  // The window lies in the page, whose origin the scroll has moved.
-  dialog.style.left = `${Math.round(x + scrollX)}px`;
-  dialog.style.top = `${Math.round(y + scrollY)}px`;
+  putAt(dialog, x, y);
 }
 
 // A window whose contents grew keeps its place but comes back into the view.
 export function keepInView(dialog) {
-  const document = dialog.ownerDocument;
-  const { scrollX, scrollY } = document.defaultView;
-  const { clientWidth, clientHeight } = document.documentElement;
+  const { clientWidth, clientHeight } = dialog.ownerDocument.documentElement;
   const box = dialog.getBoundingClientRect();
   const left = Math.max(margin, Math.min(box.left, clientWidth - margin - box.width));
   const top = Math.max(margin, Math.min(box.top, clientHeight - margin - box.height));
   if (left !== box.left || top !== box.top) {
-    dialog.style.left = `${Math.round(left + scrollX)}px`;
-    dialog.style.top = `${Math.round(top + scrollY)}px`;
+    putAt(dialog, left, top);
   }
 }
