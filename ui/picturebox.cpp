@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -17,6 +18,15 @@ constexpr bool littleEndian = std::endian::native == std::endian::little;
 constexpr QImage::Format imageFormat =
     littleEndian ? QImage::Format_RGB32 : QImage::Format_RGBA8888;
 constexpr ByteOrder byteOrder = littleEndian ? ByteOrder::bgra : ByteOrder::rgba;
+
+// Where a paint goes: an image's pixels (on a scaled screen the window's
+// backing store comes as a new image object at every repaint, over the same
+// pixels), any other device itself.
+const void *targetOf(const QPainter &painter) {
+    const QPaintDevice *device = painter.paintEngine()->paintDevice();
+    return device->devType() == QInternal::Image ? static_cast<const QImage *>(device)->constBits()
+                                                 : static_cast<const void *>(device);
+}
 } // namespace
 
 PictureBox::PictureBox(QWidget *parent)
@@ -77,9 +87,8 @@ void PictureBox::Overlay::Polyline(std::span<const float> x, std::span<const flo
 void PictureBox::requestRepaint() {
     if (!m_repaintRequested) {
         m_repaintRequested = true;
-        const QRegion region = plotRegion();
-        m_requestedArea = region.boundingRect();
-        update(region);
+        m_requestedRegion = plotRegion();
+        update(m_requestedRegion);
     }
 }
 
@@ -106,10 +115,12 @@ QRect PictureBox::deviceArea(qreal ratio) const {
 }
 
 // The painter's pixels are the plot's: the image is shown one image pixel a
-// device pixel. Over the same target after the box's own request only what
-// the painter changed is drawn; the target keeps the rest as it was shown.
+// device pixel. Over the same target after the box's own request, and only
+// then (a child hidden since, for one, adds its place to the region), only
+// what the painter changed is drawn; the target keeps the rest as it was
+// shown.
 void PictureBox::paintEvent(QPaintEvent *event) {
-    const bool ownRequest = m_repaintRequested && event->rect() == m_requestedArea;
+    const bool ownRequest = m_repaintRequested && event->region() == m_requestedRegion;
     m_repaintRequested = false;
     if (!contentsRect().contains(event->rect())) {
         // The box paints opaquely: at a fractional or doubled pixel ratio the
@@ -120,7 +131,10 @@ void PictureBox::paintEvent(QPaintEvent *event) {
     }
     QPainter painter(this);
     const qreal ratio = painter.deviceTransform().m11();
-    const QPaintDevice *target = painter.paintEngine()->paintDevice();
+    const void *target = targetOf(painter);
+    if (ownRequest && m_shownOn == target && paintStraight(painter, event->region(), ratio)) {
+        return;
+    }
     const QRect area = deviceArea(ratio);
     if (m_image.size() != area.size()) {
         m_image = QImage(area.size(), imageFormat);
@@ -154,6 +168,59 @@ void PictureBox::show(QPainter &painter, const QRegion &region, QPointF at, QRec
         painter.setClipRect(piece);
         painter.drawImage(at, m_image, source);
     }
+}
+
+// A repaint after the box's own request, over a target that is a 32-bit
+// image in the painter's byte order (a window's backing store, or an image
+// the box is rendered into) at a whole device pixel ratio: the painter paints
+// into the target's own pixels, which still hold its last paint there, and
+// nothing is copied. What of the drawing area lies outside the region to
+// repaint, under the opaque titles, keeps its pixels: taken before the paint
+// and put back after it. Qt paints any other child over the region after.
+bool PictureBox::paintStraight(QPainter &painter, const QRegion &region, qreal ratio) {
+    QPaintDevice *device = painter.paintEngine()->paintDevice();
+    if (!littleEndian || device->devType() != QInternal::Image) {
+        return false;
+    }
+    auto &target = *static_cast<QImage *>(device);
+    const QTransform transform = painter.deviceTransform();
+    const int scale = penWidth(ratio);
+    if ((target.format() != QImage::Format_RGB32 &&
+         target.format() != QImage::Format_ARGB32_Premultiplied) ||
+        transform.type() > QTransform::TxScale || transform.m11() != scale ||
+        transform.m22() != scale || transform.dx() != std::trunc(transform.dx()) ||
+        transform.dy() != std::trunc(transform.dy())) {
+        return false;
+    }
+    const QPoint origin(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()));
+    const QRect area = deviceArea(ratio).translated(origin);
+    if (!target.rect().contains(area)) {
+        return false;
+    }
+    const auto stride = static_cast<std::ptrdiff_t>(target.bytesPerLine() / 4);
+    auto *const pixels = reinterpret_cast<std::uint32_t *>(target.bits());
+    const auto row = [&](const QRect &r, int y) {
+        return pixels + (r.top() + y) * stride + r.left();
+    };
+    m_keptRects.clear();
+    m_keptPixels.clear();
+    for (const QRect &g : QRegion(contentsRect()) - region) {
+        const QRect r(g.topLeft() * scale + origin, g.size() * scale);
+        for (int y = 0; y < r.height(); ++y) {
+            m_keptPixels.insert(m_keptPixels.end(), row(r, y), row(r, y) + r.width());
+        }
+        m_keptRects.push_back(r);
+    }
+    m_painter.paint(
+        {row(area, 0), area.width(), area.height(), static_cast<int>(stride), byteOrder}, ratio,
+        std::span<const DisplayList *const>(paintedLists()));
+    const std::uint32_t *kept = m_keptPixels.data();
+    for (const QRect &r : m_keptRects) {
+        for (int y = 0; y < r.height(); ++y, kept += r.width()) {
+            std::copy_n(kept, r.width(), row(r, y));
+        }
+    }
+    return true;
 }
 
 std::vector<const DisplayList *> PictureBox::paintedLists() const {

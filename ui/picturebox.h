@@ -4,7 +4,9 @@
 // into the box's image at the screen's full resolution, as it paints the web
 // page's plots, and a paint event shows the image: the pixels the painter
 // changed after a recalculation (but those under the title, which is not
-// repainted), the whole of it after anything else. Two
+// repainted), the whole of it after anything else. After a recalculation the
+// painter may paint straight into the window's backing store instead, where
+// the box was shown last. Two
 // more lists, the overlays, are painted over the plot: the second-order
 // layer, then the exact simple wave's. Each is empty unless a layer draws
 // into it.
@@ -82,6 +84,7 @@ private:
     // The plot's list first, then the layers', in painting order.
     std::vector<const DisplayList *> paintedLists() const;
     void requestRepaint();
+    bool paintStraight(QPainter &painter, const QRegion &region, qreal ratio);
     QRect deviceArea(qreal ratio) const;
     void show(QPainter &painter, const QRegion &region, QPointF at, QRect source) const;
 
@@ -90,10 +93,13 @@ private:
     Overlay m_exactOverlay{*this};
     QImage m_image;
     Rasteriser m_painter;
+    // The pixels a paint straight into the target keeps.
+    std::vector<QRect> m_keptRects;
+    std::vector<std::uint32_t> m_keptPixels;
     // Where the image went last, to tell a repaint over it from a new target.
-    const QPaintDevice *m_shownOn = nullptr;
+    const void *m_shownOn = nullptr;
     bool m_repaintRequested = false;
-    QRect m_requestedArea;
+    QRegion m_requestedRegion;
 };
 
 } // namespace wavywall
