@@ -173,7 +173,7 @@ void DrawnOutputTest::repaintAfterRecalculationShowsWholePicture() {
     w.button()->click();
     // Steps of a bar, the layer with its legend turned on and off between them.
     QAction *layer = w.find<QAction>(u"Nm_İkinciMertebe"_s);
-    for (QAction *first : {(QAction *)nullptr, layer, (QAction *)nullptr, layer}) {
+    for (QAction *first : std::initializer_list<QAction *>{nullptr, layer, nullptr, layer}) {
         if (first) {
             first->trigger();
         }

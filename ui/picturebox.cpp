@@ -19,13 +19,19 @@ constexpr QImage::Format imageFormat =
     littleEndian ? QImage::Format_RGB32 : QImage::Format_RGBA8888;
 constexpr ByteOrder byteOrder = littleEndian ? ByteOrder::bgra : ByteOrder::rgba;
 
+// The image a painter paints into, if it paints into one.
+QImage *imageOf(const QPainter &painter) {
+    QPaintDevice *device = painter.paintEngine()->paintDevice();
+    return device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
+}
+
 // Where a paint goes: an image's pixels (on a scaled screen the window's
 // backing store comes as a new image object at every repaint, over the same
 // pixels), any other device itself.
 const void *targetOf(const QPainter &painter) {
-    const QPaintDevice *device = painter.paintEngine()->paintDevice();
-    return device->devType() == QInternal::Image ? static_cast<const QImage *>(device)->constBits()
-                                                 : static_cast<const void *>(device);
+    const QImage *image = imageOf(painter);
+    return image ? static_cast<const void *>(image->constBits())
+                 : painter.paintEngine()->paintDevice();
 }
 } // namespace
 
@@ -178,11 +184,11 @@ void PictureBox::show(QPainter &painter, const QRegion &region, QPointF at, QRec
 // repaint, under the opaque titles, keeps its pixels: taken before the paint
 // and put back after it. Qt paints any other child over the region after.
 bool PictureBox::paintStraight(QPainter &painter, const QRegion &region, qreal ratio) {
-    QPaintDevice *device = painter.paintEngine()->paintDevice();
-    if (!littleEndian || device->devType() != QInternal::Image) {
+    QImage *image = imageOf(painter);
+    if (!littleEndian || image == nullptr) {
         return false;
     }
-    auto &target = *static_cast<QImage *>(device);
+    QImage &target = *image;
     const QTransform transform = painter.deviceTransform();
     const int scale = penWidth(ratio);
     if ((target.format() != QImage::Format_RGB32 &&
