@@ -181,6 +181,21 @@ void DrawnOutputTest::repaintAfterRecalculationShowsWholePicture() {
         w.bar(u"HScroll_Moo"_s)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCoreApplication::processEvents();
     }
+    // The same where Qt shares a painter with the box: rendered into a larger
+    // picture, then only its plot there after a step.
+    auto *box = w.find<PictureBox>(u"Picture_Akım"_s);
+    const auto picture = [&, dpr = w.form.devicePixelRatio()] {
+        QImage image((box->size() + QSize(8, 8)) * dpr, QImage::Format_RGB32);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Qt::magenta);
+        box->render(&image, QPoint(3, 5));
+        return image;
+    };
+    QImage stepped = picture();
+    w.bar(u"HScroll_Moo"_s)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    box->render(&stepped, QPoint(3, 5) + box->plotRegion().boundingRect().topLeft(),
+                box->plotRegion());
+    QCOMPARE(stepped, picture());
     // Painting the window into a picture is a paint of its own, after which
     // the window is repainted whole: it comes last, when whatever a repaint
     // had left wrong would still show in the window's backing store.

@@ -84,7 +84,7 @@ private:
     // The plot's list first, then the layers', in painting order.
     std::vector<const DisplayList *> paintedLists() const;
     void requestRepaint();
-    bool paintStraight(QPainter &painter, const QRegion &region, qreal ratio);
+    bool paintStraight(const QRegion &region);
     QRect deviceArea(qreal ratio) const;
     void show(QPainter &painter, const QRegion &region, QPointF at, QRect source) const;
 
