@@ -211,14 +211,13 @@ bool PictureBox::paintStraight(const QRegion &region) {
         transform.dy() != std::trunc(transform.dy())) {
         return false;
     }
-    QImage &target = *image;
     const QPoint origin(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()));
     const QRect area = deviceArea(ratio).translated(origin);
-    if (!target.rect().contains(area)) {
+    if (!image->rect().contains(area)) {
         return false;
     }
-    const auto stride = static_cast<std::ptrdiff_t>(target.bytesPerLine() / 4);
-    auto *const pixels = reinterpret_cast<std::uint32_t *>(target.bits());
+    const auto stride = static_cast<std::ptrdiff_t>(image->bytesPerLine() / 4);
+    auto *const pixels = reinterpret_cast<std::uint32_t *>(image->bits());
     const auto row = [&](const QRect &r, int y) {
         return pixels + (r.top() + y) * stride + r.left();
     };
@@ -243,7 +242,7 @@ bool PictureBox::paintStraight(const QRegion &region) {
     return true;
 }
 
-std::vector<const DisplayList *> PictureBox::paintedLists() const {
+std::array<const DisplayList *, 3> PictureBox::paintedLists() const {
     return {&m_list, &m_overlay.list, &m_exactOverlay.list};
 }
 

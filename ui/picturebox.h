@@ -6,10 +6,9 @@
 // changed after a recalculation (but those under the title, which is not
 // repainted), the whole of it after anything else. After a recalculation the
 // painter may paint straight into the window's backing store instead, where
-// the box was shown last. Two
-// more lists, the overlays, are painted over the plot: the second-order
-// layer, then the exact simple wave's. Each is empty unless a layer draws
-// into it.
+// the box was shown last. Two more lists, the overlays, are painted over the
+// plot: the second-order layer, then the exact simple wave's. Each is empty
+// unless a layer draws into it.
 #pragma once
 
 #include "canvas/canvas.h"
@@ -22,6 +21,7 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <array>
 #include <vector>
 
 namespace wavywall {
@@ -82,7 +82,7 @@ private:
     };
 
     // The plot's list first, then the layers', in painting order.
-    std::vector<const DisplayList *> paintedLists() const;
+    std::array<const DisplayList *, 3> paintedLists() const;
     void requestRepaint();
     bool paintStraight(const QRegion &region);
     QRect deviceArea(qreal ratio) const;
