@@ -2,9 +2,10 @@
 # the page's files (PAGE_FILES) from SOURCE_DIR, with the plots' light yellow
 # of the description of the windows (DESCRIPTION) written in where they say
 # @lightYellow@; the icon; the page's modules bundled by ESBUILD into
-# js/page.js, the description in it; and the service worker with the list of
-# everything it keeps for offline use and a cache name made from a digest of
-# all of it. The core (wavywall-core.js and .wasm) is already there.
+# js/page.js, the description and the core's loader from CORE_DIR in it; the
+# core (wavywall-core.wasm) from CORE_DIR; and the service worker with the
+# list of everything it keeps for offline use and a cache name made from a
+# digest of all of it.
 file(READ ${DESCRIPTION} description)
 string(JSON lightYellow GET "${description}" lightYellow)
 # The manifest's icon is the page's icon, written into the manifest as a
@@ -25,14 +26,17 @@ foreach(file IN LISTS PAGE_FILES)
     configure_file(${SOURCE_DIR}/${file} ${WEB_DIR}/${file} @ONLY)
 endforeach()
 configure_file(${ICON} ${WEB_DIR}/icon.svg COPYONLY)
-# The core's loader is the page's own file beside the bundle, loaded when
-# the controls stand (js/core.js).
+configure_file(${CORE_DIR}/wavywall-core.wasm ${WEB_DIR}/wavywall-core.wasm COPYONLY)
+# The loader is part of the page's script, so that taking the compiled core
+# over waits for no module to be fetched (js/core.js); a folder built before
+# that may still hold it as a file of its own.
+file(REMOVE ${WEB_DIR}/wavywall-core.js)
 execute_process(
     COMMAND ${ESBUILD} ${SOURCE_DIR}/js/main.js --bundle --minify --format=esm --log-level=warning
-        --external:../wavywall-core.js --outfile=${WEB_DIR}/js/page.js
+        --alias:wavywall-core=${CORE_DIR}/wavywall-core.js --outfile=${WEB_DIR}/js/page.js
     COMMAND_ERROR_IS_FATAL ANY)
 
-set(kept ./ ${PAGE_FILES} js/page.js icon.svg wavywall-core.js wavywall-core.wasm)
+set(kept ./ ${PAGE_FILES} js/page.js icon.svg wavywall-core.wasm)
 set(digests "")
 set(quoted "")
 foreach(file IN LISTS kept)

@@ -47,9 +47,10 @@ def prepare(web):
     shutil.copytree(web, site)
     shutil.copy(os.path.join(HERE, 'bench.html'), site)
     # The page's single modules come from the source tree, bundled as the
-    # page's are, so that they find the core beside the bundle.
+    # page's are, with the core's loader of the same build.
+    loader = os.path.join(os.path.dirname(os.path.abspath(web)), 'core', 'wavywall-core.js')
     subprocess.run(['esbuild', os.path.join(HERE, 'bench.js'), '--bundle', '--format=esm',
-                    '--log-level=warning', '--external:../wavywall-core.js',
+                    '--log-level=warning', f'--alias:wavywall-core={loader}',
                     '--outfile=' + os.path.join(site, 'js', 'bench.js')], check=True)
     shutil.copy(os.path.join(work, 'node_modules', 'chart.js', 'dist', 'chart.umd.js'), site)
     return site

@@ -12,6 +12,7 @@ its driver, selenium or the page is missing, unless WAVYWALL_REQUIRE_TOOLS=1."""
 
 import base64
 import collections
+import functools
 import importlib.util
 import io
 import math
@@ -987,6 +988,24 @@ class StartFailure(unittest.TestCase):
             self.assertEqual(said[said.index(kept):], [kept, ''])
             self.assertEqual((page.recalculations(), page.text('Text_Moo')), (1, '1.5'))
             self.assertEqual((icons, page.server.httpd.bodies_sent['/icon.svg']), (1, 1))
+        finally:
+            page.close()
+
+    # A server that does not call the core application/wasm (so that the
+    # browser will not compile it as it arrives): the loader then fetches it
+    # itself, from beside the page, not beside the page's script.
+    def test_a_core_served_as_plain_bytes_still_starts(self):
+        class PlainBytes(browser.QuietHandler):
+            extensions_map = {**browser.QuietHandler.extensions_map,
+                              '.wasm': 'application/octet-stream'}
+        page = PageSession()
+        try:
+            page.server.httpd.RequestHandlerClass = functools.partial(
+                PlainBytes, directory=PageSession.web_folder)
+            page.open()
+            page.by_id('Command1').click()
+            self.assertEqual((page.js('return document.documentElement.dataset.startFailed'),
+                              page.recalculations()), (None, 1))
         finally:
             page.close()
 

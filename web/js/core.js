@@ -4,30 +4,39 @@
 // recalculation; this module only hands texts in and reads results out.
 // Nothing of the physics is computed here.
 
+// Emscripten's loader, bundled into the page's script when it is built.
+import createCoreModule from 'wavywall-core';
+
 export const Input = Object.freeze({ Moo: 0, HbL: 1 });
 export const Plot = Object.freeze({ flow: 0, pressure: 1 });
 
 const decoder = new TextDecoder('utf-16le');
 const utf8 = new TextDecoder('utf-8');
 
-// The core is compiled as soon as this module runs, by the browser's own
-// threads, while the page places its controls and draws its first frame;
-// Emscripten's loader, left to itself, would start only after them. Where
-// this fails (no streaming compilation, a server that does not serve the
-// core as application/wasm, a blocked file), the loader does it all as
-// before, and reports what it cannot do.
-const compiledCore = typeof WebAssembly === 'object' && WebAssembly.compileStreaming
-  ? WebAssembly.compileStreaming(fetch(new URL('../wavywall-core.wasm', import.meta.url)))
-    .catch(() => null)
-  : null;
+// The core is compiled by the browser's own threads while the page places
+// its controls: from the page's first script (js/startguard.js), which runs
+// before this module is evaluated, so that it is ready before the window's
+// first frame; here where that did not happen (a page without the guard).
+// Where compiling fails (no streaming compilation, a server that does not
+// serve the core as application/wasm, a blocked file), the loader does it
+// all as before, and reports what it cannot do.
+const compiledCore = globalThis.wavywallCoreCompiled ??
+  (typeof WebAssembly === 'object' && WebAssembly.compileStreaming
+    ? WebAssembly.compileStreaming(fetch(new URL('../wavywall-core.wasm', import.meta.url)))
+      .catch(() => null)
+    : null);
 
-// Emscripten's loader, given the compiled core (if any) to instantiate.
-function instantiate(createCoreModule, compiled) {
+// The core instantiated by the loader, from the compiled core if there is
+// one. The loader would look for the core beside the page's script; it lies
+// one folder up.
+function instantiate(compiled) {
+  const locateFile = (file) => new URL(`../${file}`, import.meta.url).href;
   if (!compiled) {
-    return createCoreModule();
+    return createCoreModule({ locateFile });
   }
   return new Promise((resolve, reject) => {
     createCoreModule({
+      locateFile,
       instantiateWasm(imports, receive) {
         WebAssembly.instantiate(compiled, imports)
           .then((instance) => receive(instance, compiled)).catch(reject);
@@ -43,16 +52,15 @@ export class Core {
     this.session = module._wavywall_create();
   }
 
-  // The loader is imported here rather than at the top, so that a missing
-  // or blocked loader fails this promise alone and About keeps working. The
-  // error says in plain words what went wrong; js/startguard.js shows it.
+  // A missing or blocked core fails this promise alone, and About keeps
+  // working. The error says in plain words what went wrong;
+  // js/startguard.js shows it.
   static async load() {
     if (typeof WebAssembly !== 'object') {
       throw new Error('bu tarayıcı WebAssembly çalıştırmıyor ya da WebAssembly kapalı');
     }
     try {
-      const { default: createCoreModule } = await import('../wavywall-core.js');
-      return new Core(await instantiate(createCoreModule, await compiledCore));
+      return new Core(await instantiate(await compiledCore));
     } catch (error) {
       throw new Error('hesap çekirdeği yüklenemedi (dosyası engellenmiş ya da bozuk)',
         { cause: error });

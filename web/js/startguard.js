@@ -4,6 +4,12 @@
 // half-built page that does nothing. It is said plainly over the plots
 // instead, and the controls that would need the core are disabled. About
 // needs no core and stays.
+//
+// It also starts compiling the core, on the browser's own threads: being the
+// page's first script, it starts some 15 ms before the page's module would,
+// which is what lets the compiled core be there when the controls stand
+// rather than after the window's first frame (docs/performance.md). The
+// page's module takes it over (js/core.js).
 'use strict';
 
 (() => {
@@ -52,4 +58,10 @@
   // Capturing, so that a script element's failed load is seen too.
   window.addEventListener('error', failed, true);
   window.addEventListener('unhandledrejection', failed);
+
+  // A failure here is no failure yet: the loader then tries on its own.
+  if (typeof WebAssembly === 'object' && WebAssembly.compileStreaming) {
+    window.wavywallCoreCompiled = WebAssembly.compileStreaming(fetch('wavywall-core.wasm'))
+      .catch(() => null);
+  }
 })();
