@@ -14,17 +14,13 @@ const decoder = new TextDecoder('utf-16le');
 const utf8 = new TextDecoder('utf-8');
 
 // The core is compiled by the browser's own threads while the page places
-// its controls: from the page's first script (js/startguard.js), which runs
+// its controls, from the page's first script (js/startguard.js), which runs
 // before this module is evaluated, so that it is ready before the window's
-// first frame; here where that did not happen (a page without the guard).
-// Where compiling fails (no streaming compilation, a server that does not
-// serve the core as application/wasm, a blocked file), the loader does it
-// all as before, and reports what it cannot do.
-const compiledCore = globalThis.wavywallCoreCompiled ??
-  (typeof WebAssembly === 'object' && WebAssembly.compileStreaming
-    ? WebAssembly.compileStreaming(fetch(new URL('../wavywall-core.wasm', import.meta.url)))
-      .catch(() => null)
-    : null);
+// first frame. Where that did not happen or failed (a page without the
+// guard, no streaming compilation, a server that does not serve the core as
+// application/wasm, a blocked file), the loader does it all itself, and
+// reports what it cannot do.
+const compiledCore = globalThis.wavywallCoreCompiled ?? null;
 
 // The core instantiated by the loader, from the compiled core if there is
 // one. The loader would look for the core beside the page's script; it lies
